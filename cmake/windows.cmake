@@ -1,0 +1,67 @@
+# Cross build with MinGW-w64: the program, the language modules, the Windows
+# test executables and the test tools.  Everything is linked statically so that
+# nothing beyond the system's own DLLs is needed.
+set(VREX_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE PATH "Install layout the program runs from")
+set(VREX_PROGRAM_DIR ${VREX_DIST_DIR}/Network)
+# Folder with the native build tools (artwork converter, database generator).
+set(VREX_HOST_TOOLS_DIR "" CACHE PATH "Folder of the natively built build tools")
+
+set(VREX_WIN_FLAGS -Wall -Wextra)
+set(VREX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 wsock32 ws2_32
+    netapi32 iphlpapi snmpapi version winspool msimg32)
+
+target_compile_definitions(vrex_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+
+set(VREX_WIN_SOURCES ${VREX_SOURCES})
+list(FILTER VREX_WIN_SOURCES INCLUDE REGEX "_win\\.cpp$")
+list(FILTER VREX_WIN_SOURCES EXCLUDE REGEX "/app/main_win\\.cpp$")
+add_library(vrex_win STATIC ${VREX_WIN_SOURCES})
+target_link_libraries(vrex_win PUBLIC vrex_core ${VREX_WIN_LIBS})
+target_compile_options(vrex_win PRIVATE ${VREX_WIN_FLAGS})
+
+include(${CMAKE_SOURCE_DIR}/cmake/assets.cmake OPTIONAL)
+
+configure_file(${CMAKE_SOURCE_DIR}/src/app/version.h.in ${CMAKE_BINARY_DIR}/generated/vrex_version.h)
+file(GLOB VREX_PROGRAM_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
+add_executable(VrexNet WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${VREX_PROGRAM_RESOURCES})
+target_include_directories(VrexNet PRIVATE ${CMAKE_BINARY_DIR}/generated)
+target_link_libraries(VrexNet PRIVATE vrex_win)
+target_link_options(VrexNet PRIVATE -static)
+set_target_properties(VrexNet PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VREX_PROGRAM_DIR})
+if(TARGET vrex_assets)
+  add_dependencies(VrexNet vrex_assets)
+endif()
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_BINARY_DIR}/assets")
+
+# Language modules: resource-only DLLs, one per language code.
+set(VREX_LANGUAGE_CODES EN DE ES FR IT RUS CSY)
+foreach(code ${VREX_LANGUAGE_CODES})
+  add_library(VrexNet${code} SHARED ${CMAKE_SOURCE_DIR}/src/lang/modules/VrexNet${code}.rc)
+  set_target_properties(VrexNet${code} PROPERTIES PREFIX "" LINKER_LANGUAGE C
+    RUNTIME_OUTPUT_DIRECTORY ${VREX_PROGRAM_DIR})
+  # No code at all: no entry point and no C runtime.
+  target_link_options(VrexNet${code} PRIVATE -nostdlib -Wl,-e,0)
+endforeach()
+
+file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
+
+# Windows-only tools (registry writer, test stand-ins): tools/*/windows.cmake.
+file(GLOB VREX_WIN_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake)
+foreach(script ${VREX_WIN_TOOL_SCRIPTS})
+  include(${script})
+endforeach()
+
+# GoogleTest for the Windows test executable, from Debian's source package.
+option(VREX_WIN_TESTS "Build the Windows test executable" ON)
+if(VREX_WIN_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  file(GLOB VREX_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  add_executable(vrex_win_tests ${VREX_WIN_TEST_SOURCES})
+  target_include_directories(vrex_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(vrex_win_tests PRIVATE vrex_win gtest gmock gtest_main)
+  target_link_options(vrex_win_tests PRIVATE -static)
+  set_target_properties(vrex_win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()

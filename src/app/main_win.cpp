@@ -1,0 +1,14 @@
+// Program main: installs the Win32 ports, creates the main window and runs
+// the message loop until it closes.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/netfrm_win.h"
+#include "platform/os/win/win_ports_win.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  vrex::os::win::InstallWin32Ports();
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  return vrex::app::RunApplication(instance, showCommand);
+}

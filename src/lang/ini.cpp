@@ -1,0 +1,28 @@
+#include "lang/ini.h"
+
+#include "platform/os/ports.h"
+#include "platform/text.h"
+
+namespace vrex {
+namespace {
+constexpr const char* kMissingMarker = "<Error>";
+}
+
+bool ReadIniString(const std::string& file, const std::string& section, const std::string& key, std::string& value) {
+  value.clear();
+  auto read = os::Ini().ReadString(file, section, key, kMissingMarker);
+  if (!read) return false;
+  value = *read;
+  return value != kMissingMarker;
+}
+
+bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value) {
+  return os::Ini().WriteString(file, section, key, value);
+}
+
+std::string ExePath() { return os::Sys().ExePath(); }
+
+std::string ProgramIniPath() { return text::ChangeFileExt(ExePath(), ".ini"); }
+
+}  // namespace vrex

@@ -1,0 +1,88 @@
+#include "lang/language.h"
+
+#include <array>
+
+#include "lang/ini.h"
+#include "platform/os/ports.h"
+#include "platform/text.h"
+
+namespace vrex {
+namespace {
+
+// The one language module of the run; zero until loaded or when loading failed.
+os::ModuleHandle languageModule = 0;
+
+constexpr int kStringBufferLength = 1024;
+constexpr const char* kMissingModuleCaption = "Vrex Info Network";
+// The program's ANSI text; 0xE1 is the a with acute accent in both Czech and Western code pages.
+constexpr const char* kMissingModuleText = "Jazykov\xE1 mutace %s modulu neexistuje!";
+
+}  // namespace
+
+std::string LoadModuleString(os::ModuleHandle module, int id) {
+  std::string result = kNoLoadMessage;
+  std::array<char, kStringBufferLength> buffer{};
+  int count = os::Mods().LoadResourceString(module, static_cast<unsigned>(id), buffer.data(), kStringBufferLength);
+  if (count > 0) result = text::UpToNul(std::string_view(buffer.data(), buffer.size()));
+  return result;
+}
+
+void GetLangString(int id, std::string& text) {
+  std::string found = text::UpToNul(LoadModuleString(languageModule, id));
+  if (!found.empty()) text = found;
+}
+
+std::string GetLangString(int id) {
+  std::string text;
+  GetLangString(id, text);
+  return text;
+}
+
+std::string GetSystemLanguageCode() {
+  switch (os::Sys().GetSystemDefaultLangID() & 0x3FF) {
+    case 5: return "CSY";
+    case 7: return "DE";
+    case 10: return "ES";
+    case 12: return "FR";
+    case 16: return "IT";
+    case 25: return "RUS";
+    default: return "EN";
+  }
+}
+
+std::string LanguageModulePathFor(const std::string& code) { return text::ChangeFileExt(ExePath(), "") + code + ".dll"; }
+
+std::string GetLanguageModulePath() {
+  const std::string ini = ProgramIniPath();
+  std::string code;
+  if (!ReadIniString(ini, kOptionsSection, kLanguageKey, code)) {
+    code = GetSystemLanguageCode();
+    WriteIniString(ini, kOptionsSection, kLanguageKey, code);
+  }
+  std::string path = LanguageModulePathFor(code);
+  if (!os::Fs().Exists(path)) {
+    std::string message = kMissingModuleText;
+    message.replace(message.find("%s"), 2, code);
+    os::Msg().Show(message, kMissingModuleCaption, os::mb::kOk | os::mb::kIconError);
+    code = "EN";
+    path = LanguageModulePathFor(code);
+    WriteIniString(ini, kOptionsSection, kLanguageKey, code);
+  }
+  WriteIniString(ini, kOptionsSection, kRunLangKey, code);
+  return path;
+}
+
+void LoadLanguageModule() {
+  if (languageModule > 32) os::Mods().Free(languageModule);
+  languageModule = 0;
+  languageModule = os::Mods().Load(GetLanguageModulePath());
+}
+
+os::ModuleHandle LanguageModuleHandle() { return languageModule; }
+
+void UnloadLanguageModule() {
+  if (languageModule > 32) os::Mods().Free(languageModule);
+  languageModule = 0;
+}
+
+}  // namespace vrex

@@ -1,0 +1,29 @@
+#pragma once
+// Files and INI files.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vrex::os {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  virtual bool Exists(const std::string& path) = 0;
+  virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+  virtual bool WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+};
+
+// The profile functions (GetPrivateProfileStringA, WritePrivateProfileStringA).
+class IniFiles {
+ public:
+  virtual ~IniFiles() = default;
+  // The key's text, or fallback when the key is absent; nothing on an error.
+  virtual std::optional<std::string> ReadString(const std::string& file, const std::string& section,
+                                                const std::string& key, const std::string& fallback) = 0;
+  // Creates the file when it is absent.
+  virtual bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& value) = 0;
+};
+
+}  // namespace vrex::os

@@ -1,0 +1,111 @@
+#pragma once
+// In-memory adapters of the kernel, module, file, INI and message box ports,
+// and World, which owns one of each and installs them for a test.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/os/memory/memory_registry.h"
+#include "platform/os/ports.h"
+
+namespace vrex::os::memory {
+
+class MemorySystem : public System {
+ public:
+  bool QueryVersion(OsVersionInfo& info) override;
+  std::uint16_t GetSystemDefaultLangID() override { return langId; }
+  std::string ExePath() override { return exePath; }
+  std::string SystemDirectory() override { return systemDirectory; }
+  std::string WindowsDirectory() override { return windowsDirectory; }
+  std::uint32_t TickCount() override { return tickCount; }
+
+  // Sets the version block the way a Windows version reports it.
+  void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor, std::string_view csd = "");
+
+  OsVersionInfo version;
+  bool versionCallFails = false;
+  std::uint16_t langId = 0x0409;
+  std::string exePath = "C:\\Program Files\\Vrex\\Network\\VrexNet.exe";
+  std::string systemDirectory = "C:\\WINDOWS\\system32";
+  std::string windowsDirectory = "C:\\WINDOWS";
+  std::uint32_t tickCount = 1000;
+};
+
+class MemoryModules : public Modules {
+ public:
+  ModuleHandle Load(const std::string& path) override;
+  bool Free(ModuleHandle module) override;
+  int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+
+  // A library file that LoadLibrary can find; its string table.
+  void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings);
+  // Strings of the program's own file (module handle 0).
+  std::map<unsigned, std::string> ownStrings;
+  std::vector<std::string> loaded;  // paths passed to LoadLibrary, in order
+  std::vector<ModuleHandle> freed;
+  int LoadedCount() const;
+
+ private:
+  struct Library {
+    std::string path;
+    std::map<unsigned, std::string> strings;
+    int references = 0;
+  };
+  std::vector<Library> libraries_;  // handle = 0x10000 * (index + 1)
+};
+
+class MemoryFiles : public Files, public IniFiles {
+ public:
+  bool Exists(const std::string& path) override;
+  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::optional<std::string> ReadString(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& fallback) override;
+  bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+  void AddFile(const std::string& path, std::vector<std::string> lines = {});
+  void RemoveFile(const std::string& path);
+  // The INI key's value, or nothing when absent.
+  std::optional<std::string> IniValue(const std::string& file, const std::string& section, const std::string& key);
+  bool failWrites = false;
+  std::vector<std::string> writtenFiles;
+
+ private:
+  using Ini = std::map<std::string, std::map<std::string, std::string>>;  // upper-cased section, key
+  std::map<std::string, std::vector<std::string>> files_;  // key: upper-cased path
+  std::map<std::string, Ini> inis_;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+ public:
+  struct Shown {
+    std::string text;
+    std::string caption;
+    std::uint32_t flags;
+  };
+  int Show(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+  std::vector<Shown> shown;
+  std::deque<int> answers;  // answers given in order; IDOK (or IDYES for yes/no boxes) when empty
+};
+
+// Owns one adapter of each port and installs them for its lifetime.
+class World {
+ public:
+  World();
+  ~World();
+  World(const World&) = delete;
+  World& operator=(const World&) = delete;
+
+  MemoryRegistry registry;
+  MemorySystem system;
+  MemoryModules modules;
+  MemoryFiles files;
+  RecordingMessageBoxes messages;
+
+ private:
+  Ports previous_;
+};
+
+}  // namespace vrex::os::memory

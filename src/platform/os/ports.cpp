@@ -1,0 +1,36 @@
+#include "platform/os/ports.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace vrex::os {
+namespace {
+
+Ports installed;
+
+template <typename Port>
+Port& Require(Port* port, const char* name) {
+  if (port == nullptr) {
+    std::fprintf(stderr, "no %s port installed\n", name);
+    std::abort();
+  }
+  return *port;
+}
+
+}  // namespace
+
+const Ports& Os() { return installed; }
+Registry& Reg() { return Require(installed.registry, "registry"); }
+System& Sys() { return Require(installed.system, "system"); }
+Modules& Mods() { return Require(installed.modules, "modules"); }
+Files& Fs() { return Require(installed.files, "files"); }
+IniFiles& Ini() { return Require(installed.ini, "INI"); }
+MessageBoxes& Msg() { return Require(installed.messages, "message box"); }
+
+Ports InstallPorts(const Ports& ports) {
+  Ports previous = installed;
+  installed = ports;
+  return previous;
+}
+
+}  // namespace vrex::os

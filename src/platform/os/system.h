@@ -1,0 +1,32 @@
+#pragma once
+// Kernel facts the program asks for: its own path, system folders, the
+// default language and the version block of GetVersionExA.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vrex::os {
+
+// The OSVERSIONINFOA block, 148 bytes on Windows.
+struct OsVersionInfo {
+  std::uint32_t majorVersion = 0;
+  std::uint32_t minorVersion = 0;
+  std::uint32_t buildNumber = 0;
+  std::uint32_t platformId = 0;
+  std::array<char, 128> csdVersion{};
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+  // False when the call fails; the block is then left zeroed.
+  virtual bool QueryVersion(OsVersionInfo& info) = 0;
+  virtual std::uint16_t GetSystemDefaultLangID() = 0;
+  // Full path of the running executable.
+  virtual std::string ExePath() = 0;
+  virtual std::string SystemDirectory() = 0;
+  virtual std::string WindowsDirectory() = 0;
+  virtual std::uint32_t TickCount() = 0;
+};
+
+}  // namespace vrex::os

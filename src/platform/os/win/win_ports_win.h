@@ -1,0 +1,48 @@
+#pragma once
+// The Win32 adapters of the OS ports: thin calls, no logic.
+#include "platform/os/ports.h"
+
+namespace vrex::os::win {
+
+class Win32Registry : public Registry {
+ public:
+  std::unique_ptr<RegistryKey> Open(RootKey root, std::string_view path, Access access) override;
+};
+
+class Win32System : public System {
+ public:
+  bool QueryVersion(OsVersionInfo& info) override;
+  std::uint16_t GetSystemDefaultLangID() override;
+  std::string ExePath() override;
+  std::string SystemDirectory() override;
+  std::string WindowsDirectory() override;
+  std::uint32_t TickCount() override;
+};
+
+class Win32Modules : public Modules {
+ public:
+  ModuleHandle Load(const std::string& path) override;
+  bool Free(ModuleHandle module) override;
+  int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+};
+
+class Win32Files : public Files, public IniFiles {
+ public:
+  bool Exists(const std::string& path) override;
+  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::optional<std::string> ReadString(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& fallback) override;
+  bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+};
+
+class Win32MessageBoxes : public MessageBoxes {
+ public:
+  int Show(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+};
+
+// Installs the Win32 adapters for the life of the process.
+void InstallWin32Ports();
+
+}  // namespace vrex::os::win

@@ -1,0 +1,87 @@
+#include "platform/text.h"
+
+#include <cctype>
+#include <climits>
+
+namespace vrex::text {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::size_t FindNoCase(std::string_view haystack, std::string_view needle, std::size_t from) {
+  if (needle.size() > haystack.size()) return std::string_view::npos;
+  for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i) {
+    if (EqualsNoCase(haystack.substr(i, needle.size()), needle)) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::string ToUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Upper(c);
+  return out;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Lower(c);
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return std::string(text.substr(begin, end - begin));
+}
+
+std::string UpToNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+
+std::string ChangeFileExt(std::string_view path, std::string_view extension) {
+  std::size_t nameStart = path.find_last_of("\\/:");
+  nameStart = nameStart == std::string_view::npos ? 0 : nameStart + 1;
+  std::size_t dot = path.rfind('.');
+  std::string out(path);
+  if (dot != std::string_view::npos && dot >= nameStart) out.resize(dot);
+  out += extension;
+  return out;
+}
+
+bool LeadingInteger(std::string_view text, long& value) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  long result = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    int digit = text[i] - '0';
+    if (result > (LONG_MAX - digit) / 10) return false;  // overflow is not a number
+    result = result * 10 + digit;
+  }
+  value = negative ? -result : result;
+  return true;
+}
+
+bool ParseInteger(std::string_view text, long& value) {
+  std::size_t digits = text.find_first_not_of("+-") == 0 ? 0 : 1;
+  if (text.empty() || text.find_first_not_of("0123456789", digits) != std::string_view::npos) return false;
+  return LeadingInteger(text, value);
+}
+
+}  // namespace vrex::text

@@ -1,0 +1,27 @@
+#pragma once
+// Text helpers for the ANSI strings the program works in.  Case rules are
+// ASCII-only, as the registry and the language codes need.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vrex::text {
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Index of the first occurrence of needle, ignoring case; npos when absent.
+std::size_t FindNoCase(std::string_view haystack, std::string_view needle, std::size_t from = 0);
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+// Removes blanks and control characters (everything up to ' ') at both ends.
+std::string Trim(std::string_view text);
+// The text up to its first NUL.
+std::string UpToNul(std::string_view text);
+// Path with its extension (from the last '.' of the file name) replaced; appended when there is none.
+std::string ChangeFileExt(std::string_view path, std::string_view extension);
+// Whole number at the start of text (optional sign); false when there is none.
+bool LeadingInteger(std::string_view text, long& value);
+// The whole text is a decimal integer (optional sign, no blanks).
+bool ParseInteger(std::string_view text, long& value);
+
+}  // namespace vrex::text

@@ -1,0 +1,80 @@
+// The Win32 adapters against Wine's real registry, profile functions,
+// version call and string resources.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "lang/language.h"
+#include "lang/os_version.h"
+#include "platform/os/win/win_ports_win.h"
+
+namespace vrex {
+namespace {
+
+class Win32Ports : public ::testing::Test {
+ protected:
+  void SetUp() override { os::win::InstallWin32Ports(); }
+};
+
+// The harness runs this executable once per Windows version setting and
+// says which code that setting must give.
+TEST_F(Win32Ports, VersionCodeMatchesTheWineVersionSetting) {
+  const char* expected = std::getenv("VREX_EXPECT_OS_CODE");
+  if (expected == nullptr) GTEST_SKIP() << "VREX_EXPECT_OS_CODE not set";
+  EXPECT_EQ(GetOSVersionCode(), std::atoi(expected));
+}
+
+TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\VrexTest\\Adapter", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const char text[] = "hello";
+  DWORD number = 0x12345678;
+  const BYTE raw[300] = {1, 2, 3};
+  RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+  RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegSetValueExA(key, "Big", 0, REG_BINARY, raw, sizeof raw);
+  HKEY child;
+  RegCreateKeyExA(key, "Child", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr);
+  RegCloseKey(child);
+  RegCloseKey(key);
+
+  auto opened = os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Adapter", os::Access::ReadOnly);
+  ASSERT_NE(opened, nullptr);
+  EXPECT_TRUE(opened->ValueExists("text"));
+  EXPECT_EQ(opened->ReadText("Text"), "hello");
+  EXPECT_FALSE(opened->ReadText("Number"));
+  EXPECT_EQ(opened->ReadInteger("Number"), 0x12345678u);
+  EXPECT_FALSE(opened->ReadRaw("Big"));  // 300 bytes do not fit the 255-byte buffer
+  EXPECT_EQ(opened->ReadRaw("Big", 300)->size(), 300u);
+  EXPECT_EQ(opened->SubKeyNames(), std::vector<std::string>{"Child"});
+  EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Missing", os::Access::ReadOnly), nullptr);
+}
+
+TEST_F(Win32Ports, IniRoundTripThroughTheProfileFunctions) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  std::string file = std::string(folder) + "vrex_ini_test.ini";
+  DeleteFileA(file.c_str());
+  EXPECT_EQ(os::Ini().ReadString(file, "Options", "Language", "<Error>"), "<Error>");
+  EXPECT_TRUE(os::Ini().WriteString(file, "Options", "Language", "DE"));
+  EXPECT_EQ(os::Ini().ReadString(file, "options", "language", "<Error>"), "DE");
+  EXPECT_TRUE(os::Fs().Exists(file));
+  DeleteFileA(file.c_str());
+}
+
+TEST_F(Win32Ports, NoModuleReadsTheExecutablesOwnResourcesWhichHoldNoLanguageIds) {
+  EXPECT_EQ(LoadModuleString(0, 540), kNoLoadMessage);
+  EXPECT_EQ(LoadModuleString(0, 1), kNoLoadMessage);
+}
+
+TEST_F(Win32Ports, ExePathNamesThisExecutable) {
+  std::string path = os::Sys().ExePath();
+  EXPECT_NE(path.find("vrex_win_tests.exe"), std::string::npos) << path;
+  EXPECT_FALSE(os::Sys().SystemDirectory().empty());
+}
+
+}  // namespace
+}  // namespace vrex
