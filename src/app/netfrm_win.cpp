@@ -46,9 +46,9 @@ void TNETFrm::CreateControls() {
   font_.reset(MakeFont(-11, false));
   labelFont_.reset(MakeFont(-13, true));
   for (const auto& place : kButtons) {
-    HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 6 + place.left,
-                                  5, 90, 19, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
-                                  instance_, nullptr);
+    HWND button =
+        CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 6 + place.left, 5, 90, 19,
+                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     buttons_[place.id - kReportBtn] = button;
   }
@@ -60,7 +60,8 @@ void TNETFrm::CreateControls() {
 void TNETFrm::FormCreate() {
   LoadLanguageModule();
   CreateControls();
-  for (const auto& place : kButtons) SetWindowTextA(buttons_[place.id - kReportBtn], GetLangString(place.caption).c_str());
+  for (const auto& place : kButtons)
+    SetWindowTextA(buttons_[place.id - kReportBtn], GetLangString(place.caption).c_str());
   SetWindowTextA(label1_, GetLangString(1).c_str());
 }
 

@@ -50,7 +50,9 @@ std::string GetSystemLanguageCode() {
   }
 }
 
-std::string LanguageModulePathFor(const std::string& code) { return text::ChangeFileExt(ExePath(), "") + code + ".dll"; }
+std::string LanguageModulePathFor(const std::string& code) {
+  return text::ChangeFileExt(ExePath(), "") + code + ".dll";
+}
 
 std::string GetLanguageModulePath() {
   const std::string ini = ProgramIniPath();

@@ -128,9 +128,9 @@ TEST_F(LanguageTest, SystemLanguageMapsPrimaryLanguageBitsOnly) {
     std::uint16_t langId;
     const char* code;
   };
-  for (auto [langId, code] : {Case{0x0405, "CSY"}, Case{0x0807, "DE"}, Case{0x0C0A, "ES"}, Case{0x040C, "FR"},
-                              Case{0x0410, "IT"}, Case{0x0419, "RUS"}, Case{0x0409, "EN"}, Case{0x0415, "EN"},
-                              Case{0x7C05, "CSY"}}) {
+  for (auto [langId, code] :
+       {Case{0x0405, "CSY"}, Case{0x0807, "DE"}, Case{0x0C0A, "ES"}, Case{0x040C, "FR"}, Case{0x0410, "IT"},
+        Case{0x0419, "RUS"}, Case{0x0409, "EN"}, Case{0x0415, "EN"}, Case{0x7C05, "CSY"}}) {
     world.system.langId = langId;
     EXPECT_EQ(GetSystemLanguageCode(), code) << std::hex << langId;
   }

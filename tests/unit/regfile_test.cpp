@@ -32,7 +32,8 @@ constexpr const char* kFixture = R"(REGEDIT4
 TEST(RegFile, ReadsEveryValueFormTheFixturesUse) {
   memory::MemoryRegistry registry;
   registry.LoadText(kFixture);
-  auto key = registry.Open(RootKey::LocalMachine, "system\\currentcontrolset\\services\\vxd\\vnetsup", Access::ReadOnly);
+  auto key =
+      registry.Open(RootKey::LocalMachine, "system\\currentcontrolset\\services\\vxd\\vnetsup", Access::ReadOnly);
   ASSERT_NE(key, nullptr);
   EXPECT_EQ(key->ReadText("workgroup"), "HOME \"NET\"");
   EXPECT_EQ(key->ReadText("ComputerName"), "C:\\PATH");

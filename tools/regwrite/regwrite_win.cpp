@@ -50,8 +50,8 @@ bool Apply(const vrex::os::RegKeyEdit& edit) {
                                 KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
   if (status == ERROR_INVALID_PARAMETER || status == ERROR_ACCESS_DENIED) {
     // Keys under HKEY_DYN_DATA are volatile by nature.
-    status = RegCreateKeyExA(RootHandle(edit.root), edit.path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                             KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
+    status = RegCreateKeyExA(RootHandle(edit.root), edit.path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                             nullptr, key.put(), nullptr);
   }
   if (status != ERROR_SUCCESS) {
     std::fprintf(stderr, "regwrite: cannot create %s (error %ld)\n", where.c_str(), status);

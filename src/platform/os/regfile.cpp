@@ -15,12 +15,9 @@ struct RootName {
 };
 
 constexpr RootName kRootNames[] = {
-    {"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},
-    {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
-    {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
-    {"HKEY_USERS", "HKU", RootKey::Users},
-    {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig},
-    {"HKEY_DYN_DATA", "HKDD", RootKey::DynData},
+    {"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},     {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
+    {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},   {"HKEY_USERS", "HKU", RootKey::Users},
+    {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig}, {"HKEY_DYN_DATA", "HKDD", RootKey::DynData},
 };
 
 [[noreturn]] void Fail(int lineNumber, const std::string& what) {
@@ -50,8 +47,7 @@ std::vector<std::pair<int, std::string>> LogicalLines(std::string_view text) {
       startNumber = number;
     }
     bool isValueLine = !current.empty() && (current[0] == '"' || current[0] == '@');
-    continuing = isValueLine && !current.empty() && current.back() == '\\' &&
-                 current.find("=hex") != std::string::npos;
+    continuing = isValueLine && !current.empty() && current.back() == '\\' && current.find("=hex") != std::string::npos;
     if (continuing) {
       current.pop_back();
       continue;
@@ -119,8 +115,7 @@ RegValueEdit ParseValue(const std::string& line, int lineNumber) {
     value.data.push_back(0);
   } else if (text::StartsWithNoCase(rest, "dword:")) {
     std::string digits = rest.substr(6);
-    if (digits.empty() || digits.size() > 8 ||
-        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    if (digits.empty() || digits.size() > 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
       Fail(lineNumber, "bad dword '" + digits + "'");
     auto number = static_cast<std::uint32_t>(std::stoul(digits, nullptr, 16));
     value.type = static_cast<std::uint32_t>(ValueType::Integer);

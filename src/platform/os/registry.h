@@ -20,11 +20,11 @@ inline constexpr std::size_t kRegistryBufferLength = 255;
 
 enum class ValueType : std::uint32_t {
   None = 0,
-  Text = 1,          // REG_SZ
-  ExpandText = 2,    // REG_EXPAND_SZ
-  Binary = 3,        // REG_BINARY
-  Integer = 4,       // REG_DWORD
-  MultiText = 7,     // REG_MULTI_SZ
+  Text = 1,        // REG_SZ
+  ExpandText = 2,  // REG_EXPAND_SZ
+  Binary = 3,      // REG_BINARY
+  Integer = 4,     // REG_DWORD
+  MultiText = 7,   // REG_MULTI_SZ
 };
 
 class RegistryKey {
@@ -36,8 +36,8 @@ class RegistryKey {
   // REG_DWORD only.
   virtual std::optional<std::uint32_t> ReadInteger(std::string_view name) const = 0;
   // The value's bytes, whatever its type; nothing when they do not fit in capacity.
-  virtual std::optional<std::vector<std::uint8_t>> ReadRaw(
-      std::string_view name, std::size_t capacity = kRegistryBufferLength) const = 0;
+  virtual std::optional<std::vector<std::uint8_t>> ReadRaw(std::string_view name,
+                                                           std::size_t capacity = kRegistryBufferLength) const = 0;
   // Subkey names in the registry's enumeration order.
   virtual std::vector<std::string> SubKeyNames() const = 0;
   virtual std::vector<std::string> ValueNames() const = 0;

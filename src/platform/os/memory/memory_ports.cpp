@@ -132,7 +132,14 @@ int RecordingMessageBoxes::Show(const std::string& text, const std::string& capt
 }
 
 World::World() {
-  previous_ = InstallPorts(Ports{&registry, &system, &modules, &files, &files, &messages});
+  Ports ports;
+  ports.registry = &registry;
+  ports.system = &system;
+  ports.modules = &modules;
+  ports.files = &files;
+  ports.ini = &files;
+  ports.messages = &messages;
+  previous_ = InstallPorts(ports);
 }
 
 World::~World() { InstallPorts(previous_); }

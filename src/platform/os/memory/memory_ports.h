@@ -60,8 +60,8 @@ class MemoryFiles : public Files, public IniFiles {
   bool Exists(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
-  std::optional<std::string> ReadString(const std::string& file, const std::string& section,
-                                        const std::string& key, const std::string& fallback) override;
+  std::optional<std::string> ReadString(const std::string& file, const std::string& section, const std::string& key,
+                                        const std::string& fallback) override;
   bool WriteString(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) override;
 
@@ -74,7 +74,7 @@ class MemoryFiles : public Files, public IniFiles {
 
  private:
   using Ini = std::map<std::string, std::map<std::string, std::string>>;  // upper-cased section, key
-  std::map<std::string, std::vector<std::string>> files_;  // key: upper-cased path
+  std::map<std::string, std::vector<std::string>> files_;                 // key: upper-cased path
   std::map<std::string, Ini> inis_;
 };
 

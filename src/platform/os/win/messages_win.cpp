@@ -9,13 +9,4 @@ int Win32MessageBoxes::Show(const std::string& text, const std::string& caption,
   return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
 }
 
-void InstallWin32Ports() {
-  static Win32Registry registry;
-  static Win32System system;
-  static Win32Modules modules;
-  static Win32Files files;
-  static Win32MessageBoxes messages;
-  InstallPorts(Ports{&registry, &system, &modules, &files, &files, &messages});
-}
-
 }  // namespace vrex::os::win

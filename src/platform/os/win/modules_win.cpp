@@ -8,9 +8,7 @@ ModuleHandle Win32Modules::Load(const std::string& path) {
   return reinterpret_cast<ModuleHandle>(LoadLibraryA(path.c_str()));
 }
 
-bool Win32Modules::Free(ModuleHandle module) {
-  return ::FreeLibrary(reinterpret_cast<HMODULE>(module)) != 0;
-}
+bool Win32Modules::Free(ModuleHandle module) { return ::FreeLibrary(reinterpret_cast<HMODULE>(module)) != 0; }
 
 int Win32Modules::LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) {
   return LoadStringA(reinterpret_cast<HINSTANCE>(module), id, buffer, bufferLength);

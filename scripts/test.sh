@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: native unit tests, the format check,
+# the Windows test executable under Wine for each Windows version setting,
+# and the end-to-end runs of the program.  Ends with "N passed, N failed".
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+out="$root/out"
+rm -rf "$out/logs" "$out/screenshots"
+mkdir -p "$out/logs" "$out/screenshots"
+export VREX_RESULTS="$out/logs/results.txt"
+: >"$VREX_RESULTS"
+started=$(date +%s)
+
+bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+
+if ! bash scripts/build.sh >"$out/logs/build.log" 2>&1; then
+  tail -40 "$out/logs/build.log"
+  echo "build failed (full log: out/logs/build.log)"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+echo "build: $(($(date +%s) - started)) s"
+
+# Counts a GoogleTest run from its log; a run that crashed counts as one failure.
+count_gtest() {
+  local name=$1 log=$2 status=$3
+  local p f
+  p=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | grep -oE '[0-9]+$' | tail -1)
+  f=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log" | grep -oE '[0-9]+' | tail -1)
+  p=${p:-0}
+  f=${f:-0}
+  if [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
+  for _ in $(seq 1 "$p"); do echo "PASS $name" >>"$VREX_RESULTS"; done
+  for _ in $(seq 1 "$f"); do echo "FAIL $name" >>"$VREX_RESULTS"; done
+  grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sort -u
+  echo "$name: $p passed, $f failed"
+}
+
+# Native unit tests (AddressSanitizer and UBSan).
+build/native/vrex_unit_tests --gtest_brief=1 >"$out/logs/unit.log" 2>&1
+count_gtest unit "$out/logs/unit.log" $?
+
+# Formatting of the sources.
+unformatted=$(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'benchmarks/*.cpp' |
+  xargs -r clang-format --dry-run 2>&1 | grep -oE '^[^:]+:[0-9]+' | cut -d: -f1 | sort -u)
+if [ -z "$unformatted" ]; then
+  echo "PASS format" >>"$VREX_RESULTS"
+  echo "format: clean"
+else
+  echo "FAIL format" >>"$VREX_RESULTS"
+  echo "format: not clang-formatted: $unformatted"
+fi
+
+# Everything under Wine shares one throwaway prefix and one Xvfb.
+export VREX_WIN_BUILD="$root/build/win64"
+export VREX_DIST="$root/dist"
+export VREX_SCREENSHOTS="$out/screenshots"
+source tests/harness/wine.sh
+vrex_wine_start "$out/wine"
+echo "wine prefix: $(($(date +%s) - started)) s"
+
+win_tests="$VREX_WIN_BUILD/tests/vrex_win_tests.exe"
+# The version code each Wine version setting must give.
+for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
+  version=${pair%%:*}
+  vrex_wine_version "$version"
+  VREX_EXPECT_OS_CODE=${pair##*:} wine "$win_tests" --gtest_brief=1 --gtest_filter='*VersionCode*' \
+    >"$out/logs/win-version-$version.log" 2>&1
+  count_gtest "win-version-$version" "$out/logs/win-version-$version.log" $?
+done
+
+# The whole Windows test executable, under an NT and a 9x setting.
+for version in winxp win98; do
+  vrex_wine_version "$version"
+  wine "$win_tests" --gtest_brief=1 --gtest_filter='-*VersionCode*' >"$out/logs/win-$version.log" 2>&1
+  count_gtest "win-$version" "$out/logs/win-$version.log" $?
+done
+
+# End-to-end runs of the program; each script records PASS/FAIL lines.
+source tests/harness/e2e.sh
+for script in tests/e2e/*.sh; do
+  name=$(basename "$script" .sh)
+  ( source "$script" ) >"$out/logs/e2e-$name.log" 2>&1
+  grep -E '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" | sed "s/^/  /"
+done
+
+vrex_wine_stop
+
+passed=$(grep -c '^PASS ' "$VREX_RESULTS")
+failed=$(grep -c '^FAIL ' "$VREX_RESULTS")
+echo "screenshots: out/screenshots/"
+echo "total time: $(($(date +%s) - started)) s"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,61 @@
+#pragma once
+// Resource IDs of the program's artwork (src/app/artwork.rc), for the resource
+// script and the C++ code alike: plain #defines only.
+//
+// Bitmaps are 24-bit.  Pixels of the key colour ART_KEY_COLOUR are meant to be
+// transparent: in the icons, the node glyphs, the button images, the flags and
+// the hourglass.
+
+// Program icon, 32x32 and 16x16.
+#define IDI_VREXNET 200
+
+// Icon strips, 16x16 icons left to right: ImageList1 (352x16, the icon
+// numbers of the display lines) and SectionImages (48x16, the left pane's
+// section headers).
+#define IDB_IMAGELIST1 210
+#define IDB_SECTIONIMAGES 211
+
+// Button strip images, resting and hover, 16x16; the language button 25x25.
+#define IDB_BTN_REPORT 220
+#define IDB_BTN_REPORT_HOVER 221
+#define IDB_BTN_ABOUT 222
+#define IDB_BTN_ABOUT_HOVER 223
+#define IDB_BTN_LANG 224
+#define IDB_BTN_LANG_HOVER 225
+#define IDB_BTN_MINIMIZE 226
+#define IDB_BTN_MINIMIZE_HOVER 227
+#define IDB_BTN_CLOSE 228
+#define IDB_BTN_CLOSE_HOVER 229
+
+// Section list view: node glyphs 10x10, wallpapers of the left (36x44) and
+// the right (30x32) pane.
+#define IDB_EXPANDGLYPH 230
+#define IDB_CONTRACTGLYPH 231
+#define IDB_WALLPAPER_LEFT 232
+#define IDB_WALLPAPER_RIGHT 233
+
+// Tiles, 250x8: the button strip and the form background.
+#define IDB_STRIP_TILE 234
+#define IDB_BACKGROUND_TILE 235
+
+// About box: logo 200x200, language flags 20x20, copyright picture 80x12.
+#define IDB_LOGO 240
+#define IDB_FLAG_EN 241
+#define IDB_FLAG_DE 242
+#define IDB_FLAG_ES 243
+#define IDB_FLAG_FR 244
+#define IDB_FLAG_IT 245
+#define IDB_FLAG_RUS 246
+#define IDB_FLAG_CSY 247
+#define IDB_COPYRIGHT 249
+
+// Wait dialog: hourglass over a program window, 32x32.
+#define IDB_HOURGLASS 248
+
+// Geometry and transparency shared by the pictures above.
+#define ART_KEY_COLOUR 0x00FF00FF /* COLORREF of RGB 255,0,255 */
+#define ART_ICON_SIZE 16
+#define ART_IMAGELIST1_COUNT 22
+#define ART_SECTIONIMAGES_COUNT 3
+#define ART_GLYPH_SIZE 10
+#define ART_FLAG_SIZE 20
