@@ -1,0 +1,85 @@
+#pragma once
+// The left pane's fixed catalogue, the rule that ties each sub-item caption
+// to its gatherer, and the handlers that build, open and clear the right
+// pane's page.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "view/section_list.h"
+
+namespace vrex::app {
+
+using Lines = std::vector<std::string>;
+using Gatherer = std::function<Lines()>;
+
+// The gatherers, under the names of the main window's methods.  An empty
+// function gathers nothing.
+struct Gatherers {
+  Gatherer zakladniinfotostringlst;
+  Gatherer netadapterstostringlst;
+  Gatherer protocolstostringlst;
+  Gatherer servicestostringlst;
+  Gatherer clientstostringlst;
+  Gatherer winsocktostringlst;
+  Gatherer tcpipdetailstostringlst;
+  Gatherer postatostringlst;
+  Gatherer proxytostringlst;
+  Gatherer explorerstostringlst;
+  Gatherer gettel;
+  Gatherer userstostringlst;
+  Gatherer localgroupstostringlst;
+  Gatherer globalgroupstostringlst;
+};
+
+struct CatalogueItem {
+  int caption;  // language string
+  int icon;     // in ImageList1
+};
+
+struct CatalogueSection {
+  int caption;  // language string
+  int icon;     // in SectionImages
+  std::vector<CatalogueItem> items;
+};
+
+// The three left-pane sections in order.
+const std::vector<CatalogueSection>& CatalogueSections();
+
+// Receives a gatherer's lines: replacing the target's lines, or appended after them.
+using LineSink = std::function<void(const Lines& lines, bool append)>;
+
+// Compares the caption with the language strings in the fixed order and runs
+// every matching gatherer.  connections are the lines collected at start-up.
+void RunCatalogue(const std::string& caption, const Gatherers& gatherers, const Lines& connections,
+                  const LineSink& sink);
+
+// Adds the sub-items with their icons, then captions the three sections.
+void BuildLeftPane(view::TSectionListBox& left);
+
+// Opens or closes one section of the target pane and scrolls it to the top.
+void OpenPaneSection(view::TSectionListBox& source, view::TSectionListBox& target, int index);
+
+// The two panes of the main window and their four handlers.
+class MainPanes {
+ public:
+  MainPanes(view::TSectionListBox& left, view::TSectionListBox& right, const Gatherers& gatherers,
+            const Lines& connections);
+  // Connects the handlers to the panes' events.
+  void Connect();
+
+  void SectionListBox1ExpandSection(view::TSectionListBox& sender, int sectionIdx);
+  void SectionListBox1ContractSection(view::TSectionListBox& sender, int sectionIdx);
+  void SectionListBox1SubItemClick(view::TSectionListBox& sender, int sectionIdx, int subitemidx);
+  void SectionListBox2SectionClick(view::TSectionListBox& sender, int sectionIdx);
+
+ private:
+  void ShowSectionPage(const view::TListSection& section);
+
+  view::TSectionListBox& left_;
+  view::TSectionListBox& right_;
+  const Gatherers& gatherers_;
+  const Lines& connections_;
+};
+
+}  // namespace vrex::app

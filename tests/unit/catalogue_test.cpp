@@ -1,0 +1,219 @@
+// The catalogue: which gatherer each caption runs, on which systems, and how
+// the four pane handlers build, open and clear the right pane's page.
+#include <gtest/gtest.h>
+
+#include "app/catalogue.h"
+#include "common/recording_list_host.h"
+#include "lang/language.h"
+#include "platform/os/memory/memory_ports.h"
+
+namespace vrex::app {
+namespace {
+
+using view::TListSectionState;
+
+std::map<unsigned, std::string> EnglishStrings() {
+  return {{538, "Network"},   {539, "Internet"},     {100, "Accounts"}, {540, "Basic"},   {525, "Adapters"},
+          {526, "Protocols"}, {527, "Services"},     {528, "Clients"},  {561, "Winsock"}, {529, "TCP/IP"},
+          {80, "Mail"},       {81, "Proxy"},         {82, "Browsers"},  {350, "Dial-up"}, {101, "Users"},
+          {102, "Groups"},    {103, "Global groups"}};
+}
+
+class CatalogueTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UnloadLanguageModule();
+    world.system.SetVersion(2, 5, 1);  // XP
+    LoadStrings(EnglishStrings());
+    auto gatherer = [this](std::string name) {
+      return [this, name] {
+        runs.push_back(name);
+        return Lines{name + " line"};
+      };
+    };
+    gatherers.zakladniinfotostringlst = gatherer("basic");
+    gatherers.netadapterstostringlst = gatherer("adapters");
+    gatherers.protocolstostringlst = gatherer("protocols");
+    gatherers.servicestostringlst = gatherer("services");
+    gatherers.clientstostringlst = gatherer("clients");
+    gatherers.winsocktostringlst = gatherer("winsock");
+    gatherers.tcpipdetailstostringlst = gatherer("tcpip");
+    gatherers.postatostringlst = gatherer("mail");
+    gatherers.proxytostringlst = gatherer("proxy");
+    gatherers.explorerstostringlst = gatherer("browsers");
+    gatherers.gettel = gatherer("dialup");
+    gatherers.userstostringlst = gatherer("users");
+    gatherers.localgroupstostringlst = gatherer("groups");
+    gatherers.globalgroupstostringlst = gatherer("global");
+  }
+  void TearDown() override { UnloadLanguageModule(); }
+
+  void LoadStrings(std::map<unsigned, std::string> strings) {
+    UnloadLanguageModule();
+    static int generation = 0;
+    std::string code = "X" + std::to_string(++generation);
+    world.files.WriteString(world.system.exePath.substr(0, world.system.exePath.size() - 4) + ".ini", "Options",
+                            "Language", code);
+    std::string path = world.system.exePath.substr(0, world.system.exePath.size() - 4) + code + ".dll";
+    world.files.AddFile(path);
+    world.modules.AddLibrary(path, std::move(strings));
+    LoadLanguageModule();
+  }
+
+  Lines Collect(const std::string& caption) {
+    Lines lines;
+    RunCatalogue(caption, gatherers, connections, [&](const Lines& got, bool append) {
+      if (!append) lines.clear();
+      lines.insert(lines.end(), got.begin(), got.end());
+    });
+    return lines;
+  }
+
+  os::memory::World world;
+  Gatherers gatherers;
+  Lines connections;
+  std::vector<std::string> runs;
+};
+
+TEST_F(CatalogueTest, EachCaptionRunsItsGatherer) {
+  EXPECT_EQ(Collect("Basic"), Lines{"basic line"});
+  EXPECT_EQ(Collect("Dial-up"), Lines{"dialup line"});
+  EXPECT_EQ(Collect("Users"), Lines{"users line"});
+  EXPECT_EQ(Collect("Global groups"), Lines{"global line"});
+  EXPECT_EQ(Collect("Nothing of ours"), Lines{});
+  EXPECT_EQ(Collect("basic"), Lines{});  // case-sensitive
+}
+
+TEST_F(CatalogueTest, WinsockLinesAreFollowedByTheConnectionsExceptUnderNt4) {
+  EXPECT_EQ(Collect("Winsock"), Lines{"winsock line"});
+  connections = {"TCP", "conn"};
+  EXPECT_EQ(Collect("Winsock"), (Lines{"winsock line", "TCP", "conn"}));
+  world.system.SetVersion(2, 4, 0);
+  EXPECT_EQ(Collect("Winsock"), Lines{"winsock line"});
+  EXPECT_EQ(Collect("Dial-up"), Lines{});
+  EXPECT_EQ(Collect("Users"), Lines{"users line"});
+}
+
+TEST_F(CatalogueTest, AccountsOnlyOnTheNtFamily) {
+  world.system.SetVersion(1, 4, 10);
+  EXPECT_EQ(Collect("Users"), Lines{});
+  EXPECT_EQ(Collect("Groups"), Lines{});
+  EXPECT_EQ(Collect("Dial-up"), Lines{"dialup line"});
+  world.system.SetVersion(2, 6, 0);  // neither family
+  EXPECT_EQ(Collect("Users"), Lines{});
+}
+
+TEST_F(CatalogueTest, FailingDialUpGathererIsSwallowedOthersAreNot) {
+  gatherers.gettel = []() -> Lines { throw std::runtime_error("phonebook"); };
+  EXPECT_EQ(Collect("Dial-up"), Lines{});
+  gatherers.protocolstostringlst = []() -> Lines { throw std::runtime_error("registry"); };
+  EXPECT_THROW(Collect("Protocols"), std::runtime_error);
+}
+
+TEST_F(CatalogueTest, EqualCaptionsRunEveryMatchAndTheLastMatchWins) {
+  auto strings = EnglishStrings();
+  strings[527] = "Same";
+  strings[80] = "Same";
+  LoadStrings(strings);
+  runs.clear();
+  EXPECT_EQ(Collect("Same"), Lines{"mail line"});
+  EXPECT_EQ(runs, (std::vector<std::string>{"services", "mail"}));
+}
+
+TEST_F(CatalogueTest, WithoutLanguageModuleEveryCaptionIsTheFallbackAndAllGatherersRun) {
+  UnloadLanguageModule();
+  runs.clear();
+  Collect(kNoLoadMessage);
+  EXPECT_EQ(runs,
+            (std::vector<std::string>{"dialup", "adapters", "protocols", "services", "clients", "tcpip", "winsock",
+                                      "mail", "proxy", "browsers", "basic", "users", "groups", "global"}));
+}
+
+class PanesTest : public CatalogueTest {
+ protected:
+  void SetUp() override {
+    CatalogueTest::SetUp();
+    for (int i = 0; i < 3; ++i) left.AddSection();
+    right.expandDisable = right.contractDisable = true;
+    BuildLeftPane(left);
+    panes.Connect();
+  }
+  std::vector<std::string> RightCaptions() {
+    std::vector<std::string> captions;
+    for (int i = 0; i < right.SectionCount(); ++i) captions.push_back(right.Section(i).Caption());
+    return captions;
+  }
+
+  test::RecordingListHost leftHost, rightHost;
+  view::TSectionListBox left{leftHost}, right{rightHost};
+  MainPanes panes{left, right, gatherers, connections};
+};
+
+TEST_F(PanesTest, LeftPaneHoldsTheCatalogueWithItsIcons) {
+  EXPECT_EQ(left.Section(0).Caption(), "Network");
+  EXPECT_EQ(left.Section(2).Caption(), "Accounts");
+  EXPECT_EQ(left.Section(0).SubItems().Lines(),
+            (Lines{"Basic", "Adapters", "Protocols", "Services", "Clients", "Winsock", "TCP/IP"}));
+  EXPECT_EQ(left.Section(1).GetSubItemImage(3), 10);
+  EXPECT_EQ(left.Section(2).GetSubItemImage(0), 16);
+  EXPECT_EQ(left.Section(2).GetSubItemImage(1), 17);
+}
+
+TEST_F(PanesTest, ExpandingALeftSectionBuildsItsContractedPage) {
+  left.MouseDown(left.HeaderRow(1), 60);
+  EXPECT_EQ(RightCaptions(), (std::vector<std::string>{"Internet", "Mail", "Proxy", "Browsers", "Dial-up"}));
+  EXPECT_EQ(right.Section(0).ImageIndex(), -1);
+  EXPECT_EQ(right.Section(4).ImageIndex(), 10);
+  EXPECT_EQ(right.Section(2).SubItems().Lines(), Lines{"proxy line"});
+  for (int i = 0; i < right.SectionCount(); ++i) EXPECT_EQ(right.Section(i).State(), TListSectionState::lssContracted);
+  EXPECT_EQ(right.RowCount(), 5);
+  EXPECT_EQ(rightHost.redrawSwitches, (std::vector<bool>{false, true}));  // one repaint
+}
+
+TEST_F(PanesTest, SubItemClickRebuildsAndOpensItsSectionAtTopEveryTime) {
+  left.Section(0).SetState(TListSectionState::lssExpanded);
+  for (int click = 0; click < 2; ++click) {
+    runs.clear();
+    left.MouseDown(6, 30);  // Winsock
+    EXPECT_EQ(runs.size(), 7u);
+    EXPECT_EQ(right.Section(6).State(), TListSectionState::lssExpanded);
+    EXPECT_EQ(rightHost.top, 6);
+  }
+}
+
+TEST_F(PanesTest, ClickOnASubItemOfAnotherExpandedSectionReplacesThePage) {
+  left.Section(0).SetState(TListSectionState::lssExpanded);
+  left.Section(1).SetState(TListSectionState::lssExpanded);
+  left.MouseDown(2, 30);                      // Adapters
+  left.MouseDown(left.HeaderRow(1) + 3, 30);  // Browsers
+  EXPECT_EQ(RightCaptions()[0], "Internet");
+  EXPECT_EQ(right.Section(3).State(), TListSectionState::lssExpanded);
+}
+
+TEST_F(PanesTest, ContractingAnyLeftSectionClearsTheRightPane) {
+  left.MouseDown(left.HeaderRow(0), 60);
+  left.MouseDown(left.HeaderRow(2), 60);
+  EXPECT_EQ(RightCaptions()[0], "Accounts");
+  left.MouseDown(left.HeaderRow(0), 60);  // contracts section 0, whose page is not shown
+  EXPECT_EQ(right.SectionCount(), 0);
+  EXPECT_EQ(right.RowCount(), 0);
+}
+
+TEST_F(PanesTest, RightHeaderClickTogglesThroughTheHandlerOnly) {
+  left.MouseDown(left.HeaderRow(2), 60);
+  right.MouseDown(1, 40);
+  EXPECT_EQ(right.Section(1).State(), TListSectionState::lssExpanded);
+  EXPECT_EQ(rightHost.top, 1);
+  right.MouseDown(1, 40);
+  EXPECT_EQ(right.Section(1).State(), TListSectionState::lssContracted);
+  right.MouseDown(0, 40);  // the heading has no lines but still opens
+  EXPECT_EQ(right.Section(0).State(), TListSectionState::lssExpanded);
+}
+
+TEST_F(PanesTest, OpenPaneSectionOutsideThePageKeepsTheUpdateBalanced) {
+  OpenPaneSection(left, right, 5);  // right pane is empty
+  EXPECT_EQ(right.UpdateCount(), 0);
+}
+
+}  // namespace
+}  // namespace vrex::app
