@@ -1,21 +1,35 @@
 #include "app/netfrm_win.h"
 
+#include <exception>
+
+#include "app/art_ids.h"
+#include "app/widgets_win.h"
 #include "lang/language.h"
+#include "lang/os_version.h"
+#include "platform/os/ports.h"
 
 namespace vrex::app {
+
+std::vector<std::string> ActiveConnections;
+fslozky SystemFolders;
+
 namespace {
 
 constexpr const char* kClassName = "TNETFrm";
-
-enum ControlId { kReportBtn = 101, kAboutBtn, kLangBtn, kMinimizeBtn, kCloseBtn, kLabel1 = 110 };
 
 struct ButtonPlace {
   int id;
   int left;
   int caption;  // language string
+  int resting;  // bitmap resources
+  int hover;
 };
 constexpr ButtonPlace kButtons[] = {
-    {kReportBtn, 0, 10}, {kAboutBtn, 190, 11}, {kLangBtn, 280, 12}, {kMinimizeBtn, 370, 13}, {kCloseBtn, 460, 52},
+    {kReportBtn, 0, 10, IDB_BTN_REPORT, IDB_BTN_REPORT_HOVER},
+    {kAboutBtn, 190, 11, IDB_BTN_ABOUT, IDB_BTN_ABOUT_HOVER},
+    {kLangBtn, 280, 12, IDB_BTN_LANG, IDB_BTN_LANG_HOVER},
+    {kMinimizeBtn, 370, 13, IDB_BTN_MINIMIZE, IDB_BTN_MINIMIZE_HOVER},
+    {kCloseBtn, 460, 52, IDB_BTN_CLOSE, IDB_BTN_CLOSE_HOVER},
 };
 
 HFONT MakeFont(int height, bool bold) {
@@ -23,47 +37,182 @@ HFONT MakeFont(int height, bool bold) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
 }
 
+HBITMAP LoadArtBitmap(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+// An image list from a strip of equal pictures, magenta transparent.
+HIMAGELIST LoadStrip(HINSTANCE instance, int id, int size, int count) {
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
+  win::UniqueBitmap strip(LoadArtBitmap(instance, id));
+  if (list != nullptr && strip) ImageList_AddMasked(list, strip.get(), ART_KEY_COLOUR);
+  return list;
+}
+
+view::ListFont PaneFont(bool bold, view::ListColor color = view::ListColor::System(COLOR_WINDOWTEXT)) {
+  view::ListFont font;
+  font.height = -11;
+  font.bold = bold;
+  font.color = color;
+  return font;
+}
+
 }  // namespace
 
 TNETFrm::TNETFrm(HINSTANCE instance) : instance_(instance) {}
 
+TNETFrm::~TNETFrm() {
+  for (HIMAGELIST list : {imageList1_, sectionImages_, nodeGlyphs_}) {
+    if (list != nullptr) ImageList_Destroy(list);
+  }
+}
+
 bool TNETFrm::Create() {
+  RegisterWidgetClasses(instance_);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VREXNET));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
   RegisterClassA(&windowClass);
   int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2;
-  window_ = CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            left, top, kMainWidth, kMainHeight, nullptr, nullptr, instance_, this);
+  CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
+                  kMainWidth, kMainHeight, nullptr, nullptr, instance_, this);
   return window_ != nullptr;
 }
 
-void TNETFrm::CreateControls() {
+void TNETFrm::LoadArt() {
   font_.reset(MakeFont(-11, false));
   labelFont_.reset(MakeFont(-13, true));
-  for (const auto& place : kButtons) {
-    HWND button =
-        CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 6 + place.left, 5, 90, 19,
-                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    buttons_[place.id - kReportBtn] = button;
+  backgroundTile_.reset(LoadArtBitmap(instance_, IDB_BACKGROUND_TILE));
+  stripTile_.reset(LoadArtBitmap(instance_, IDB_STRIP_TILE));
+  wallpaperLeft_.reset(LoadArtBitmap(instance_, IDB_WALLPAPER_LEFT));
+  wallpaperRight_.reset(LoadArtBitmap(instance_, IDB_WALLPAPER_RIGHT));
+  for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+    buttonArt_[i].resting.reset(LoadArtBitmap(instance_, kButtons[i].resting));
+    buttonArt_[i].hover.reset(LoadArtBitmap(instance_, kButtons[i].hover));
   }
-  label1_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 216, 48, 345, 17, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1)), instance_, nullptr);
-  SendMessageA(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+  imageList1_ = LoadStrip(instance_, IDB_IMAGELIST1, ART_ICON_SIZE, ART_IMAGELIST1_COUNT);
+  sectionImages_ = LoadStrip(instance_, IDB_SECTIONIMAGES, ART_ICON_SIZE, ART_SECTIONIMAGES_COUNT);
+  nodeGlyphs_ = ImageList_Create(ART_GLYPH_SIZE, ART_GLYPH_SIZE, ILC_COLOR24 | ILC_MASK, 2, 0);
+  for (int id : {IDB_EXPANDGLYPH, IDB_CONTRACTGLYPH}) {
+    win::UniqueBitmap glyph(LoadArtBitmap(instance_, id));
+    ImageList_AddMasked(nodeGlyphs_, glyph.get(), ART_KEY_COLOUR);
+  }
+}
+
+// The components as the form's design lays them out.
+void TNETFrm::CreateComponents() {
+  LoadArt();
+  RECT client;
+  GetClientRect(window_, &client);
+
+  PanelStyle strip;
+  strip.tile = stripTile_.get();
+  strip.loweredInnerBevel = true;
+  HWND panel3 = CreatePanel(window_, kPanel3, RECT{0, 0, client.right, 25}, strip);
+  for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+    const ButtonPlace& place = kButtons[i];
+    ExplorerButtonStyle style;
+    style.restingImage = buttonArt_[i].resting.get();
+    style.hoverImage = buttonArt_[i].hover.get();
+    style.stripTile = stripTile_.get();
+    style.stripOrigin = POINT{place.left, 3};
+    style.font = font_.get();
+    HBITMAP resting = style.restingImage;
+    HBITMAP hover = style.hoverImage;
+    // Moving over a button shows its hover image; leaving it, the resting one again.
+    style.onMouseMove = [this, i, hover] { SetButtonImage(buttons_[i], hover); };
+    style.onExit = [this, i, resting] { SetButtonImage(buttons_[i], resting); };
+    switch (place.id) {
+      case kReportBtn: style.onClick = [this] { ReportBtnClick(); }; break;
+      case kAboutBtn: style.onClick = [this] { AboutBtnClick(); }; break;
+      case kLangBtn: style.onClick = [this] { LangBtnClick(); }; break;
+      case kMinimizeBtn: style.onClick = [this] { MinimizeBtnClick(); }; break;
+      case kCloseBtn: style.onClick = [this] { CloseBtnClick(); }; break;
+    }
+    buttons_[i] = CreateExplorerButton(panel3, place.id, RECT{place.left, 3, place.left + 90, 22}, std::move(style));
+  }
+
+  PanelStyle body;
+  body.color = RGB(197, 210, 226);
+  HWND panel1 = CreatePanel(window_, kPanel1, RECT{8, 32, 8 + 561, 32 + 417}, body);
+
+  GaugeStyle gauge;
+  gauge.labelFont = labelFont_.get();
+  gauge.labelBounds = RECT{8, 0, 353, 17};  // Label1 sits at left 208 of the panel, over the bar at 200
+  gaugeBar1_ = CreateGaugeBar(panel1, kGaugeBar1, RECT{200, 16, 200 + 353, 16 + 17}, gauge);
+
+  view::SectionListArt leftArt{sectionImages_, imageList1_, nodeGlyphs_, wallpaperLeft_.get()};
+  sectionListBox1_.Create(panel1, kSectionListBox1, RECT{1, 1, 1 + 193, 1 + 415}, leftArt, 16);
+  view::SectionListArt rightArt{imageList1_, imageList1_, nodeGlyphs_, wallpaperRight_.get()};
+  sectionListBox2_.Create(panel1, kSectionListBox2, RECT{200, 87, 200 + 345, 87 + 329}, rightArt, 10);
+
+  auto& left = sectionListBox1_.Model();
+  left.sectionColor = view::ListColor::Rgb(216, 208, 146);
+  left.sectionFont = PaneFont(true, view::ListColor::System(COLOR_BACKGROUND));
+  left.font = PaneFont(true);
+  left.color = view::ListColor::System(COLOR_INFOBK);
+  left.tabPositions = {80};
+  const view::ListColor leftColors[] = {view::ListColor::System(COLOR_WINDOW), view::ListColor::System(COLOR_WINDOW),
+                                        view::ListColor::System(COLOR_INFOBK)};
+  for (int i = 0; i < 3; ++i) {
+    auto& section = left.AddSection();
+    section.fontUsage = view::TFontUsage::fuBoth;
+    section.font = PaneFont(false);
+    section.itemHeight = 20;
+    section.color = leftColors[i];
+    section.SetImageIndex(i);
+  }
+
+  auto& right = sectionListBox2_.Model();
+  right.sectionColor = view::ListColor::Rgb(219, 219, 219);
+  right.sectionFont = PaneFont(false);
+  right.font = PaneFont(true, view::ListColor::Rgb(0, 0, 128));
+  right.color = view::ListColor::System(COLOR_WINDOW);
+  right.wordWrap = true;
+  right.expandDisable = true;
+  right.contractDisable = true;
+  // Sections added at run time take the widget's default line font.
+  right.subItemHeight = 20;
+
+  ConnectGatherers();
+  panes_ = std::make_unique<MainPanes>(left, right, gatherers_, ActiveConnections);
+  panes_->Connect();
+}
+
+void TNETFrm::ConnectGatherers() {
+  gatherers_.zakladniinfotostringlst = [this] { return zakladniinfotostringlst(); };
+  gatherers_.winsocktostringlst = [this] { return winsocktostringlst(); };
 }
 
 void TNETFrm::FormCreate() {
+  // 1. The language module; every lookup from here on reads it.
   LoadLanguageModule();
-  CreateControls();
-  for (const auto& place : kButtons)
-    SetWindowTextA(buttons_[place.id - kReportBtn], GetLangString(place.caption).c_str());
-  SetWindowTextA(label1_, GetLangString(1).c_str());
+  // 2. The system folder.
+  SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255);
+  // 4. The active connections (not under Windows NT 4.0).
+  ActiveConnections.clear();
+  // 5. Captions of the buttons and of the label over the gauge bar.
+  for (std::size_t i = 0; i < std::size(kButtons); ++i)
+    SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
+  SetGaugeLabel(gaugeBar1_, GetLangString(1));
+  // 6. The left pane's catalogue.
+  BuildLeftPane(sectionListBox1_.Model());
 }
+
+std::vector<std::string> TNETFrm::zakladniinfotostringlst() { return {}; }
+
+std::vector<std::string> TNETFrm::winsocktostringlst() { return {}; }
+
+void TNETFrm::ReportBtnClick() {}
+
+void TNETFrm::AboutBtnClick() {}
+
+void TNETFrm::LangBtnClick() {}
 
 void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
@@ -76,18 +225,42 @@ LRESULT CALLBACK TNETFrm::WindowProc(HWND window, UINT message, WPARAM wParam, L
     self->window_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  return self != nullptr ? self->Handle(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+  return self != nullptr ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT TNETFrm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: FormCreate(); return 0;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kCloseBtn: CloseBtnClick(); return 0;
-        case kMinimizeBtn: MinimizeBtnClick(); return 0;
+    case WM_CREATE:
+      CreateComponents();
+      FormCreate();
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window_, &client);
+      TileBitmap(reinterpret_cast<HDC>(wParam), backgroundTile_.get(), client, POINT{0, 0});
+      return 1;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (auto* list = view::SectionListBoxWin::FromWindow(item->hwndItem)) {
+        list->DrawItem(*item);
+        return TRUE;
       }
       break;
+    }
+    case WM_MEASUREITEM: {
+      // Rows are measured by the section list itself as they are inserted.
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      item->itemHeight = 20;
+      return TRUE;
+    }
+    case WM_GETMINMAXINFO: {
+      // The window keeps its size whatever the border or the system menu ask.
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = info->ptMaxTrackSize = POINT{kMainWidth, kMainHeight};
+      info->ptMaxSize = POINT{kMainWidth, kMainHeight};
+      return 0;
+    }
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

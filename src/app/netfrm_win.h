@@ -1,10 +1,17 @@
 #pragma once
-// The main window.
+// The main window: the button strip, the two section panes with the gauge
+// bar, and the start-up that gathers everything before it is shown.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "app/catalogue.h"
 #include "platform/os/win/handles_win.h"
+#include "view/section_listbox_win.h"
 
 namespace vrex::app {
 
@@ -12,28 +19,87 @@ inline constexpr const char* kApplicationTitle = "Vrex Info Network";
 inline constexpr int kMainWidth = 587;
 inline constexpr int kMainHeight = 486;
 
+// Child window IDs, so tests can reach the controls.
+enum ControlId {
+  kPanel3 = 100,
+  kReportBtn = 101,
+  kAboutBtn = 102,
+  kLangBtn = 103,
+  kMinimizeBtn = 104,
+  kCloseBtn = 105,
+  kPanel1 = 110,
+  kSectionListBox1 = 111,
+  kSectionListBox2 = 112,
+  kGaugeBar1 = 113,
+};
+
+// The system folder, filled once at start-up.
+struct fslozky {
+  std::string system;  // at most 255 characters
+};
+
+// Lines of the active connections, collected once at start-up.
+extern std::vector<std::string> ActiveConnections;
+extern fslozky SystemFolders;
+
 class TNETFrm {
  public:
   explicit TNETFrm(HINSTANCE instance);
+  ~TNETFrm();
+  TNETFrm(const TNETFrm&) = delete;
+  TNETFrm& operator=(const TNETFrm&) = delete;
+
   bool Create();
   HWND Handle() const { return window_; }
 
   // The creation handler: runs once, before the window is shown.
   void FormCreate();
-  void CloseBtnClick();
+
+  void ReportBtnClick();
+  void AboutBtnClick();
+  void LangBtnClick();
   void MinimizeBtnClick();
+  void CloseBtnClick();
+
+  // The gatherers, by the names the catalogue knows them by.
+  std::vector<std::string> zakladniinfotostringlst();
+  std::vector<std::string> winsocktostringlst();
+
+  view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
+  view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }
+  // The catalogue's gatherers; tests plug their own in.
+  Gatherers& CatalogueGatherers() { return gatherers_; }
 
  private:
+  struct ButtonArt {
+    win::UniqueBitmap resting;
+    win::UniqueBitmap hover;
+  };
+
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControls();
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateComponents();
+  void LoadArt();
+  void ConnectGatherers();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   win::UniqueFont font_;
   win::UniqueFont labelFont_;
+  win::UniqueBitmap backgroundTile_;
+  win::UniqueBitmap stripTile_;
+  win::UniqueBitmap wallpaperLeft_;
+  win::UniqueBitmap wallpaperRight_;
+  std::array<ButtonArt, 5> buttonArt_;
   std::array<HWND, 5> buttons_{};
-  HWND label1_ = nullptr;
+  HWND gaugeBar1_ = nullptr;
+  HIMAGELIST imageList1_ = nullptr;
+  HIMAGELIST sectionImages_ = nullptr;
+  HIMAGELIST nodeGlyphs_ = nullptr;
+  view::SectionListBoxWin sectionListBox1_;
+  view::SectionListBoxWin sectionListBox2_;
+  Gatherers gatherers_;
+  std::unique_ptr<MainPanes> panes_;
 };
 
 int RunApplication(HINSTANCE instance, int showCommand);

@@ -35,7 +35,25 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   return TRUE;
 }
 
-HWND ChildById(HWND window, int id) { return id == 0 ? window : GetDlgItem(window, id); }
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// The descendant with the given control ID, at any depth; 0 is the window itself.
+HWND ChildById(HWND window, int id) {
+  if (id == 0) return window;
+  ChildSearch search{id, nullptr};
+  EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 int Usage() {
   std::fprintf(stderr,

@@ -1,0 +1,290 @@
+#include "app/widgets_win.h"
+
+#include <memory>
+
+#include "platform/os/win/handles_win.h"
+
+namespace vrex::app {
+namespace {
+
+constexpr const char* kStyleProperty = "VrexWidgetStyle";
+
+template <typename Style>
+Style* StyleOf(HWND window) {
+  return static_cast<Style*>(GetPropA(window, kStyleProperty));
+}
+
+template <typename Style>
+void Attach(HWND window, Style style) {
+  SetPropA(window, kStyleProperty, new Style(std::move(style)));
+}
+
+template <typename Style>
+void Detach(HWND window) {
+  std::unique_ptr<Style> owned(StyleOf<Style>(window));
+  RemovePropA(window, kStyleProperty);
+}
+
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      auto* style = StyleOf<PanelStyle>(window);
+      RECT client;
+      GetClientRect(window, &client);
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (style != nullptr && style->tile != nullptr) {
+        TileBitmap(dc, style->tile, client, POINT{0, 0});
+      } else {
+        win::UniqueBrush brush(CreateSolidBrush(style != nullptr ? style->color : GetSysColor(COLOR_BTNFACE)));
+        FillRect(dc, &client, brush.get());
+      }
+      if (style != nullptr && style->loweredInnerBevel) DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
+      return 1;
+    }
+    // Owner-drawn children and their commands are the main window's business.
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMMAND: return SendMessageA(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+    case WM_NCDESTROY: Detach<PanelStyle>(window); break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct ButtonState {
+  ExplorerButtonStyle style;
+  HBITMAP image = nullptr;
+  bool hover = false;
+  bool pressed = false;
+};
+
+void PaintButton(HWND window, HDC dc) {
+  auto* state = StyleOf<ButtonState>(window);
+  RECT client;
+  GetClientRect(window, &client);
+  if (state->style.stripTile != nullptr) {
+    TileBitmap(dc, state->style.stripTile, client, POINT{-state->style.stripOrigin.x, -state->style.stripOrigin.y});
+  }
+  int shift = state->pressed && state->hover ? 1 : 0;
+  int x = 2 + shift;
+  if (state->image != nullptr) {
+    BITMAP info;
+    GetObjectA(state->image, sizeof info, &info);
+    win::UniqueDc memory(CreateCompatibleDC(dc));
+    win::ScopedSelect select(memory.get(), state->image);
+    int width = info.bmWidth;
+    int height = info.bmHeight;
+    int drawHeight = height > client.bottom ? client.bottom : height;
+    int drawWidth = height > client.bottom ? width * client.bottom / height : width;
+    TransparentBlt(dc, x, (client.bottom - drawHeight) / 2 + shift, drawWidth, drawHeight, memory.get(), 0, 0, width,
+                   height, RGB(255, 0, 255));
+    x += drawWidth + 4;
+  }
+  char caption[128] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  win::ScopedSelect font(dc, state->style.font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, state->hover ? RGB(255, 255, 255) : RGB(192, 192, 192));
+  RECT text{x, shift, client.right - 2, client.bottom + shift};
+  DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  if (state->hover) DrawEdge(dc, &client, state->pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+}
+
+LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = StyleOf<ButtonState>(window);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      if (state != nullptr) PaintButton(window, dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEMOVE:
+      if (state != nullptr) {
+        if (!state->hover) {
+          state->hover = true;
+          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+          TrackMouseEvent(&track);
+          InvalidateRect(window, nullptr, FALSE);
+        }
+        if (state->style.onMouseMove) state->style.onMouseMove();
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      if (state != nullptr) {
+        state->hover = false;
+        state->pressed = false;
+        InvalidateRect(window, nullptr, FALSE);
+        if (state->style.onExit) state->style.onExit();
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+      if (state != nullptr) {
+        state->pressed = true;
+        SetCapture(window);
+        InvalidateRect(window, nullptr, FALSE);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (state != nullptr && state->pressed) {
+        state->pressed = false;
+        ReleaseCapture();
+        InvalidateRect(window, nullptr, FALSE);
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT client;
+        GetClientRect(window, &client);
+        if (PtInRect(&client, at) && state->style.onClick) {
+          // The click may close the window; copy the action first.
+          auto action = state->style.onClick;
+          action();
+        }
+      }
+      return 0;
+    case WM_SETTEXT: {
+      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      InvalidateRect(window, nullptr, FALSE);
+      return result;
+    }
+    case WM_NCDESTROY: Detach<ButtonState>(window); break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct GaugeState {
+  GaugeStyle style;
+};
+
+void PaintGauge(HWND window, HDC dc) {
+  auto* state = StyleOf<GaugeState>(window);
+  RECT client;
+  GetClientRect(window, &client);
+  // Always full: a gradient through the three bar colours, white border.
+  const COLORREF* colors = state->style.colors;
+  TRIVERTEX vertices[3];
+  int middle = client.right / 2;
+  int xs[3] = {0, middle, client.right};
+  for (int i = 0; i < 3; ++i) {
+    vertices[i].x = xs[i];
+    vertices[i].y = i == 1 ? client.bottom : 0;
+    vertices[i].Red = static_cast<COLOR16>(GetRValue(colors[i]) << 8);
+    vertices[i].Green = static_cast<COLOR16>(GetGValue(colors[i]) << 8);
+    vertices[i].Blue = static_cast<COLOR16>(GetBValue(colors[i]) << 8);
+    vertices[i].Alpha = 0;
+  }
+  TRIVERTEX left[2] = {vertices[0], vertices[1]};
+  TRIVERTEX right[2] = {vertices[1], vertices[2]};
+  left[1].y = client.bottom;
+  right[0].y = 0;
+  right[1].y = client.bottom;
+  GRADIENT_RECT span{0, 1};
+  GradientFill(dc, left, 2, &span, 1, GRADIENT_FILL_RECT_H);
+  GradientFill(dc, right, 2, &span, 1, GRADIENT_FILL_RECT_H);
+  win::UniqueBrush white(CreateSolidBrush(RGB(255, 255, 255)));
+  FrameRect(dc, &client, white.get());
+  char caption[512] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  win::ScopedSelect font(dc, state->style.labelFont);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  RECT text = state->style.labelBounds;
+  DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      if (StyleOf<GaugeState>(window) != nullptr) PaintGauge(window, dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_SETTEXT: {
+      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      InvalidateRect(window, nullptr, FALSE);
+      return result;
+    }
+    case WM_NCDESTROY: Detach<GaugeState>(window); break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds, DWORD style) {
+  return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+}  // namespace
+
+void RegisterWidgetClasses(HINSTANCE instance) {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  WNDCLASSA windowClass{};
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpfnWndProc = PanelProc;
+  windowClass.lpszClassName = kPanelClass;
+  RegisterClassA(&windowClass);
+  windowClass.lpfnWndProc = ExplorerButtonProc;
+  windowClass.lpszClassName = kExplorerButtonClass;
+  RegisterClassA(&windowClass);
+  windowClass.lpfnWndProc = GaugeProc;
+  windowClass.lpszClassName = kGaugeLabelClass;
+  RegisterClassA(&windowClass);
+}
+
+HWND CreatePanel(HWND parent, int id, const RECT& bounds, const PanelStyle& style) {
+  HWND panel = CreateChild(kPanelClass, parent, id, bounds, WS_CLIPCHILDREN);
+  if (panel != nullptr) Attach(panel, style);
+  return panel;
+}
+
+HWND CreateExplorerButton(HWND parent, int id, const RECT& bounds, ExplorerButtonStyle style) {
+  HWND button = CreateChild(kExplorerButtonClass, parent, id, bounds, WS_TABSTOP);
+  if (button != nullptr) {
+    HBITMAP image = style.restingImage;
+    Attach(button, ButtonState{std::move(style), image});
+  }
+  return button;
+}
+
+void SetButtonImage(HWND button, HBITMAP image) {
+  if (auto* state = StyleOf<ButtonState>(button)) {
+    if (state->image != image) {
+      state->image = image;
+      InvalidateRect(button, nullptr, FALSE);
+    }
+  }
+}
+
+HBITMAP ButtonImage(HWND button) {
+  auto* state = StyleOf<ButtonState>(button);
+  return state != nullptr ? state->image : nullptr;
+}
+
+HWND CreateGaugeBar(HWND parent, int id, const RECT& bounds, const GaugeStyle& style) {
+  HWND gauge = CreateChild(kGaugeLabelClass, parent, id, bounds, 0);
+  if (gauge != nullptr) Attach(gauge, GaugeState{style});
+  return gauge;
+}
+
+void SetGaugeLabel(HWND gauge, const std::string& text) { SetWindowTextA(gauge, text.c_str()); }
+
+void TileBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, POINT origin) {
+  BITMAP info;
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0 || info.bmWidth <= 0 || info.bmHeight <= 0)
+    return;
+  win::UniqueDc memory(CreateCompatibleDC(dc));
+  win::ScopedSelect select(memory.get(), bitmap);
+  int startX = rect.left - ((rect.left - origin.x) % info.bmWidth + info.bmWidth) % info.bmWidth;
+  int startY = rect.top - ((rect.top - origin.y) % info.bmHeight + info.bmHeight) % info.bmHeight;
+  for (int y = startY; y < rect.bottom; y += info.bmHeight)
+    for (int x = startX; x < rect.right; x += info.bmWidth)
+      BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vrex::app

@@ -1,0 +1,307 @@
+#include "view/section_listbox_win.h"
+
+#include <algorithm>
+
+#include "view/markup_row_win.h"
+
+namespace vrex::view {
+namespace {
+
+constexpr const char* kObjectProperty = "VrexSectionListBox";
+constexpr UINT_PTR kSubclassId = 0x5EC7;
+constexpr int kHeaderData = 1;
+// A list box row cannot be higher than this.
+constexpr int kMaxRowHeight = 255;
+
+bool IsMarkup(const std::string& line) { return line.find("</") != std::string::npos; }
+
+void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
+  win::UniquePen pen(CreatePen(PS_SOLID, 1, color));
+  win::ScopedSelect select(dc, pen.get());
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+}
+
+void Fill(HDC dc, const RECT& rect, COLORREF color) {
+  win::UniqueBrush brush(CreateSolidBrush(color));
+  FillRect(dc, &rect, brush.get());
+}
+
+}  // namespace
+
+COLORREF ToColorRef(const ListColor& color) {
+  return color.system >= 0 ? GetSysColor(color.system) : RGB(color.r, color.g, color.b);
+}
+
+SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
+
+SectionListBoxWin::~SectionListBoxWin() {
+  if (window_ != nullptr) {
+    RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+    RemovePropA(window_, kObjectProperty);
+  }
+}
+
+bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const SectionListArt& art, int scrollWidth) {
+  art_ = art;
+  scrollWidth_ = scrollWidth;
+  window_ = CreateWindowExA(
+      0, "LISTBOX", "",
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (window_ == nullptr) return false;
+  SetPropA(window_, kObjectProperty, this);
+  SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  return true;
+}
+
+SectionListBoxWin* SectionListBoxWin::FromWindow(HWND window) {
+  return static_cast<SectionListBoxWin*>(GetPropA(window, kObjectProperty));
+}
+
+HFONT SectionListBoxWin::Font(const ListFont& font) {
+  auto key = std::make_tuple(font.name, font.height, font.bold);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    HFONT handle =
+        CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
+    found = fonts_.emplace(key, win::UniqueFont(handle)).first;
+  }
+  return found->second.get();
+}
+
+const ListFont& SectionListBoxWin::LineFont(const TListSection& section) const {
+  return section.fontUsage == TFontUsage::fuSection ? model_.font : section.font;
+}
+
+int SectionListBoxWin::TextWidth() const {
+  RECT client;
+  GetClientRect(window_, &client);
+  return client.right - model_.subItemIndent;
+}
+
+int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
+  if (list.IsHeaderRow(row)) return list.sectionHeight;
+  auto at = list.RowAt(row);
+  const TListSection& section = list.Section(at.section);
+  if (!section.autoSize) return section.itemHeight;
+  const std::string& text = list.RowText(row);
+  win::WindowDc dc(window_);
+  if (IsMarkup(text)) {
+    MarkupRowContext context{dc.get(), art_.subItemImages, TextWidth(), list.wordWrap, LineFont(section)};
+    return std::clamp(MeasureMarkupRow(context, text), 1, kMaxRowHeight);
+  }
+  if (!list.wordWrap) return section.itemHeight;
+  RECT window;
+  GetWindowRect(window_, &window);
+  RECT bounds{0, 0, (window.right - window.left) - scrollWidth_ - list.subItemIndent, 0};
+  win::ScopedSelect select(dc.get(), Font(LineFont(section)));
+  TEXTMETRICA metrics;
+  GetTextMetricsA(dc.get(), &metrics);
+  DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+  int lines = std::max(1, static_cast<int>((bounds.bottom + metrics.tmHeight - 1) / std::max(1L, metrics.tmHeight)));
+  return std::clamp(section.itemHeight * lines, 1, kMaxRowHeight);
+}
+
+void SectionListBoxWin::RowsInserted(int row, const std::vector<int>& heights) {
+  for (std::size_t i = 0; i < heights.size(); ++i) {
+    int index = row + static_cast<int>(i);
+    bool header = model_.IsHeaderRow(index);
+    SendMessageA(window_, LB_INSERTSTRING, index, header ? kHeaderData : 0);
+    SendMessageA(window_, LB_SETITEMHEIGHT, index, std::clamp(heights[i], 1, kMaxRowHeight));
+  }
+}
+
+void SectionListBoxWin::RowsDeleted(int row, int count) {
+  for (int i = 0; i < count; ++i) SendMessageA(window_, LB_DELETESTRING, row, 0);
+}
+
+void SectionListBoxWin::RowChanged(int row, int height) {
+  SendMessageA(window_, LB_SETITEMHEIGHT, row, std::clamp(height, 1, kMaxRowHeight));
+  if (!redraw_) return;
+  RECT rect;
+  if (SendMessageA(window_, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
+    InvalidateRect(window_, &rect, FALSE);
+}
+
+void SectionListBoxWin::SetRedraw(bool on) {
+  redraw_ = on;
+  SendMessageA(window_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+}
+
+void SectionListBoxWin::InvalidateAll() {
+  // The list box recomputes its scroll range when rows change; redraw all of it, frame included.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void SectionListBoxWin::SetTopRow(int row) { SendMessageA(window_, LB_SETTOPINDEX, row, 0); }
+
+void SectionListBoxWin::SetSelectedRow(int row) { SendMessageA(window_, LB_SETCURSEL, row, 0); }
+
+int SectionListBoxWin::SelectedRow() const { return static_cast<int>(SendMessageA(window_, LB_GETCURSEL, 0, 0)); }
+
+void SectionListBoxWin::TileWallpaper(HDC dc, const RECT& rect) const {
+  BITMAP info;
+  if (art_.wallpaper == nullptr || GetObjectA(art_.wallpaper, sizeof info, &info) == 0 || info.bmWidth <= 0 ||
+      info.bmHeight <= 0)
+    return;
+  win::UniqueDc memory(CreateCompatibleDC(dc));
+  win::ScopedSelect select(memory.get(), art_.wallpaper);
+  // Tiles start at the list's top-left corner, so rows line up with the background below them.
+  int startX = rect.left - rect.left % info.bmWidth;
+  int startY = rect.top - rect.top % info.bmHeight;
+  HRGN clip = CreateRectRgnIndirect(&rect);
+  SaveDC(dc);
+  ExtSelectClipRgn(dc, clip, RGN_AND);
+  for (int y = startY; y < rect.bottom; y += info.bmHeight)
+    for (int x = startX; x < rect.right; x += info.bmWidth)
+      BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+  RestoreDC(dc, -1);
+  DeleteObject(clip);
+}
+
+void SectionListBoxWin::DrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= model_.RowCount()) return;
+  int row = static_cast<int>(item.itemID);
+  auto at = model_.RowAt(row);
+  const TListSection& section = model_.Section(at.section);
+  bool selected = (item.itemState & ODS_SELECTED) != 0;
+  bool focused = (item.itemState & ODS_FOCUS) != 0;
+  SaveDC(dc);
+  SetBkMode(dc, TRANSPARENT);
+  if (at.line < 0) {
+    DrawHeader(dc, item.rcItem, section, selected, focused);
+  } else {
+    DrawLine(dc, item.rcItem, section, at.line, selected, focused);
+  }
+  RestoreDC(dc, -1);
+}
+
+void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool, bool) {
+  Fill(dc, rect, ToColorRef(model_.sectionColor));
+  const ListFont& font = section.fontUsage == TFontUsage::fuSubItems ? model_.sectionFont : section.font;
+  int height = rect.bottom - rect.top;
+  if (art_.nodeGlyphs != nullptr) {
+    int glyph = section.State() == TListSectionState::lssExpanded ? 0 : 1;
+    ImageList_Draw(art_.nodeGlyphs, glyph, dc, rect.left + 3, rect.top + (height - 10) / 2, ILD_TRANSPARENT);
+  }
+  int x = rect.left + model_.sectionIndent;
+  if (section.ImageIndex() >= 0 && art_.sectionImages != nullptr) {
+    ImageList_Draw(art_.sectionImages, section.ImageIndex(), dc, x, rect.top + (height - 16) / 2, ILD_TRANSPARENT);
+    x += 16 + model_.imageSpacing;
+  }
+  win::ScopedSelect select(dc, Font(font));
+  SetTextColor(dc, ToColorRef(font.color));
+  RECT text{x, rect.top, rect.right - 2, rect.bottom};
+  std::vector<INT> stops(model_.tabPositions.begin(), model_.tabPositions.end());
+  DRAWTEXTPARAMS params{sizeof params, 8, 0, 0, 0};
+  if (!stops.empty()) params.iTabLength = stops.front();
+  DrawTextExA(dc, const_cast<char*>(section.Caption().c_str()), static_cast<int>(section.Caption().size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_EXPANDTABS | DT_TABSTOP | DT_END_ELLIPSIS, &params);
+  // Raised frame: light top and left edges, grey bottom and right edges.
+  Line(dc, rect.left, rect.bottom - 1, rect.left, rect.top, RGB(255, 255, 255));
+  Line(dc, rect.left, rect.top, rect.right - 1, rect.top, RGB(255, 255, 255));
+  Line(dc, rect.right - 1, rect.top, rect.right - 1, rect.bottom - 1, RGB(128, 128, 128));
+  Line(dc, rect.left, rect.bottom - 1, rect.right, rect.bottom - 1, RGB(128, 128, 128));
+}
+
+void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected,
+                                 bool focused) {
+  bool wallpaper = art_.wallpaper != nullptr;
+  if (wallpaper) {
+    TileWallpaper(dc, rect);
+  } else {
+    Fill(dc, rect, ToColorRef(selected && model_.fullFocus ? model_.selectionColor : section.color));
+  }
+  ListFont font = LineFont(section);
+  if (selected) font.color = model_.selectionTextColor;
+  int height = rect.bottom - rect.top;
+  int x = rect.left + model_.subItemIndent;
+  if (section.controlType == TSectionControlType::scCheckbox) {
+    int top = section.vAlignment == TVAlignment::vtaTop      ? rect.top + 1
+              : section.vAlignment == TVAlignment::vtaBottom ? rect.bottom - 14
+                                                             : rect.top + (height - 12) / 2;
+    RECT box{x, top, x + 14, top + 14};
+    UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
+    if (section.GetSubItemCheck(line)) state |= DFCS_CHECKED;
+    if (section.readOnly) state |= DFCS_INACTIVE;
+    DrawFrameControl(dc, &box, DFC_BUTTON, state);
+    x += 16;
+  }
+  int icon = section.GetSubItemImage(line);
+  if (icon >= 0 && art_.subItemImages != nullptr) {
+    int top = section.vAlignment == TVAlignment::vtaTop      ? rect.top + 1
+              : section.vAlignment == TVAlignment::vtaBottom ? rect.bottom - 17
+                                                             : rect.top + (height - 16) / 2;
+    ImageList_Draw(art_.subItemImages, icon, dc, x, top, ILD_TRANSPARENT);
+    x += 16 + model_.imageSpacing;
+  }
+  const std::string& text = section.SubItems()[line];
+  if (IsMarkup(text)) {
+    MarkupRowContext context{dc, art_.subItemImages, rect.right - (x + 1), model_.wordWrap, font};
+    DrawMarkupRow(context, text, x + 1, rect.top);
+  } else {
+    win::ScopedSelect select(dc, Font(font));
+    SetTextColor(dc, ToColorRef(font.color));
+    RECT area{x, rect.top, rect.right, rect.bottom};
+    UINT format = DT_NOPREFIX | DT_EXPANDTABS;
+    format |= model_.wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+  }
+  if (focused && !wallpaper) DrawFocusRect(dc, &rect);
+}
+
+LRESULT CALLBACK SectionListBoxWin::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR data) {
+  auto* self = reinterpret_cast<SectionListBoxWin*>(data);
+  if (self == nullptr || self->window_ != window) return DefSubclassProc(window, message, wParam, lParam);
+  return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN: {
+      int x = static_cast<short>(LOWORD(lParam));
+      int y = static_cast<short>(HIWORD(lParam));
+      LRESULT hit = SendMessageA(window_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+      bool outside = HIWORD(hit) != 0 || static_cast<int>(LOWORD(hit)) >= model_.RowCount();
+      SetFocus(window_);
+      // The list selects the row itself; the model then fires the events.
+      model_.MouseDown(outside ? -1 : static_cast<int>(LOWORD(hit)), x);
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK: return 0;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) {
+        model_.SpaceKey();
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == ' ') return 0;
+      break;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window_, &client);
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (art_.wallpaper != nullptr) {
+        TileWallpaper(dc, client);
+      } else {
+        Fill(dc, client, ToColorRef(model_.color));
+      }
+      return 1;
+    }
+    case WM_SIZE: {
+      LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+      if (model_.wordWrap) model_.RemeasureAll();
+      return result;
+    }
+  }
+  return DefSubclassProc(window_, message, wParam, lParam);
+}
+
+}  // namespace vrex::view

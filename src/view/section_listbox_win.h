@@ -1,0 +1,71 @@
+#pragma once
+// The section list view as a Win32 owner-drawn list box with rows of
+// variable height.  The model keeps sections and rows; this window mirrors
+// the rows, measures and draws them, and turns mouse and key messages into
+// the model's user input.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <tuple>
+
+#include "platform/os/win/handles_win.h"
+#include "view/section_list.h"
+
+namespace vrex::view {
+
+struct SectionListArt {
+  HIMAGELIST sectionImages = nullptr;  // header icons
+  HIMAGELIST subItemImages = nullptr;  // line icons and IMG tags
+  HIMAGELIST nodeGlyphs = nullptr;     // 0 expand (down), 1 contract (right)
+  HBITMAP wallpaper = nullptr;         // tiled behind line rows; none: rows are filled
+};
+
+class SectionListBoxWin : public SectionListHost {
+ public:
+  SectionListBoxWin();
+  ~SectionListBoxWin() override;
+  SectionListBoxWin(const SectionListBoxWin&) = delete;
+  SectionListBoxWin& operator=(const SectionListBoxWin&) = delete;
+
+  bool Create(HWND parent, int id, const RECT& bounds, const SectionListArt& art, int scrollWidth);
+  HWND Handle() const { return window_; }
+  TSectionListBox& Model() { return model_; }
+
+  // The parent forwards WM_DRAWITEM of this control here.
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  // Finds the control object of a list window created by this class.
+  static SectionListBoxWin* FromWindow(HWND window);
+
+  int MeasureRow(const TSectionListBox& list, int row) override;
+  void RowsInserted(int row, const std::vector<int>& heights) override;
+  void RowsDeleted(int row, int count) override;
+  void RowChanged(int row, int height) override;
+  void SetRedraw(bool on) override;
+  void InvalidateAll() override;
+  void SetTopRow(int row) override;
+  void SetSelectedRow(int row) override;
+  int SelectedRow() const override;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  HFONT Font(const ListFont& font);
+  void TileWallpaper(HDC dc, const RECT& rect) const;
+  void DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool selected, bool focused);
+  void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
+  const ListFont& LineFont(const TListSection& section) const;
+  int TextWidth() const;
+
+  TSectionListBox model_;
+  HWND window_ = nullptr;
+  SectionListArt art_;
+  int scrollWidth_ = 16;
+  bool redraw_ = true;
+  std::map<std::tuple<std::string, int, bool>, win::UniqueFont> fonts_;
+};
+
+COLORREF ToColorRef(const ListColor& color);
+
+}  // namespace vrex::view
