@@ -252,6 +252,9 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Rows are measured by the section list itself as they are inserted.
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       item->itemHeight = 20;
+      for (auto* list : {&sectionListBox1_, &sectionListBox2_}) {
+        if (GetDlgCtrlID(list->Handle()) == static_cast<int>(item->CtlID)) list->MeasureItem(*item);
+      }
       return TRUE;
     }
     case WM_GETMINMAXINFO: {

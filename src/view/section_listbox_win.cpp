@@ -76,6 +76,15 @@ const ListFont& SectionListBoxWin::LineFont(const TListSection& section) const {
   return section.fontUsage == TFontUsage::fuSection ? model_.font : section.font;
 }
 
+// One DC for all measuring: a memory DC compatible with the list's screen.
+HDC SectionListBoxWin::MeasuringDc() {
+  if (!measuringDc_) {
+    win::WindowDc screen(window_);
+    measuringDc_.reset(CreateCompatibleDC(screen.get()));
+  }
+  return measuringDc_.get();
+}
+
 int SectionListBoxWin::TextWidth() const {
   RECT client;
   GetClientRect(window_, &client);
@@ -88,34 +97,51 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   const TListSection& section = list.Section(at.section);
   if (!section.autoSize) return section.itemHeight;
   const std::string& text = list.RowText(row);
-  win::WindowDc dc(window_);
+  HDC dc = MeasuringDc();
   if (IsMarkup(text)) {
-    MarkupRowContext context{dc.get(), art_.subItemImages, TextWidth(), list.wordWrap, LineFont(section)};
+    MarkupRowContext context{dc, art_.subItemImages, TextWidth(), list.wordWrap, LineFont(section)};
     return std::clamp(MeasureMarkupRow(context, text), 1, kMaxRowHeight);
   }
   if (!list.wordWrap) return section.itemHeight;
   RECT window;
   GetWindowRect(window_, &window);
   RECT bounds{0, 0, (window.right - window.left) - scrollWidth_ - list.subItemIndent, 0};
-  win::ScopedSelect select(dc.get(), Font(LineFont(section)));
+  win::ScopedSelect select(dc, Font(LineFont(section)));
   TEXTMETRICA metrics;
-  GetTextMetricsA(dc.get(), &metrics);
-  DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
+  GetTextMetricsA(dc, &metrics);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   int lines = std::max(1, static_cast<int>((bounds.bottom + metrics.tmHeight - 1) / std::max(1L, metrics.tmHeight)));
   return std::clamp(section.itemHeight * lines, 1, kMaxRowHeight);
 }
 
 void SectionListBoxWin::RowsInserted(int row, const std::vector<int>& heights) {
+  if (heights.size() > 1) {
+    int count = static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0));
+    SendMessageA(window_, LB_INITSTORAGE, count + heights.size(), 0);
+  }
   for (std::size_t i = 0; i < heights.size(); ++i) {
     int index = row + static_cast<int>(i);
     bool header = model_.IsHeaderRow(index);
+    int height = std::clamp(heights[i], 1, kMaxRowHeight);
+    // The owner answers the list's WM_MEASUREITEM with this height (MeasureItem).
+    pendingHeight_ = height;
     SendMessageA(window_, LB_INSERTSTRING, index, header ? kHeaderData : 0);
-    SendMessageA(window_, LB_SETITEMHEIGHT, index, std::clamp(heights[i], 1, kMaxRowHeight));
+    pendingHeight_ = 0;
+    if (SendMessageA(window_, LB_GETITEMHEIGHT, index, 0) != height)
+      SendMessageA(window_, LB_SETITEMHEIGHT, index, height);
   }
 }
 
+void SectionListBoxWin::MeasureItem(MEASUREITEMSTRUCT& item) const {
+  if (pendingHeight_ > 0) item.itemHeight = pendingHeight_;
+}
+
 void SectionListBoxWin::RowsDeleted(int row, int count) {
+  if (row == 0 && count == static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0))) {
+    SendMessageA(window_, LB_RESETCONTENT, 0, 0);
+    return;
+  }
   for (int i = 0; i < count; ++i) SendMessageA(window_, LB_DELETESTRING, row, 0);
 }
 

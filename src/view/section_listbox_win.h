@@ -34,6 +34,8 @@ class SectionListBoxWin : public SectionListHost {
 
   // The parent forwards WM_DRAWITEM of this control here.
   void DrawItem(const DRAWITEMSTRUCT& item);
+  // The parent forwards WM_MEASUREITEM of this control here.
+  void MeasureItem(MEASUREITEMSTRUCT& item) const;
   // Finds the control object of a list window created by this class.
   static SectionListBoxWin* FromWindow(HWND window);
 
@@ -57,13 +59,16 @@ class SectionListBoxWin : public SectionListHost {
   void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
   const ListFont& LineFont(const TListSection& section) const;
   int TextWidth() const;
+  HDC MeasuringDc();
 
   TSectionListBox model_;
   HWND window_ = nullptr;
   SectionListArt art_;
   int scrollWidth_ = 16;
   bool redraw_ = true;
+  int pendingHeight_ = 0;
   std::map<std::tuple<std::string, int, bool>, win::UniqueFont> fonts_;
+  win::UniqueDc measuringDc_;
 };
 
 COLORREF ToColorRef(const ListColor& color);

@@ -1,0 +1,26 @@
+# The program under Wine for a 9x and three NT settings: it loads its language
+# module, shows the fixed-size main window captioned from it, builds a page
+# when a left sub-item is clicked, and closes cleanly.
+title="Vrex Info Network"
+for version in win98 nt40 win2k winxp; do
+  vrex_wine_version "$version"
+  rm -f "$VREX_DIST/Network/VrexNet.ini"
+  vrex_start_program
+  vrex_check "$version: main window appears" vrex_wine_tool wait "$title" 30000
+  info=$(vrex_wine_tool info "$title")
+  vrex_check "$version: main window is 587 x 486" grep -q '^outer 587 486 ' <<<"$info"
+  children=$(vrex_wine_tool children "$title")
+  vrex_check "$version: captions come from the language module" \
+    bash -c '! grep -q "No load message" <<<"$1" && grep -q "	Report	" <<<"$1" && grep -q "Network information" <<<"$1"' _ "$children"
+  vrex_check "$version: RunLang written" test "$(vrex_ini_value RunLang)" = EN
+  vrex_wine_tool settle 300
+  vrex_wine_screenshot "$VREX_SCREENSHOTS/main-$version-start.png"
+  # Open the first section, then its Winsock sub-item (row 6).
+  vrex_wine_tool click "$title" 111 100 10
+  vrex_wine_tool settle 300
+  vrex_wine_tool click "$title" 111 60 130
+  vrex_wine_tool settle 800
+  vrex_wine_screenshot "$VREX_SCREENSHOTS/main-$version-page.png"
+  vrex_wine_tool close "$title"
+  vrex_check "$version: closes cleanly" vrex_wait_program 20
+done
