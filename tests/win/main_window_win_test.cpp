@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/netfrm_win.h"
+#include "app/widgets_win.h"
 #include "lang/language.h"
 #include "platform/os/win/win_ports_win.h"
 
@@ -89,6 +90,35 @@ TEST_F(MainWindowTest, StartsWithContractedCatalogueAndEmptyRightPane) {
   SetWindowPos(form->Handle(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
   GetWindowRect(form->Handle(), &outer);
   EXPECT_EQ(outer.right - outer.left, kMainWidth);
+}
+
+TEST_F(MainWindowTest, ButtonsShowTheirHoverImageOnlyWhileTheMouseIsOverThem) {
+  HWND strip = GetDlgItem(form->Handle(), kPanel3);
+  for (int id : {kReportBtn, kAboutBtn, kLangBtn, kMinimizeBtn, kCloseBtn}) {
+    HWND button = GetDlgItem(strip, id);
+    ASSERT_NE(button, nullptr);
+    HBITMAP resting = ButtonImage(button);
+    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    Pump();
+    EXPECT_NE(ButtonImage(button), resting) << id;
+    PostMessageA(button, WM_MOUSELEAVE, 0, 0);
+    Pump();
+    EXPECT_EQ(ButtonImage(button), resting) << id;
+  }
+}
+
+TEST_F(MainWindowTest, MinimiseButtonMinimisesTheWindowAndRestoringKeepsThePanes) {
+  ClickRow(left, 0);
+  HWND minimise = GetDlgItem(GetDlgItem(form->Handle(), kPanel3), kMinimizeBtn);
+  PostMessageA(minimise, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageA(minimise, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  Pump();
+  EXPECT_TRUE(IsIconic(form->Handle()));
+  ShowWindow(form->Handle(), SW_RESTORE);
+  Pump();
+  EXPECT_FALSE(IsIconic(form->Handle()));
+  EXPECT_EQ(RowCount(left), 10);
+  EXPECT_EQ(Right().SectionCount(), 8);
 }
 
 TEST_F(MainWindowTest, SubItemClickBuildsThePageAndOpensItsSectionAtTheTop) {
