@@ -7,6 +7,7 @@
 #include "lang/language.h"
 #include "lang/os_version.h"
 #include "platform/os/ports.h"
+#include "platform/os/win/gdi_win.h"
 
 namespace vrex::app {
 
@@ -237,7 +238,7 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window_, &client);
-      TileBitmap(reinterpret_cast<HDC>(wParam), backgroundTile_.get(), client, POINT{0, 0});
+      win::TileBitmap(reinterpret_cast<HDC>(wParam), backgroundTile_.get(), client, POINT{0, 0});
       return 1;
     }
     case WM_DRAWITEM: {

@@ -53,7 +53,4 @@ HWND CreateGaugeBar(HWND parent, int id, const RECT& bounds, const GaugeStyle& s
 // Label1's text, drawn white over the bar.
 void SetGaugeLabel(HWND gauge, const std::string& text);
 
-// Tiles a bitmap over a rectangle, starting at origin.
-void TileBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, POINT origin);
-
 }  // namespace vrex::app

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/os/win/gdi_win.h"
 #include "view/markup_row_win.h"
 
 namespace vrex::view {
@@ -170,23 +171,8 @@ void SectionListBoxWin::SetSelectedRow(int row) { SendMessageA(window_, LB_SETCU
 int SectionListBoxWin::SelectedRow() const { return static_cast<int>(SendMessageA(window_, LB_GETCURSEL, 0, 0)); }
 
 void SectionListBoxWin::TileWallpaper(HDC dc, const RECT& rect) const {
-  BITMAP info;
-  if (art_.wallpaper == nullptr || GetObjectA(art_.wallpaper, sizeof info, &info) == 0 || info.bmWidth <= 0 ||
-      info.bmHeight <= 0)
-    return;
-  win::UniqueDc memory(CreateCompatibleDC(dc));
-  win::ScopedSelect select(memory.get(), art_.wallpaper);
   // Tiles start at the list's top-left corner, so rows line up with the background below them.
-  int startX = rect.left - rect.left % info.bmWidth;
-  int startY = rect.top - rect.top % info.bmHeight;
-  HRGN clip = CreateRectRgnIndirect(&rect);
-  SaveDC(dc);
-  ExtSelectClipRgn(dc, clip, RGN_AND);
-  for (int y = startY; y < rect.bottom; y += info.bmHeight)
-    for (int x = startX; x < rect.right; x += info.bmWidth)
-      BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
-  RestoreDC(dc, -1);
-  DeleteObject(clip);
+  win::TileBitmap(dc, art_.wallpaper, rect, POINT{0, 0});
 }
 
 void SectionListBoxWin::DrawItem(const DRAWITEMSTRUCT& item) {
