@@ -50,11 +50,11 @@ HIMAGELIST LoadStrip(HINSTANCE instance, int id, int size, int count) {
   return list;
 }
 
-view::ListFont PaneFont(bool bold, view::ListColor color = view::ListColor::System(COLOR_WINDOWTEXT)) {
-  view::ListFont font;
-  font.height = -11;
+view::Font PaneFont(bool bold, view::Colour colour = view::Colour::System(COLOR_WINDOWTEXT)) {
+  view::Font font;
+  font.size = 8;
   font.bold = bold;
-  font.color = color;
+  font.colour = colour;
   return font;
 }
 
@@ -153,13 +153,13 @@ void TNETFrm::CreateComponents() {
   sectionListBox2_.Create(panel1, kSectionListBox2, RECT{200, 87, 200 + 345, 87 + 329}, rightArt, 10);
 
   auto& left = sectionListBox1_.Model();
-  left.sectionColor = view::ListColor::Rgb(216, 208, 146);
-  left.sectionFont = PaneFont(true, view::ListColor::System(COLOR_BACKGROUND));
+  left.sectionColor = view::Colour::Rgb(216, 208, 146);
+  left.sectionFont = PaneFont(true, view::Colour::System(COLOR_BACKGROUND));
   left.font = PaneFont(true);
-  left.color = view::ListColor::System(COLOR_INFOBK);
+  left.color = view::Colour::System(COLOR_INFOBK);
   left.tabPositions = {80};
-  const view::ListColor leftColors[] = {view::ListColor::System(COLOR_WINDOW), view::ListColor::System(COLOR_WINDOW),
-                                        view::ListColor::System(COLOR_INFOBK)};
+  const view::Colour leftColors[] = {view::Colour::System(COLOR_WINDOW), view::Colour::System(COLOR_WINDOW),
+                                     view::Colour::System(COLOR_INFOBK)};
   for (int i = 0; i < 3; ++i) {
     auto& section = left.AddSection();
     section.fontUsage = view::TFontUsage::fuBoth;
@@ -170,10 +170,10 @@ void TNETFrm::CreateComponents() {
   }
 
   auto& right = sectionListBox2_.Model();
-  right.sectionColor = view::ListColor::Rgb(219, 219, 219);
+  right.sectionColor = view::Colour::Rgb(219, 219, 219);
   right.sectionFont = PaneFont(false);
-  right.font = PaneFont(true, view::ListColor::Rgb(0, 0, 128));
-  right.color = view::ListColor::System(COLOR_WINDOW);
+  right.font = PaneFont(true, view::Colour::Rgb(0, 0, 128));
+  right.color = view::Colour::System(COLOR_WINDOW);
   right.wordWrap = true;
   right.expandDisable = true;
   right.contractDisable = true;

@@ -47,7 +47,7 @@ std::vector<std::string> TSectionListStrings::Lines() const {
 
 // ---- sections ----------------------------------------------------------
 
-TListSection::TListSection(TSectionListBox& list, const ListColor& listColor, int height)
+TListSection::TListSection(TSectionListBox& list, const Colour& listColor, int height)
     : color(listColor), itemHeight(height), list_(list), subItems_(*this) {}
 
 int TListSection::Index() const {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "view/canvas.h"
+
 namespace vrex::view {
 
 class ESectionListBoxError : public std::runtime_error {
@@ -22,23 +24,6 @@ enum class TListSectionState { lssExpanded, lssContracted };
 enum class TFontUsage { fuSubItems, fuSection, fuBoth };
 enum class TVAlignment { vtaCenter, vtaTop, vtaBottom };
 enum class TSectionControlType { scText, scCheckbox, scRadiobutton };
-
-// A colour as the widget stores it: RGB, or a system colour index resolved when drawing.
-struct ListColor {
-  std::uint8_t r = 0, g = 0, b = 0;
-  int system = -1;  // COLOR_* index, or -1 for RGB
-  static ListColor Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return ListColor{r, g, b, -1}; }
-  static ListColor System(int index) { return ListColor{0, 0, 0, index}; }
-  bool operator==(const ListColor&) const = default;
-};
-
-struct ListFont {
-  std::string name = "MS Sans Serif";
-  int height = -11;  // pixels, negative: character height (8 pt at 96 dpi)
-  bool bold = false;
-  ListColor color = ListColor::System(8);  // window text
-  bool operator==(const ListFont&) const = default;
-};
 
 class TSectionListBox;
 class TListSection;
@@ -71,7 +56,7 @@ class TSectionListStrings {
 
 class TListSection {
  public:
-  TListSection(TSectionListBox& list, const ListColor& color, int itemHeight);
+  TListSection(TSectionListBox& list, const Colour& color, int itemHeight);
   TListSection(const TListSection&) = delete;
   TListSection& operator=(const TListSection&) = delete;
 
@@ -92,8 +77,8 @@ class TListSection {
   bool GetSubItemCheck(int line) const;
   void SetSubItemCheck(int line, bool ticked);  // raises ESectionListBoxError outside the lines
 
-  ListColor color;
-  ListFont font;
+  Colour color;
+  Font font;
   TFontUsage fontUsage = TFontUsage::fuSubItems;
   bool autoSize = true;
   int itemHeight;
@@ -170,17 +155,17 @@ class TSectionListBox {
   int sectionIndent = 14;
   int subItemIndent = 14;
   int imageSpacing = 0;
-  ListColor color = ListColor::System(24);  // clInfoBk
-  ListColor sectionColor = ListColor::Rgb(219, 219, 219);
-  ListFont sectionFont;
-  ListFont font;
+  Colour color = Colour::System(syscolour::kInfoBk);
+  Colour sectionColor = Colour::Rgb(219, 219, 219);
+  Font sectionFont;
+  Font font;
   bool wordWrap = false;
   bool oneExpanded = false;
   bool expandDisable = false;
   bool contractDisable = false;
   bool fullFocus = true;
-  ListColor selectionColor = ListColor::System(13);  // highlight
-  ListColor selectionTextColor = ListColor::Rgb(0, 0, 128);
+  Colour selectionColor = Colour::System(syscolour::kHighlight);
+  Colour selectionTextColor = Colour::Rgb(0, 0, 128);
   std::vector<int> tabPositions;
 
   std::function<void(TSectionListBox&, int section)> OnSectionClick;

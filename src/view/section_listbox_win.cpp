@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "platform/os/win/gdi_win.h"
-#include "view/markup_row_win.h"
+#include "view/gdi_canvas_win.h"
+#include "view/markup.h"
 
 namespace vrex::view {
 namespace {
@@ -14,7 +15,9 @@ constexpr int kHeaderData = 1;
 // A list box row cannot be higher than this.
 constexpr int kMaxRowHeight = 255;
 
-bool IsMarkup(const std::string& line) { return line.find("</") != std::string::npos; }
+COLORREF ToColorRef(const Colour& colour) { return GdiCanvas::Resolve(colour); }
+
+int IconCount(HIMAGELIST icons) { return icons != nullptr ? ImageList_GetImageCount(icons) : 0; }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
   win::UniquePen pen(CreatePen(PS_SOLID, 1, color));
@@ -29,10 +32,6 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
 }
 
 }  // namespace
-
-COLORREF ToColorRef(const ListColor& color) {
-  return color.system >= 0 ? GetSysColor(color.system) : RGB(color.r, color.g, color.b);
-}
 
 SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
 
@@ -61,19 +60,21 @@ SectionListBoxWin* SectionListBoxWin::FromWindow(HWND window) {
   return static_cast<SectionListBoxWin*>(GetPropA(window, kObjectProperty));
 }
 
-HFONT SectionListBoxWin::Font(const ListFont& font) {
-  auto key = std::make_tuple(font.name, font.height, font.bold);
+HFONT SectionListBoxWin::FontHandle(const view::Font& font) {
+  auto key = std::make_tuple(font.name, font.size, font.bold, font.italic, font.underline);
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
+    win::WindowDc screen(window_);
+    int height = -MulDiv(font.size, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     HFONT handle =
-        CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
+        CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, 0, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
     found = fonts_.emplace(key, win::UniqueFont(handle)).first;
   }
   return found->second.get();
 }
 
-const ListFont& SectionListBoxWin::LineFont(const TListSection& section) const {
+const view::Font& SectionListBoxWin::LineFont(const TListSection& section) const {
   return section.fontUsage == TFontUsage::fuSection ? model_.font : section.font;
 }
 
@@ -99,15 +100,17 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   if (!section.autoSize) return section.itemHeight;
   const std::string& text = list.RowText(row);
   HDC dc = MeasuringDc();
-  if (IsMarkup(text)) {
-    MarkupRowContext context{dc, art_.subItemImages, TextWidth(), list.wordWrap, LineFont(section)};
-    return std::clamp(MeasureMarkupRow(context, text), 1, kMaxRowHeight);
+  if (IsMarkupLine(text)) {
+    // One canvas for all measuring, so its fonts are made once.
+    if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages);
+    MarkupOptions options{TextWidth(), list.wordWrap, LineFont(section), IconCount(art_.subItemImages)};
+    return std::clamp(MeasureMarkupLine(*measuringCanvas_, text, options), 1, kMaxRowHeight);
   }
   if (!list.wordWrap) return section.itemHeight;
   RECT window;
   GetWindowRect(window_, &window);
   RECT bounds{0, 0, (window.right - window.left) - scrollWidth_ - list.subItemIndent, 0};
-  win::ScopedSelect select(dc, Font(LineFont(section)));
+  win::ScopedSelect select(dc, FontHandle(LineFont(section)));
   TEXTMETRICA metrics;
   GetTextMetricsA(dc, &metrics);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
@@ -134,8 +137,10 @@ void SectionListBoxWin::RowsInserted(int row, const std::vector<int>& heights) {
   }
 }
 
-void SectionListBoxWin::MeasureItem(MEASUREITEMSTRUCT& item) const {
-  if (pendingHeight_ > 0) item.itemHeight = pendingHeight_;
+void SectionListBoxWin::MeasureItem(MEASUREITEMSTRUCT& item) {
+  if (pendingHeight_ <= 0) return;
+  item.itemHeight = pendingHeight_;
+  answered_ = true;
 }
 
 void SectionListBoxWin::RowsDeleted(int row, int count) {
@@ -195,7 +200,7 @@ void SectionListBoxWin::DrawItem(const DRAWITEMSTRUCT& item) {
 
 void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool, bool) {
   Fill(dc, rect, ToColorRef(model_.sectionColor));
-  const ListFont& font = section.fontUsage == TFontUsage::fuSubItems ? model_.sectionFont : section.font;
+  const view::Font& font = section.fontUsage == TFontUsage::fuSubItems ? model_.sectionFont : section.font;
   int height = rect.bottom - rect.top;
   if (art_.nodeGlyphs != nullptr) {
     int glyph = section.State() == TListSectionState::lssExpanded ? 0 : 1;
@@ -206,8 +211,8 @@ void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection&
     ImageList_Draw(art_.sectionImages, section.ImageIndex(), dc, x, rect.top + (height - 16) / 2, ILD_TRANSPARENT);
     x += 16 + model_.imageSpacing;
   }
-  win::ScopedSelect select(dc, Font(font));
-  SetTextColor(dc, ToColorRef(font.color));
+  win::ScopedSelect select(dc, FontHandle(font));
+  SetTextColor(dc, ToColorRef(font.colour));
   RECT text{x, rect.top, rect.right - 2, rect.bottom};
   std::vector<INT> stops(model_.tabPositions.begin(), model_.tabPositions.end());
   DRAWTEXTPARAMS params{sizeof params, 8, 0, 0, 0};
@@ -229,8 +234,8 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   } else {
     Fill(dc, rect, ToColorRef(selected && model_.fullFocus ? model_.selectionColor : section.color));
   }
-  ListFont font = LineFont(section);
-  if (selected) font.color = model_.selectionTextColor;
+  view::Font font = LineFont(section);
+  if (selected) font.colour = model_.selectionTextColor;
   int height = rect.bottom - rect.top;
   int x = rect.left + model_.subItemIndent;
   if (section.controlType == TSectionControlType::scCheckbox) {
@@ -253,12 +258,14 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
     x += 16 + model_.imageSpacing;
   }
   const std::string& text = section.SubItems()[line];
-  if (IsMarkup(text)) {
-    MarkupRowContext context{dc, art_.subItemImages, rect.right - (x + 1), model_.wordWrap, font};
-    DrawMarkupRow(context, text, x + 1, rect.top);
+  if (IsMarkupLine(text)) {
+    // The text area begins one pixel right of the indent and the row icon.
+    GdiCanvas canvas(dc, art_.subItemImages);
+    MarkupOptions options{rect.right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
+    DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {
-    win::ScopedSelect select(dc, Font(font));
-    SetTextColor(dc, ToColorRef(font.color));
+    win::ScopedSelect select(dc, FontHandle(font));
+    SetTextColor(dc, ToColorRef(font.colour));
     RECT area{x, rect.top, rect.right, rect.bottom};
     UINT format = DT_NOPREFIX | DT_EXPANDTABS;
     format |= model_.wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);

@@ -7,7 +7,9 @@
 #include <commctrl.h>
 
 #include <map>
+#include <memory>
 #include <tuple>
+#include <vector>
 
 #include "platform/os/win/handles_win.h"
 #include "view/section_list.h"
@@ -35,7 +37,7 @@ class SectionListBoxWin : public SectionListHost {
   // The parent forwards WM_DRAWITEM of this control here.
   void DrawItem(const DRAWITEMSTRUCT& item);
   // The parent forwards WM_MEASUREITEM of this control here.
-  void MeasureItem(MEASUREITEMSTRUCT& item) const;
+  void MeasureItem(MEASUREITEMSTRUCT& item);
   // Finds the control object of a list window created by this class.
   static SectionListBoxWin* FromWindow(HWND window);
 
@@ -53,11 +55,11 @@ class SectionListBoxWin : public SectionListHost {
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  HFONT Font(const ListFont& font);
+  HFONT FontHandle(const view::Font& font);
   void TileWallpaper(HDC dc, const RECT& rect) const;
   void DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool selected, bool focused);
   void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
-  const ListFont& LineFont(const TListSection& section) const;
+  const view::Font& LineFont(const TListSection& section) const;
   int TextWidth() const;
   HDC MeasuringDc();
 
@@ -67,10 +69,10 @@ class SectionListBoxWin : public SectionListHost {
   int scrollWidth_ = 16;
   bool redraw_ = true;
   int pendingHeight_ = 0;
-  std::map<std::tuple<std::string, int, bool>, win::UniqueFont> fonts_;
+  bool answered_ = false;
+  std::map<std::tuple<std::string, int, bool, bool, bool>, win::UniqueFont> fonts_;
   win::UniqueDc measuringDc_;
+  std::unique_ptr<class GdiCanvas> measuringCanvas_;
 };
-
-COLORREF ToColorRef(const ListColor& color);
 
 }  // namespace vrex::view
