@@ -1,0 +1,96 @@
+#include "view/gdi_canvas_win.h"
+
+#include <climits>
+
+namespace vrex::view {
+namespace {
+
+// Runs are single lines; prefix processing stays on so '&' works as a mnemonic.
+constexpr UINT kRunFormat = DT_LEFT | DT_TOP | DT_NOCLIP | DT_SINGLELINE;
+
+int Length(std::string_view text) { return text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size()); }
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images)
+    : dc_(dc),
+      images_(images),
+      pixelsPerInch_(GetDeviceCaps(dc, LOGPIXELSY)),
+      originalFont_(GetCurrentObject(dc, OBJ_FONT)),
+      originalTextColour_(GetTextColor(dc)),
+      originalBackgroundMode_(GetBkMode(dc)) {
+  SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() {
+  // Deselect our fonts before their handles are deleted with fonts_.
+  SelectObject(dc_, originalFont_);
+  SetTextColor(dc_, originalTextColour_);
+  SetBkMode(dc_, originalBackgroundMode_);
+}
+
+COLORREF GdiCanvas::Resolve(Colour colour) {
+  return colour.IsSystem() ? GetSysColor(colour.system) : RGB(colour.r, colour.g, colour.b);
+}
+
+void GdiCanvas::Select(const Font& font) {
+  for (const auto& cached : fonts_) {
+    if (cached.size == font.size && cached.bold == font.bold && cached.italic == font.italic &&
+        cached.underline == font.underline && cached.name == font.name) {
+      SelectObject(dc_, cached.handle.get());
+      return;
+    }
+  }
+  HFONT handle = CreateFontA(-MulDiv(font.size, pixelsPerInch_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                             font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  fonts_.push_back(CachedFont{font.name, font.size, font.bold, font.italic, font.underline, win::UniqueFont(handle)});
+  SelectObject(dc_, handle);
+}
+
+TextSize GdiCanvas::TextExtent(const Font& font, std::string_view text) {
+  Select(font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc_, &metrics);
+  RECT rect{0, 0, 0, 0};
+  if (!text.empty()) DrawTextA(dc_, text.data(), Length(text), &rect, kRunFormat | DT_CALCRECT);
+  return {static_cast<int>(rect.right - rect.left), static_cast<int>(metrics.tmHeight)};
+}
+
+void GdiCanvas::DrawTextRun(const Font& font, int x, int y, std::string_view text) {
+  if (text.empty()) return;
+  Select(font);
+  SetTextColor(dc_, Resolve(font.colour));
+  RECT rect{x, y, x, y};  // DT_NOCLIP: the rectangle only places the text
+  DrawTextA(dc_, text.data(), Length(text), &rect, kRunFormat);
+}
+
+void GdiCanvas::DrawIcon(int index, int x, int y) {
+  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
+  int size = IconSize();
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(images_, &width, &height);
+  if (width == size && height == size) {
+    ImageList_Draw(images_, index, dc_, x, y, ILD_TRANSPARENT);
+    return;
+  }
+  // Another resolution (a printer): stretch a copy of the icon.
+  win::UniqueIcon icon(ImageList_GetIcon(images_, index, ILD_TRANSPARENT));
+  if (icon) DrawIconEx(dc_, x, y, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+}
+
+void GdiCanvas::FillRect(const Rect& rect, Colour colour) {
+  win::UniqueBrush brush(CreateSolidBrush(Resolve(colour)));
+  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  ::FillRect(dc_, &area, brush.get());
+}
+
+void GdiCanvas::DrawHorizontalLine(int left, int right, int y, Colour colour) {
+  win::UniquePen pen(CreatePen(PS_SOLID, 1, Resolve(colour)));
+  win::ScopedSelect selected(dc_, pen.get());
+  MoveToEx(dc_, left, y, nullptr);
+  LineTo(dc_, right, y);
+}
+
+}  // namespace vrex::view

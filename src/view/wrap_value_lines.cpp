@@ -1,0 +1,31 @@
+#include "view/wrap_value_lines.h"
+
+#include <algorithm>
+
+namespace vrex {
+
+std::string WrapValueLines(std::string_view text, int x, int width, int back) {
+  if (width <= 0) return std::string(text);
+  std::string result;
+  const std::string breakTag = "<BR><IND x=\"" + std::to_string(x) + "\">";
+  std::size_t limit = static_cast<std::size_t>(width);
+  while (text.size() > limit) {
+    // Positions count from 1: look at width - 1 down to width - back.
+    std::size_t piece = 0;
+    for (int p = width - 1; p >= width - back && p >= 1; --p) {
+      if (text[p - 1] == ' ') {
+        piece = static_cast<std::size_t>(p);
+        break;
+      }
+    }
+    // No blank: cut the word, but always take at least one character.
+    if (piece == 0) piece = static_cast<std::size_t>(std::clamp(width - back, 1, width));
+    result.append(text.substr(0, piece));
+    result += breakTag;
+    text.remove_prefix(piece);
+  }
+  result.append(text);
+  return result;
+}
+
+}  // namespace vrex
