@@ -27,7 +27,8 @@ count_gtest() {
   local name=$1 log=$2 status=$3
   local p f
   p=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | grep -oE '[0-9]+$' | tail -1)
-  f=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log" | grep -oE '[0-9]+' | tail -1)
+  # Each failed test has one "[  FAILED  ] Suite.Name (N ms)" line, brief mode or not.
+  f=$(grep -E '^\[  FAILED  \] [^ ]+ \(' "$log" | sort -u | wc -l)
   p=${p:-0}
   f=${f:-0}
   if [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
@@ -73,12 +74,24 @@ for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
   count_gtest "win-version-$version" "$out/logs/win-version-$version.log" $?
 done
 
+# What ipconfig reports for this prefix: the basic information must agree with it.
+wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
+VREX_IPCONFIG_FILE=$(winepath -w "$out/logs/ipconfig.txt" 2>/dev/null)
+export VREX_IPCONFIG_FILE
+
 # The whole Windows test executable, under an NT and a 9x setting.
 for version in winxp win98; do
   vrex_wine_version "$version"
   wine "$win_tests" --gtest_brief=1 --gtest_filter='-*VersionCode*' >"$out/logs/win-$version.log" 2>&1
   count_gtest "win-$version" "$out/logs/win-$version.log" $?
 done
+
+# The connection walk over our SNMP test agent, which Wine loads in place of
+# its own only when told to prefer the native inetmib1.
+vrex_wine_version winxp
+VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" wine "$win_tests" --gtest_brief=1 \
+  --gtest_filter='*TestAgent*' >"$out/logs/win-testagent.log" 2>&1
+count_gtest win-testagent "$out/logs/win-testagent.log" $?
 
 # End-to-end runs of the program; each script records PASS/FAIL lines.
 source tests/harness/e2e.sh

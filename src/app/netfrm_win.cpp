@@ -2,7 +2,14 @@
 
 #include <exception>
 
+#include "app/about_win.h"
 #include "app/art_ids.h"
+#include "app/wait_dialog.h"
+#include "gather/basic_info.h"
+#include "gather/connections.h"
+#include "gather/network.h"
+#include "gather/winsock_lines.h"
+#include "lang/language_dialog_win.h"
 #include "app/widgets_win.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
@@ -180,6 +187,9 @@ void TNETFrm::CreateComponents() {
   // Sections added at run time take the widget's default line font.
   right.subItemHeight = 20;
 
+  // The online detector starts its one-second timer with the form.
+  iNetDetector1_ = std::make_unique<components::TINetDetector>(components::CreateHiddenWindowTimer);
+
   ConnectGatherers();
   panes_ = std::make_unique<MainPanes>(left, right, gatherers_, ActiveConnections);
   panes_->Connect();
@@ -195,25 +205,47 @@ void TNETFrm::FormCreate() {
   LoadLanguageModule();
   // 2. The system folder.
   SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255);
+  // 3. The wait note stays up, with the hourglass, until everything is gathered.
+  ShowWaitDlg(window_);
+  SetWaitLabel(GetLangString(15));
+  SetWaitCaption(GetLangString(14));
   // 4. The active connections (not under Windows NT 4.0).
   ActiveConnections.clear();
+  if (GetOSVersionCode() != oscode::kWinNT4) {
+    try {
+      ActiveConnections = gather::connectionstostringlst();
+    } catch (const std::exception&) {
+      // Start-up goes on without them.
+    }
+  }
   // 5. Captions of the buttons and of the label over the gauge bar.
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
   SetGaugeLabel(gaugeBar1_, GetLangString(1));
   // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
+  // 8. and 9. The start-up gatherers; they keep their results for the whole run.
+  getnetinfo();
+  getprotocolsetc();
+  // 10.
+  HideWaitDlg();
 }
 
-std::vector<std::string> TNETFrm::zakladniinfotostringlst() { return {}; }
+void TNETFrm::getnetinfo() { gather::GetNetInfoBasic(); }
 
-std::vector<std::string> TNETFrm::winsocktostringlst() { return {}; }
+void TNETFrm::getprotocolsetc() { gather::Network().GetInfo(); }
+
+std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
+  return gather::zakladniinfotostringlst(iNetDetector1_->Online());
+}
+
+std::vector<std::string> TNETFrm::winsocktostringlst() { return gather::winsocktostringlst(); }
 
 void TNETFrm::ReportBtnClick() {}
 
-void TNETFrm::AboutBtnClick() {}
+void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
 
-void TNETFrm::LangBtnClick() {}
+void TNETFrm::LangBtnClick() { OpenLanguageDialog(window_); }
 
 void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
@@ -273,8 +305,11 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 int RunApplication(HINSTANCE instance, int showCommand) {
   TNETFrm form(instance);
   if (!form.Create()) return 1;
-  ShowWindow(form.Handle(), showCommand);
-  UpdateWindow(form.Handle());
+  // A start-up that could not start Winsock has asked to end without showing the window.
+  if (!os::Ui().Terminated()) {
+    ShowWindow(form.Handle(), showCommand);
+    UpdateWindow(form.Handle());
+  }
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

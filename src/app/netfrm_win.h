@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "components/inet_detector.h"
 #include "platform/os/win/handles_win.h"
 #include "view/section_listbox_win.h"
 
@@ -61,9 +62,13 @@ class TNETFrm {
   void MinimizeBtnClick();
   void CloseBtnClick();
 
+  // Start-up gatherers: identity values, then the network object.
+  void getnetinfo();
+  void getprotocolsetc();
   // The gatherers, by the names the catalogue knows them by.
   std::vector<std::string> zakladniinfotostringlst();
   std::vector<std::string> winsocktostringlst();
+  components::TINetDetector& INetDetector1() { return *iNetDetector1_; }
 
   view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
   view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }
@@ -99,6 +104,7 @@ class TNETFrm {
   view::SectionListBoxWin sectionListBox1_;
   view::SectionListBoxWin sectionListBox2_;
   Gatherers gatherers_;
+  std::unique_ptr<components::TINetDetector> iNetDetector1_;
   std::unique_ptr<MainPanes> panes_;
 };
 

@@ -9,6 +9,7 @@
 #include "app/netfrm_win.h"
 #include "app/widgets_win.h"
 #include "lang/language.h"
+#include "platform/os/memory/memory_ports.h"
 #include "platform/os/win/win_ports_win.h"
 
 namespace vrex::app {
@@ -58,8 +59,14 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     os::win::InstallWin32Ports();
+    // A missing language module must not stop the test on a modal message box.
+    os::Ports ports = os::Os();
+    ports.messages = &messages;
+    os::InstallPorts(ports);
     form = std::make_unique<TNETFrm>(GetModuleHandleA(nullptr));
     ASSERT_TRUE(form->Create());
+    // The pages below are counted without the connections found at start-up.
+    ActiveConnections.clear();
     ShowWindow(form->Handle(), SW_SHOW);
     Pump();
     left = form->SectionListBox1().Handle();
@@ -74,6 +81,7 @@ class MainWindowTest : public ::testing::Test {
 
   view::TSectionListBox& Right() { return form->SectionListBox2().Model(); }
 
+  os::memory::RecordingMessageBoxes messages;
   std::unique_ptr<TNETFrm> form;
   HWND left = nullptr;
   HWND right = nullptr;

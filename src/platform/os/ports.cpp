@@ -26,6 +26,13 @@ Modules& Mods() { return Require(installed.modules, "modules"); }
 Files& Fs() { return Require(installed.files, "files"); }
 IniFiles& Ini() { return Require(installed.ini, "INI"); }
 MessageBoxes& Msg() { return Require(installed.messages, "message box"); }
+Sockets& Sock() { return Require(installed.sockets, "sockets"); }
+IpHelper& IpHlp() { return Require(installed.ipHelper, "IP Helper"); }
+NetBiosApi& Nb() { return Require(installed.netbios, "NetBIOS"); }
+SnmpExtension& Snmp() { return Require(installed.snmp, "SNMP agent"); }
+UserInterface& Ui() { return Require(installed.ui, "user interface"); }
+VersionResources& Ver() { return Require(installed.versions, "version resource"); }
+Shell& Sh() { return Require(installed.shell, "shell"); }
 
 Ports InstallPorts(const Ports& ports) {
   Ports previous = installed;

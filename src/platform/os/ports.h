@@ -2,10 +2,17 @@
 // The one place the logic reaches the operating system from.  The program
 // installs the Win32 adapters at start; tests install in-memory ones.
 #include "platform/os/files.h"
+#include "platform/os/ip_helper.h"
 #include "platform/os/messages.h"
 #include "platform/os/modules.h"
+#include "platform/os/netbios.h"
 #include "platform/os/registry.h"
+#include "platform/os/shell.h"
+#include "platform/os/snmp_agent.h"
+#include "platform/os/sockets.h"
 #include "platform/os/system.h"
+#include "platform/os/ui.h"
+#include "platform/os/version_resources.h"
 
 namespace vrex::os {
 
@@ -16,6 +23,13 @@ struct Ports {
   Files* files = nullptr;
   IniFiles* ini = nullptr;
   MessageBoxes* messages = nullptr;
+  Sockets* sockets = nullptr;
+  IpHelper* ipHelper = nullptr;
+  NetBiosApi* netbios = nullptr;
+  SnmpExtension* snmp = nullptr;
+  UserInterface* ui = nullptr;
+  VersionResources* versions = nullptr;
+  Shell* shell = nullptr;
 };
 
 // The installed ports; a missing port is a programming error and aborts.
@@ -26,6 +40,13 @@ Modules& Mods();
 Files& Fs();
 IniFiles& Ini();
 MessageBoxes& Msg();
+Sockets& Sock();
+IpHelper& IpHlp();
+NetBiosApi& Nb();
+SnmpExtension& Snmp();
+UserInterface& Ui();
+VersionResources& Ver();
+Shell& Sh();
 
 // Installs ports and gives back the previous set (tests restore it).
 Ports InstallPorts(const Ports& ports);

@@ -139,6 +139,13 @@ World::World() {
   ports.files = &files;
   ports.ini = &files;
   ports.messages = &messages;
+  ports.sockets = &sockets;
+  ports.ipHelper = &ipHelper;
+  ports.netbios = &netbios;
+  ports.snmp = &snmp;
+  ports.ui = &ui;
+  ports.versions = &versions;
+  ports.shell = &shell;
   previous_ = InstallPorts(ports);
 }
 

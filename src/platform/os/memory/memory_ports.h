@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/memory/memory_network.h"
 #include "platform/os/memory/memory_registry.h"
+#include "platform/os/memory/memory_shell.h"
+#include "platform/os/memory/memory_version_resources.h"
 #include "platform/os/ports.h"
 
 namespace vrex::os::memory {
@@ -103,6 +106,13 @@ class World {
   MemoryModules modules;
   MemoryFiles files;
   RecordingMessageBoxes messages;
+  MemorySockets sockets;
+  MemoryIpHelper ipHelper;
+  MemoryNetBios netbios;
+  MemorySnmpAgent snmp;
+  MemoryUi ui;
+  MemoryVersionResources versions;
+  MemoryShell shell;
 
  private:
   Ports previous_;

@@ -1,3 +1,6 @@
+#include "platform/os/win/network_ports_win.h"
+#include "platform/os/win/shell_win.h"
+#include "platform/os/win/version_resources_win.h"
 #include "platform/os/win/win_ports_win.h"
 
 namespace vrex::os::win {
@@ -8,6 +11,13 @@ void InstallWin32Ports() {
   static Win32Modules modules;
   static Win32Files files;
   static Win32MessageBoxes messages;
+  static Win32Sockets sockets;
+  static Win32IpHelper ipHelper;
+  static Win32NetBios netbios;
+  static Win32Snmp snmp;
+  static Win32Ui ui;
+  static Win32VersionResources versions;
+  static Win32Shell shell;
   Ports ports;
   ports.registry = &registry;
   ports.system = &system;
@@ -15,6 +25,13 @@ void InstallWin32Ports() {
   ports.files = &files;
   ports.ini = &files;
   ports.messages = &messages;
+  ports.sockets = &sockets;
+  ports.ipHelper = &ipHelper;
+  ports.netbios = &netbios;
+  ports.snmp = &snmp;
+  ports.ui = &ui;
+  ports.versions = &versions;
+  ports.shell = &shell;
   InstallPorts(ports);
 }
 

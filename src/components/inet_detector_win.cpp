@@ -1,0 +1,62 @@
+// The detector's timer on Windows: timer 1 of a hidden message-only window,
+// so that ticks arrive as messages of the thread that created it.
+#include <windows.h>
+
+#include "components/inet_detector.h"
+#include "platform/os/win/handles_win.h"
+
+namespace vrex::components {
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+constexpr const char* kWindowClass = "VrexINetDetectorWindow";
+
+class HiddenWindowTimer : public TickTimer {
+ public:
+  explicit HiddenWindowTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA windowClass{};
+    if (!GetClassInfoA(instance, kWindowClass, &windowClass)) {
+      windowClass.lpfnWndProc = &HiddenWindowTimer::WindowProc;
+      windowClass.hInstance = instance;
+      windowClass.lpszClassName = kWindowClass;
+      RegisterClassA(&windowClass);
+    }
+    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
+    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+
+  ~HiddenWindowTimer() override {
+    Kill();
+    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  }
+
+  void Kill() override {
+    if (window_) KillTimer(window_.get(), kTimerId);
+  }
+
+  void Set(std::uint32_t periodMs) override {
+    if (window_) SetTimer(window_.get(), kTimerId, periodMs, nullptr);
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+      auto* self = reinterpret_cast<HiddenWindowTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+      if (self != nullptr && self->onTick_) self->onTick_();
+      return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+
+  std::function<void()> onTick_;
+  win::UniqueWindow window_;
+};
+
+}  // namespace
+
+std::unique_ptr<TickTimer> CreateHiddenWindowTimer(std::function<void()> onTick) {
+  return std::make_unique<HiddenWindowTimer>(std::move(onTick));
+}
+
+}  // namespace vrex::components

@@ -1,0 +1,203 @@
+#include "gather/connections.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/os/ports.h"
+
+namespace vrex::gather {
+namespace {
+
+constexpr std::size_t kLocalHostNameBufferLength = 256;
+constexpr std::size_t kTableEntryLength = 9;  // components of a table's entry identifier
+constexpr std::size_t kColumnIndex = 9;       // the tenth component names the column
+
+constexpr std::array<const char*, 12> kTcpStateNames = {
+    "???",      "CLOSED",    "LISTENING",  "SYN_SENT", "SEN_RECEIVED", "ESTABLISHED",
+    "FIN_WAIT", "FIN_WAIT2", "CLOSE_WAIT", "CLOSING",  "LAST_ACK",     "TIME_WAIT",
+};
+
+constexpr os::Ipv4 kNoAddress = {0, 0, 0, 0};
+constexpr os::Ipv4 kLoopback = {127, 0, 0, 1};
+
+constexpr const char* kValueStart = "<IND x=\"200\"><FONT color=\"clmaroon\">";
+constexpr const char* kLabelStart = "<FONT COLOR=\"clblue\" SIZE=\"8\">";
+
+os::Ipv4 AddressOf(const os::SnmpValue& value) {
+  os::Ipv4 address{};
+  std::copy_n(value.bytes.begin(), std::min(value.bytes.size(), address.size()), address.begin());
+  return address;
+}
+
+std::uint32_t NumberOf(const os::SnmpValue& value) { return static_cast<std::uint32_t>(value.number); }
+
+std::string ValueLine(const char* label, const std::string& value) {
+  return std::string(kLabelStart) + label + kValueStart + value + "</FONT>";
+}
+
+}  // namespace
+
+const os::Oid kTcpConnTable = {1, 3, 6, 1, 2, 1, 6, 13, 1, 0};
+const os::Oid kUdpTable = {1, 3, 6, 1, 2, 1, 7, 5, 1, 0};
+
+TConnRing::TConnRing() : nodes_(1) {}
+
+TConnRing::Position TConnRing::InsertAfter(Position position) {
+  Position added = nodes_.size();
+  Position following = nodes_[position].next;
+  nodes_.push_back(Node{TConnRecord{}, position, following});
+  nodes_[position].next = added;
+  nodes_[following].previous = added;
+  return added;
+}
+
+std::vector<TConnRecord> TConnRing::Records() const {
+  std::vector<TConnRecord> records;
+  records.reserve(Size());
+  for (Position p = First(); p != kHead; p = Next(p)) records.push_back(nodes_[p].record);
+  return records;
+}
+
+std::string TcpStateName(std::int32_t state) {
+  if (state >= 0 && static_cast<std::size_t>(state) < kTcpStateNames.size()) return kTcpStateNames[state];
+  if (state == 12) return "DELETE_TCB";
+  return std::to_string(state);
+}
+
+void ConnectionWalk::StartWinsock() {
+  lines_.clear();
+  winsock_.emplace(0x0101);
+  if (!winsock_->Started()) {
+    os::Msg().Show("Could not initialize Winsock.", "Error", os::mb::kOk | os::mb::kIconError);
+    os::Ui().Terminate();
+  }
+  localHostName_ = os::Sock().HostName(kLocalHostNameBufferLength).value_or("");
+  os::Ui().ProcessMessages();
+  os::ScopedCursor cursor(os::Ui(), os::Cursor::AppStart);
+  ReadConnectionTables();
+}
+
+void ConnectionWalk::StopWinsock() { winsock_.reset(); }
+
+void ConnectionWalk::ReadConnectionTables() {
+  if (!os::Snmp().ExtensionInit(os::Sys().TickCount())) return;
+  // A failed request ends the whole walk: the unfinished table and the ones
+  // after it add nothing.
+  if (WalkTable(kTcpConnTable, tcp_, true) == Outcome::Failed) return;
+  RenderTcp();
+  if (WalkTable(kUdpTable, udp_, false) == Outcome::Failed) return;
+  RenderUdp();
+}
+
+ConnectionWalk::Outcome ConnectionWalk::WalkTable(const os::Oid& table, TConnRing& ring, bool tcp) {
+  auto& agent = os::Snmp();
+  auto variable = agent.NewVariable();
+  if (!variable || !variable->AppendToName(table)) return Outcome::Failed;
+  const os::Oid entry(table.begin(), table.begin() + kTableEntryLength);
+  os::Oid request = table;
+  std::uint32_t column = 1;
+  TConnRing::Position cursor = TConnRing::kHead;
+  for (;;) {
+    std::int32_t errorStatus = os::asn::kNoError;
+    std::int32_t errorIndex = 0;
+    if (!agent.ExtensionQuery(os::asn::kGetNextRequest, *variable, errorStatus, errorIndex)) return Outcome::Failed;
+    // "No such name" to a GET-NEXT is the end of the agent's view.
+    if (errorStatus == os::asn::kNoSuchName) return Outcome::Finished;
+    if (errorStatus != os::asn::kNoError) return Outcome::Failed;
+    os::Oid name = variable->Name();
+    if (name.size() <= kColumnIndex || !std::equal(entry.begin(), entry.end(), name.begin())) return Outcome::Finished;
+    // An agent that does not move forward would keep the walk going for ever.
+    if (!(request < name)) return Outcome::Failed;
+    const std::uint32_t nameColumn = name[kColumnIndex];
+    request.swap(name);
+
+    const os::SnmpValue value = variable->Value();
+    if (nameColumn != column) {
+      column = nameColumn;
+      cursor = ring.First();
+    }
+    if (column == 1) {
+      // The first column creates the records; the later ones fill them in the same row order.
+      cursor = ring.InsertAfter(cursor);
+      if (tcp) {
+        ring[cursor].State = value.number;
+      } else {
+        ring[cursor].LocalAddr = AddressOf(value);
+      }
+      continue;
+    }
+    if (column > (tcp ? 5u : 2u)) continue;
+    // A later column with more rows than the first one created: the extra cells are dropped.
+    if (cursor == TConnRing::kHead) continue;
+    TConnRecord& record = ring[cursor];
+    if (!tcp) {
+      record.LocalPort = NumberOf(value);
+    } else {
+      switch (column) {
+        case 2: record.LocalAddr = AddressOf(value); break;
+        case 3: record.LocalPort = NumberOf(value); break;
+        case 4: record.RemoteAddr = AddressOf(value); break;
+        case 5: record.RemotePort = NumberOf(value); break;
+      }
+    }
+    cursor = ring.Next(cursor);
+  }
+}
+
+void ConnectionWalk::RenderTcp() {
+  for (const auto& record : tcp_.Records()) {
+    std::string local = AddrName(true, record.LocalAddr) + ": " + PortName(record.LocalPort, "tcp");
+    std::string remote = record.RemoteAddr == kNoAddress
+                             ? std::string("0.0.0.0: 0")
+                             : AddrName(false, record.RemoteAddr) + ": " + PortName(record.RemotePort, "tcp");
+    lines_.push_back("<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">TCP</FONT>");
+    lines_.push_back(ValueLine("Local adress: ", local));
+    lines_.push_back(ValueLine("Remote adress: ", remote));
+    lines_.push_back(ValueLine("State:", TcpStateName(record.State)));
+  }
+}
+
+void ConnectionWalk::RenderUdp() {
+  for (const auto& record : udp_.Records()) {
+    std::string local = AddrName(true, record.LocalAddr) + ": " + PortName(record.LocalPort, "udp");
+    lines_.push_back("<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">UDP</FONT>");
+    lines_.push_back(ValueLine("Local adress:", local));
+    lines_.push_back(ValueLine("Remote adress:", "*.*.*.*: *"));
+    lines_.push_back(ValueLine("State:", TcpStateName(record.State)));
+  }
+}
+
+std::string ConnectionWalk::AddrName(bool local, const os::Ipv4& address) {
+  if (local) return localHostName_;
+  if (address == kNoAddress) return "0.0.0.0";
+  if (address == kLoopback) return "localhost";
+  if (auto known = addressNames_.find(address); known != addressNames_.end()) return known->second;
+  // Reverse lookups can be slow: let the wait dialog repaint first.
+  os::Ui().ProcessMessages();
+  std::string name = os::Sock().NameOf(address).value_or(os::DottedQuad(address));
+  addressNames_.emplace(address, name);
+  return name;
+}
+
+std::string ConnectionWalk::PortName(std::uint32_t port, const std::string& protocol) {
+  auto& known = portNames_[protocol];
+  if (auto found = known.find(port); found != known.end()) return found->second;
+  std::string name = std::to_string(port);
+  // A value outside the port range is shown as it is, not looked up truncated.
+  if (port <= 0xFFFF) {
+    os::Ui().ProcessMessages();
+    if (auto service = os::Sock().ServiceOf(static_cast<std::uint16_t>(port), protocol)) name = *service;
+  }
+  known.emplace(port, name);
+  return name;
+}
+
+std::vector<std::string> connectionstostringlst() {
+  ConnectionWalk walk;
+  walk.StartWinsock();
+  std::vector<std::string> lines = walk.Lines();
+  walk.StopWinsock();
+  return lines;
+}
+
+}  // namespace vrex::gather

@@ -1,0 +1,26 @@
+#include "gather/winsock_lines.h"
+
+#include "lang/language.h"
+
+namespace vrex::gather {
+namespace {
+
+std::string Line(int labelId, const std::string& value) {
+  return "<IMG src=\"idx:6\"></IMG> <FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
+         " <IND x=\"200\"><FONT color=\"clmaroon\"> " + value + " </FONT>";
+}
+
+}  // namespace
+
+std::vector<std::string> winsocktostringlst(const TWinsock& winsock) {
+  return {
+      Line(541, winsock.Description()),
+      Line(542, std::to_string(winsock.MajorVersion()) + "." + std::to_string(winsock.MinorVersion())),
+      Line(543, winsock.Status()),
+      " ",
+  };
+}
+
+std::vector<std::string> winsocktostringlst() { return winsocktostringlst(Network().WinSock()); }
+
+}  // namespace vrex::gather

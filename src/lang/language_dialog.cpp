@@ -1,0 +1,66 @@
+#include "lang/language_dialog.h"
+
+#include <string_view>
+
+#include "lang/ini.h"
+#include "lang/language.h"
+#include "platform/os/ports.h"
+
+namespace vrex {
+namespace {
+
+constexpr const char* kFallbackCode = "EN";
+constexpr const char* kQuestionCaption = "Information";
+
+}  // namespace
+
+LanguageChoice PrepareLanguageChoice() {
+  LanguageChoice choice;
+  for (const char* code : kLanguageCodes) {
+    bool present = os::Fs().Exists(LanguageModulePathFor(code));
+    for (auto& button : choice.buttons) {
+      if (std::string_view(button.code) == code) button.enabled = present;
+    }
+  }
+  const std::string ini = ProgramIniPath();
+  std::string wanted;
+  if (!ReadIniString(ini, kOptionsSection, kLanguageKey, wanted)) {
+    wanted = kFallbackCode;
+    WriteIniString(ini, kOptionsSection, kLanguageKey, wanted);
+  }
+  for (auto& button : choice.buttons) button.down = wanted == button.code;
+  return choice;
+}
+
+bool PressLanguageButton(LanguageChoice& choice, std::size_t index) {
+  if (index >= choice.buttons.size() || !choice.buttons[index].enabled) return false;
+  for (std::size_t i = 0; i < choice.buttons.size(); ++i) choice.buttons[i].down = i == index;
+  return true;
+}
+
+std::string ChosenLanguageCode(const LanguageChoice& choice) {
+  std::string chosen;
+  for (const char* code : kLanguageCodes) {
+    for (const auto& button : choice.buttons) {
+      if (button.down && std::string_view(button.code) == code) chosen = code;
+    }
+  }
+  return chosen;
+}
+
+std::string CommitLanguageChoice(const LanguageChoice& choice) {
+  std::string code = ChosenLanguageCode(choice);
+  WriteIniString(ProgramIniPath(), kOptionsSection, kLanguageKey, code);
+  return code;
+}
+
+bool OfferRestart() {
+  int answer = os::Msg().Show(kRestartQuestion, kQuestionCaption, os::mb::kYesNo | os::mb::kIconInformation);
+  if (answer != os::mb::kIdYes) return false;
+  os::Sh().Execute("", ExePath(), "");
+  // Ends even when the new start failed: the user chose to exit.
+  os::Ui().Terminate();
+  return true;
+}
+
+}  // namespace vrex

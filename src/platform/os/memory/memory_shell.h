@@ -1,0 +1,28 @@
+#pragma once
+// In-memory shell: records what it was asked to start and answers with
+// scripted results.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/os/shell.h"
+
+namespace vrex::os::memory {
+
+class MemoryShell : public Shell {
+ public:
+  struct Call {
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    bool operator==(const Call&) const = default;
+  };
+  int Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
+  SystemError LastErrorText() override { return lastError; }
+
+  std::vector<Call> calls;
+  std::deque<int> results;  // results given in order; 42 (success) when empty
+  SystemError lastError;
+};
+
+}  // namespace vrex::os::memory

@@ -1,0 +1,29 @@
+#include "platform/os/sockets.h"
+
+#include <cstdio>
+
+#include "platform/os/ports.h"
+
+namespace vrex::os {
+
+std::string DottedQuad(const Ipv4& address) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
+  return buffer;
+}
+
+WinsockSession::WinsockSession(std::uint16_t versionRequested) {
+  WinsockData data;
+  error_ = Sock().Startup(versionRequested, data);
+  if (error_ == 0) data_ = data;
+}
+
+WinsockSession::~WinsockSession() { Close(); }
+
+void WinsockSession::Close() {
+  if (error_ != 0) return;
+  Sock().Cleanup();
+  error_ = -1;
+}
+
+}  // namespace vrex::os

@@ -1,0 +1,65 @@
+#pragma once
+// Winsock 1.1 as the gatherers use it: start-up data, the host name, host
+// lookups by name and by address, and service lookups by port.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vrex::os {
+
+// An IPv4 address, its four bytes in network order.
+using Ipv4 = std::array<std::uint8_t, 4>;
+
+// The fields of WSAStartup's data block that the program reads; the two texts
+// are the block's fixed-size fields, not necessarily NUL-terminated.
+struct WinsockData {
+  std::uint16_t version = 0;
+  std::uint16_t highVersion = 0;
+  std::array<char, 257> description{};
+  std::array<char, 129> systemStatus{};
+};
+
+class Sockets {
+ public:
+  virtual ~Sockets() = default;
+  // WSAStartup: 0 or the error code; data is written only on success.
+  virtual int Startup(std::uint16_t versionRequested, WinsockData& data) = 0;
+  // WSACleanup: 0 or the error code.
+  virtual int Cleanup() = 0;
+  // gethostname into a buffer of bufferLength bytes; nothing when the call
+  // fails, which includes a name that does not fit.
+  virtual std::optional<std::string> HostName(std::size_t bufferLength) = 0;
+  // gethostbyname: the entry's address list in resolver order; nothing when the lookup fails.
+  virtual std::optional<std::vector<Ipv4>> AddressesOf(const std::string& hostName) = 0;
+  // gethostbyaddr with 4 bytes of family AF_INET: the entry's name; nothing when the lookup fails.
+  virtual std::optional<std::string> NameOf(const Ipv4& address) = 0;
+  // getservbyport for a port in host order (the adapter converts it with htons).
+  virtual std::optional<std::string> ServiceOf(std::uint16_t port, const std::string& protocol) = 0;
+};
+
+// The address in the form inet_ntoa gives it.
+std::string DottedQuad(const Ipv4& address);
+
+// One WSAStartup, matched by exactly one WSACleanup when it succeeded.
+class WinsockSession {
+ public:
+  explicit WinsockSession(std::uint16_t versionRequested = 0x0101);
+  ~WinsockSession();
+  WinsockSession(const WinsockSession&) = delete;
+  WinsockSession& operator=(const WinsockSession&) = delete;
+
+  bool Started() const { return error_ == 0; }
+  int Error() const { return error_; }
+  const WinsockData& Data() const { return data_; }
+  // Cleans up now rather than at the end of the scope.
+  void Close();
+
+ private:
+  WinsockData data_;
+  int error_ = -1;
+};
+
+}  // namespace vrex::os

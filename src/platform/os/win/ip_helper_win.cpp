@@ -1,0 +1,28 @@
+#include <windows.h>
+#include <iphlpapi.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/os/win/network_ports_win.h"
+
+namespace vrex::os::win {
+
+std::optional<std::vector<InterfaceRow>> Win32IpHelper::InterfaceTable() {
+  ULONG size = 0;
+  if (GetIfTable(nullptr, &size, TRUE) != ERROR_INSUFFICIENT_BUFFER || size < sizeof(MIB_IFTABLE)) return std::nullopt;
+  std::vector<std::uint8_t> buffer(size, 0);
+  auto* table = reinterpret_cast<MIB_IFTABLE*>(buffer.data());
+  if (GetIfTable(table, &size, TRUE) != NO_ERROR) return std::nullopt;
+  std::vector<InterfaceRow> rows;
+  const std::size_t fit = (buffer.size() - offsetof(MIB_IFTABLE, table)) / sizeof(MIB_IFROW);
+  const std::size_t count = std::min<std::size_t>(table->dwNumEntries, fit);
+  for (std::size_t i = 0; i < count; ++i) {
+    const MIB_IFROW& row = table->table[i];
+    const std::size_t length = std::min<std::size_t>(row.dwPhysAddrLen, MAXLEN_PHYSADDR);
+    rows.push_back(InterfaceRow{std::vector<std::uint8_t>(row.bPhysAddr, row.bPhysAddr + length)});
+  }
+  return rows;
+}
+
+}  // namespace vrex::os::win

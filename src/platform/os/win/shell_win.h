@@ -1,0 +1,13 @@
+#pragma once
+// Win32 adapter of the shell port.
+#include "platform/os/shell.h"
+
+namespace vrex::os::win {
+
+class Win32Shell : public Shell {
+ public:
+  int Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
+  SystemError LastErrorText() override;
+};
+
+}  // namespace vrex::os::win

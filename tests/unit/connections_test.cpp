@@ -1,0 +1,328 @@
+// The connection walk over an in-memory agent, its rendering, and the name
+// lookups made for it.
+#include <gtest/gtest.h>
+
+#include "gather/connections.h"
+#include "lang/language.h"
+#include "platform/os/memory/memory_ports.h"
+
+namespace vrex::gather {
+namespace {
+
+using os::Ipv4;
+
+constexpr Ipv4 kAny = {0, 0, 0, 0};
+constexpr Ipv4 kLan = {192, 168, 1, 2};
+constexpr Ipv4 kLoop = {127, 0, 0, 1};
+constexpr Ipv4 kNoName = {10, 0, 0, 5};
+constexpr Ipv4 kNamed = {10, 0, 0, 7};
+
+const char* const kTcpHead = "<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">TCP</FONT>";
+const char* const kUdpHead = "<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">UDP</FONT>";
+
+std::vector<std::string> TcpLines(const std::string& local, const std::string& remote, const std::string& state) {
+  return {
+      kTcpHead,
+      "<FONT COLOR=\"clblue\" SIZE=\"8\">Local adress: <IND x=\"200\"><FONT color=\"clmaroon\">" + local + "</FONT>",
+      "<FONT COLOR=\"clblue\" SIZE=\"8\">Remote adress: <IND x=\"200\"><FONT color=\"clmaroon\">" + remote + "</FONT>",
+      "<FONT COLOR=\"clblue\" SIZE=\"8\">State:<IND x=\"200\"><FONT color=\"clmaroon\">" + state + "</FONT>"};
+}
+
+std::vector<std::string> UdpLines(const std::string& local) {
+  return {kUdpHead,
+          "<FONT COLOR=\"clblue\" SIZE=\"8\">Local adress:<IND x=\"200\"><FONT color=\"clmaroon\">" + local + "</FONT>",
+          "<FONT COLOR=\"clblue\" SIZE=\"8\">Remote adress:<IND x=\"200\"><FONT color=\"clmaroon\">*.*.*.*: *</FONT>",
+          "<FONT COLOR=\"clblue\" SIZE=\"8\">State:<IND x=\"200\"><FONT color=\"clmaroon\">???"
+          "</FONT>"};
+}
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+class Connections : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    world.sockets.hostName = "desk";
+    world.sockets.reverseNames[kNamed] = "server.example";
+    world.sockets.services[{80, "tcp"}] = "http";
+    world.sockets.services[{139, "tcp"}] = "netbios-ssn";
+    world.sockets.services[{53, "udp"}] = "domain";
+  }
+
+  // A few rows of each table: a listener, a loopback connection, a remote
+  // without a reverse name, a named remote.
+  void AddTypicalRows() {
+    world.snmp.AddTcpRow(2, kAny, 139, kAny, 0);
+    world.snmp.AddTcpRow(5, kLan, 1025, kLoop, 80);
+    world.snmp.AddTcpRow(5, kLan, 1026, kNoName, 8080);
+    world.snmp.AddTcpRow(11, kLan, 1027, kNamed, 80);
+    world.snmp.AddUdpRow(kAny, 53);
+    world.snmp.AddUdpRow(kLan, 1900);
+  }
+
+  std::vector<std::string> TypicalTcpLines() {
+    return Join({TcpLines("desk: netbios-ssn", "0.0.0.0: 0", "LISTENING"),
+                 TcpLines("desk: 1025", "localhost: http", "ESTABLISHED"),
+                 TcpLines("desk: 1026", "10.0.0.5: 8080", "ESTABLISHED"),
+                 TcpLines("desk: 1027", "server.example: http", "TIME_WAIT")});
+  }
+
+  std::vector<std::string> TypicalUdpLines() { return Join({UdpLines("desk: domain"), UdpLines("desk: 1900")}); }
+
+  os::memory::World world;
+};
+
+TEST(ConnRing, AppendsAfterTheCursorAndWalksBackToTheHead) {
+  TConnRing ring;
+  EXPECT_EQ(ring.First(), TConnRing::kHead);
+  auto a = ring.InsertAfter(TConnRing::kHead);
+  auto c = ring.InsertAfter(a);
+  auto b = ring.InsertAfter(a);  // between a and c
+  ring[a].LocalPort = 1;
+  ring[b].LocalPort = 2;
+  ring[c].LocalPort = 3;
+  std::vector<std::uint32_t> ports;
+  for (auto p = ring.First(); p != TConnRing::kHead; p = ring.Next(p)) ports.push_back(ring[p].LocalPort);
+  EXPECT_EQ(ports, (std::vector<std::uint32_t>{1, 2, 3}));
+  EXPECT_EQ(ring.Previous(TConnRing::kHead), c);
+  EXPECT_EQ(ring.Previous(a), TConnRing::kHead);
+  EXPECT_EQ(ring.Size(), 3u);
+  EXPECT_EQ(ring[b].State, 0);  // a new record is all zero
+  EXPECT_EQ(ring[b].RemoteAddr, kAny);
+}
+
+TEST(TcpStates, NamesTheMibStatesAndShowsOthersAsNumbers) {
+  const char* expected[] = {"???",      "CLOSED",    "LISTENING",  "SYN_SENT", "SEN_RECEIVED", "ESTABLISHED",
+                            "FIN_WAIT", "FIN_WAIT2", "CLOSE_WAIT", "CLOSING",  "LAST_ACK",     "TIME_WAIT"};
+  for (int state = 0; state < 12; ++state) EXPECT_EQ(TcpStateName(state), expected[state]);
+  EXPECT_EQ(TcpStateName(12), "DELETE_TCB");
+  EXPECT_EQ(TcpStateName(13), "13");
+  EXPECT_EQ(TcpStateName(-1), "-1");
+  EXPECT_EQ(TcpStateName(2147483647), "2147483647");
+}
+
+TEST_F(Connections, RendersTcpRowsThenUdpRowsInMibOrder) {
+  AddTypicalRows();
+  auto lines = connectionstostringlst();
+  EXPECT_EQ(lines, Join({TypicalTcpLines(), TypicalUdpLines()}));
+  // The agent was started with the tick count and every binding released.
+  EXPECT_EQ(world.snmp.inits, 1);
+  EXPECT_EQ(world.snmp.uptimeReference, world.system.tickCount);
+  EXPECT_EQ(world.snmp.liveVariables, 0);
+  // One request per table cell plus one to find each table's end.
+  EXPECT_EQ(world.snmp.queries, 4 * 5 + 1 + 2 * 2 + 1);
+}
+
+TEST_F(Connections, WalkFillsTheRingsFieldByField) {
+  AddTypicalRows();
+  ConnectionWalk walk;
+  walk.StartWinsock();
+  auto tcp = walk.TcpRing().Records();
+  ASSERT_EQ(tcp.size(), 4u);
+  EXPECT_EQ(tcp[1].State, 5);
+  EXPECT_EQ(tcp[1].LocalAddr, kLan);
+  EXPECT_EQ(tcp[1].LocalPort, 1025u);
+  EXPECT_EQ(tcp[1].RemoteAddr, kLoop);
+  EXPECT_EQ(tcp[1].RemotePort, 80u);
+  auto udp = walk.UdpRing().Records();
+  ASSERT_EQ(udp.size(), 2u);
+  EXPECT_EQ(udp[1].LocalAddr, kLan);
+  EXPECT_EQ(udp[1].LocalPort, 1900u);
+  EXPECT_EQ(udp[1].State, 0);
+  EXPECT_EQ(walk.LocalHostName(), "desk");
+  walk.StopWinsock();
+}
+
+TEST_F(Connections, NoConnectionsAndNoListenersGiveAnEmptyList) {
+  EXPECT_TRUE(connectionstostringlst().empty());
+  // Winsock is started once and cleaned up once; the cursor comes back.
+  EXPECT_EQ(world.sockets.requestedVersions, std::vector<std::uint16_t>{0x0101});
+  EXPECT_EQ(world.sockets.startups, 1);
+  EXPECT_EQ(world.sockets.cleanups, 1);
+  EXPECT_EQ(world.ui.cursors, (std::vector<os::Cursor>{os::Cursor::AppStart, os::Cursor::Default}));
+  EXPECT_EQ(world.ui.processMessagesCalls, 1);
+}
+
+TEST_F(Connections, AgentThatFailsToStartGivesNoLines) {
+  AddTypicalRows();
+  world.snmp.initFails = true;
+  EXPECT_TRUE(connectionstostringlst().empty());
+  EXPECT_EQ(world.snmp.queries, 0);
+  EXPECT_EQ(world.sockets.cleanups, 1);
+}
+
+TEST_F(Connections, FailedRequestInTheTcpTableStopsTheWholeWalk) {
+  AddTypicalRows();
+  world.snmp.failAtRequest = 7;  // a cell of the second column
+  EXPECT_TRUE(connectionstostringlst().empty());
+  EXPECT_EQ(world.snmp.queries, 7);
+  EXPECT_EQ(world.snmp.liveVariables, 0);
+}
+
+TEST_F(Connections, FailedRequestInTheUdpTableKeepsTheTcpLines) {
+  AddTypicalRows();
+  world.snmp.failAtRequest = 4 * 5 + 1 + 3;  // the UDP table's third request
+  EXPECT_EQ(connectionstostringlst(), TypicalTcpLines());
+}
+
+TEST_F(Connections, ErrorStatusOtherThanEndOfViewIsAFailedRequest) {
+  AddTypicalRows();
+  world.snmp.failAtRequest = 4 * 5 + 2;  // first cell of the UDP table
+  world.snmp.failingErrorStatus = os::asn::kGenErr;
+  EXPECT_EQ(connectionstostringlst(), TypicalTcpLines());
+}
+
+TEST_F(Connections, MissingColumnsLeaveTheirFieldsZero) {
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  world.snmp.AddTcpRow(5, kLan, 1026, kNoName, 443);
+  // No remote-port column at all; the UDP table lacks its port column.
+  world.snmp.RemoveObjects({1, 3, 6, 1, 2, 1, 6, 13, 1, 5});
+  world.snmp.AddUdpRow(kAny, 53);
+  world.snmp.RemoveObjects({1, 3, 6, 1, 2, 1, 7, 5, 1, 2});
+  EXPECT_EQ(connectionstostringlst(),
+            Join({TcpLines("desk: 1025", "server.example: 0", "ESTABLISHED"),
+                  TcpLines("desk: 1026", "10.0.0.5: 0", "ESTABLISHED"), UdpLines("desk: 0")}));
+}
+
+TEST_F(Connections, MissingRemoteAddressColumnShowsNoRemote) {
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  world.snmp.RemoveObjects({1, 3, 6, 1, 2, 1, 6, 13, 1, 4});
+  EXPECT_EQ(connectionstostringlst(), TcpLines("desk: 1025", "0.0.0.0: 0", "ESTABLISHED"));
+  EXPECT_EQ(world.sockets.nameLookups, 0);
+}
+
+TEST_F(Connections, LaterColumnWithExtraRowsNeverWritesOutsideTheRecords) {
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  world.snmp.AddTcpRow(5, kLan, 1026, kNoName, 8080);
+  // Rows that appeared between the requests for column 1 and the later ones.
+  using Agent = os::memory::MemorySnmpAgent;
+  for (std::uint32_t extra : {2000u, 2001u, 2002u}) {
+    world.snmp.SetObject(Agent::TcpCell(3, kLan, extra, kNamed, 80), {os::asn::kInteger, 4444, {}});
+    world.snmp.SetObject(Agent::TcpCell(5, kLan, extra, kNamed, 80), {os::asn::kInteger, 5555, {}});
+  }
+  world.snmp.SetObject(Agent::UdpCell(2, kLan, 9), {os::asn::kInteger, 9, {}});  // no UDP row in column 1
+  ConnectionWalk walk;
+  walk.StartWinsock();
+  auto tcp = walk.TcpRing().Records();
+  ASSERT_EQ(tcp.size(), 2u);
+  EXPECT_EQ(tcp[0].LocalPort, 1025u);
+  EXPECT_EQ(tcp[1].LocalPort, 1026u);
+  EXPECT_EQ(tcp[0].RemotePort, 80u);
+  EXPECT_EQ(tcp[1].RemotePort, 8080u);
+  EXPECT_EQ(walk.UdpRing().Size(), 0u);
+  EXPECT_EQ(walk.Lines(), Join({TcpLines("desk: 1025", "server.example: http", "ESTABLISHED"),
+                                TcpLines("desk: 1026", "10.0.0.5: 8080", "ESTABLISHED")}));
+  walk.StopWinsock();
+}
+
+TEST_F(Connections, ShortAddressValuesAreZeroFilled) {
+  using Agent = os::memory::MemorySnmpAgent;
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  world.snmp.SetObject(Agent::TcpCell(4, kLan, 1025, kNamed, 80), {os::asn::kIpAddress, 0, {10, 0}});
+  ConnectionWalk walk;
+  walk.StartWinsock();
+  EXPECT_EQ(walk.TcpRing().Records().at(0).RemoteAddr, (Ipv4{10, 0, 0, 0}));
+  walk.StopWinsock();
+}
+
+TEST_F(Connections, ObjectsBeyondATableEndItEvenWithLongNames) {
+  world.snmp.AddUdpRow(kAny, 53);
+  // A later table of the UDP group, with as many components as a row of the listener table.
+  world.snmp.SetObject({1, 3, 6, 1, 2, 1, 7, 7, 1, 1, 0, 0, 0, 0, 53}, {os::asn::kInteger, 1, {}});
+  EXPECT_EQ(connectionstostringlst(), UdpLines("desk: domain"));
+}
+
+// Answers every GET-NEXT with the same row, as a broken agent might.
+class StuckAgent : public os::SnmpExtension {
+ public:
+  struct Variable : os::SnmpVariable {
+    bool AppendToName(const os::Oid& ids) override {
+      name.insert(name.end(), ids.begin(), ids.end());
+      return true;
+    }
+    os::Oid Name() const override { return name; }
+    os::SnmpValue Value() const override { return {os::asn::kInteger, 5, {}}; }
+    os::Oid name;
+  };
+  bool ExtensionInit(std::uint32_t) override { return true; }
+  std::unique_ptr<os::SnmpVariable> NewVariable() override { return std::make_unique<Variable>(); }
+  bool ExtensionQuery(std::uint8_t, os::SnmpVariable& variable, std::int32_t& status, std::int32_t& index) override {
+    if (++queries > 100) return false;  // keeps a broken walk from hanging the test
+    status = index = 0;
+    static_cast<Variable&>(variable).name = os::memory::MemorySnmpAgent::TcpCell(1, kLan, 1, kLan, 2);
+    return true;
+  }
+  int queries = 0;
+};
+
+TEST_F(Connections, AgentThatDoesNotMoveOnEndsTheWalk) {
+  StuckAgent stuck;
+  auto ports = os::Os();
+  ports.snmp = &stuck;
+  auto previous = os::InstallPorts(ports);
+  auto lines = connectionstostringlst();
+  os::InstallPorts(previous);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(stuck.queries, 2);
+}
+
+TEST_F(Connections, LooksEachAddressAndPortUpOncePerWalk) {
+  for (std::uint32_t port = 1100; port < 1110; ++port) world.snmp.AddTcpRow(5, kLan, port, kNoName, 80);
+  for (std::uint32_t port = 1200; port < 1205; ++port) world.snmp.AddTcpRow(5, kLan, port, kNamed, 80);
+  std::vector<int> lookupsDoneAtEachPump;
+  world.ui.onProcessMessages = [&] {
+    lookupsDoneAtEachPump.push_back(world.sockets.nameLookups + world.sockets.serviceLookups);
+  };
+  auto lines = connectionstostringlst();
+  ASSERT_EQ(lines.size(), 15u * 4);
+  EXPECT_EQ(lines[2 * 4 + 2], TcpLines("", "10.0.0.5: http", "").at(2));
+  EXPECT_EQ(world.sockets.nameLookups, 2);
+  // 15 local ports and the remote port 80.
+  EXPECT_EQ(world.sockets.serviceLookups, 16);
+  // Messages go through once before the walk and once before each real lookup.
+  ASSERT_EQ(lookupsDoneAtEachPump.size(), 1u + 2 + 16);
+  for (std::size_t i = 1; i < lookupsDoneAtEachPump.size(); ++i)
+    EXPECT_EQ(lookupsDoneAtEachPump[i], static_cast<int>(i) - 1) << "pump " << i;
+}
+
+TEST_F(Connections, NamesWithoutLookups) {
+  ConnectionWalk walk;
+  walk.StartWinsock();
+  EXPECT_EQ(walk.AddrName(true, kNamed), "desk");
+  EXPECT_EQ(walk.AddrName(false, kAny), "0.0.0.0");
+  EXPECT_EQ(walk.AddrName(false, kLoop), "localhost");
+  EXPECT_EQ(walk.AddrName(false, Ipv4{172, 16, 254, 1}), "172.16.254.1");
+  EXPECT_EQ(walk.AddrName(false, kNamed), "server.example");
+  EXPECT_EQ(walk.PortName(80, "tcp"), "http");
+  EXPECT_EQ(walk.PortName(80, "udp"), "80");  // the protocol is part of the question
+  EXPECT_EQ(walk.PortName(70000, "tcp"), "70000");
+  EXPECT_EQ(world.sockets.nameLookups, 2);
+  EXPECT_EQ(world.sockets.serviceLookups, 2);  // a value beyond 65535 is no port to look up
+  walk.StopWinsock();
+}
+
+TEST_F(Connections, WinsockThatFailsToStartIsReportedAndEndsTheProgramAfterTheWalk) {
+  world.sockets.startupError = 10091;  // WSASYSNOTREADY
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  auto lines = connectionstostringlst();
+  ASSERT_EQ(world.messages.shown.size(), 1u);
+  EXPECT_EQ(world.messages.shown[0].text, "Could not initialize Winsock.");
+  EXPECT_EQ(world.messages.shown[0].flags, os::mb::kOk | os::mb::kIconError);
+  EXPECT_TRUE(world.ui.terminated);
+  // The walk still ran, without a host name and without names from Winsock.
+  EXPECT_EQ(lines, TcpLines(": 1025", "10.0.0.7: 80", "ESTABLISHED"));
+  EXPECT_EQ(world.sockets.cleanups, 0);  // nothing was started, so nothing is cleaned up
+}
+
+TEST_F(Connections, StateAboveTheTableIsShown) {
+  world.snmp.AddTcpRow(12, kLan, 1025, kAny, 0);
+  world.snmp.AddTcpRow(40, kLan, 1026, kAny, 0);
+  EXPECT_EQ(connectionstostringlst(),
+            Join({TcpLines("desk: 1025", "0.0.0.0: 0", "DELETE_TCB"), TcpLines("desk: 1026", "0.0.0.0: 0", "40")}));
+}
+
+}  // namespace
+}  // namespace vrex::gather
