@@ -224,6 +224,14 @@ void TNETFrm::FormCreate() {
   SetGaugeLabel(gaugeBar1_, GetLangString(1));
   // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
+  // 7. The device list.  A database that cannot be read is reported, and
+  // start-up goes on: the wait note must not stay up with nothing gathered.
+  try {
+    refreshDevices();
+  } catch (const std::exception& error) {
+    HideWaitDlg();
+    os::Msg().Show(error.what(), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+  }
   // 8. and 9. The start-up gatherers; they keep their results for the whole run.
   getnetinfo();
   getprotocolsetc();

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ class TNETFrm {
 
   bool Create();
   HWND Handle() const { return window_; }
+
+  // Start-up step 7: the device list and its database.  Replaceable so that a
+  // test can make it fail; set before Create.
+  std::function<void()> refreshDevices = [] {};
 
   // The creation handler: runs once, before the window is shown.
   void FormCreate();

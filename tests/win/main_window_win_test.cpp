@@ -191,6 +191,28 @@ TEST_F(MainWindowTest, PageOfThreeHundredMarkupLinesIsBuiltWithinAFrame) {
   RecordProperty("page_rebuild_ms", std::to_string(best));
 }
 
+TEST(MainWindowStartUp, AFailingDeviceStepIsShownAndTheRemainingStepsStillRun) {
+  os::win::InstallWin32Ports();
+  os::memory::RecordingMessageBoxes messages;
+  os::Ports ports = os::Os();
+  ports.messages = &messages;
+  os::InstallPorts(ports);
+  TNETFrm form(GetModuleHandleA(nullptr));
+  form.refreshDevices = [] { throw std::runtime_error("The device database cannot be deciphered."); };
+  ASSERT_TRUE(form.Create());
+  Pump();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "The device database cannot be deciphered.");
+  // Steps 8 to 10 ran: the network object was gathered and the wait note is gone.
+  auto winsock = form.winsocktostringlst();
+  ASSERT_EQ(winsock.size(), 4u);
+  EXPECT_NE(winsock[2].find("Running"), std::string::npos);
+  EXPECT_EQ(FindWindowA(nullptr, GetLangString(14).c_str()), nullptr);
+  DestroyWindow(form.Handle());
+  Pump();
+  UnloadLanguageModule();
+}
+
 // A check box section in a list of its own, as the report window uses it.
 TEST(SectionListWindow, CheckBoxesToggleOnlyInsideTheirXRange) {
   os::win::InstallWin32Ports();
