@@ -65,6 +65,9 @@ win_tests="$VREX_WIN_BUILD/tests/vrex_win_tests.exe"
 # The test executable finds the English module and its INI beside itself, as the program does.
 cp "$VREX_DIST/Network/VrexNetEN.dll" "$VREX_WIN_BUILD/tests/vrex_win_testsEN.dll"
 printf '[Options]\r\nLanguage=EN\r\n' >"$VREX_WIN_BUILD/tests/vrex_win_tests.ini"
+# Registry fixtures reach Wine's registry through the API, HKEY_DYN_DATA included.
+vrex_wine_reg tests/fixtures/harness_dyn_data.reg
+
 # The version code each Wine version setting must give.
 for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
   version=${pair%%:*}

@@ -17,6 +17,7 @@ vrex_wine_start() {
   mkdir -p "$dir"
   export WINEPREFIX="$dir/prefix"
   export WINEDEBUG=-all
+  export VREX_HARNESS=1
   export WINEARCH=win64
   # No Mono or Gecko prompts in a throwaway prefix.
   export WINEDLLOVERRIDES="mscoree=;mshtml="

@@ -53,6 +53,19 @@ TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
   EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Missing", os::Access::ReadOnly), nullptr);
 }
 
+// The harness wrote tests/fixtures/harness_dyn_data.reg before this run.
+TEST_F(Win32Ports, FixturesWrittenByTheHarnessReadBackThroughTheAdapter) {
+  auto dyn = os::Reg().Open(os::RootKey::DynData, "Config Manager\\Enum\\VrexHarness", os::Access::ReadOnly);
+  if (dyn == nullptr && std::getenv("VREX_HARNESS") == nullptr) GTEST_SKIP() << "not run by the harness";
+  ASSERT_NE(dyn, nullptr);
+  EXPECT_EQ(dyn->ReadText("HardWareKey"), "PCI\\VEN_10EC&DEV_8139");
+  EXPECT_EQ(dyn->ReadRaw("Problem")->size(), 4u);
+  auto machine = os::Reg().Open(os::RootKey::LocalMachine, "Software\\VrexHarness", os::Access::ReadOnly);
+  ASSERT_NE(machine, nullptr);
+  EXPECT_EQ(machine->ReadRaw("Multi"), (std::vector<std::uint8_t>{'A', 0, 'B', 0, 0}));
+  EXPECT_EQ(machine->ReadInteger("Count"), 42u);
+}
+
 TEST_F(Win32Ports, IniRoundTripThroughTheProfileFunctions) {
   char folder[MAX_PATH];
   GetTempPathA(MAX_PATH, folder);
