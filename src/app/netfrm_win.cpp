@@ -281,23 +281,6 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       win::TileBitmap(reinterpret_cast<HDC>(wParam), backgroundTile_.get(), client, POINT{0, 0});
       return 1;
     }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (auto* list = view::SectionListBoxWin::FromWindow(item->hwndItem)) {
-        list->DrawItem(*item);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_MEASUREITEM: {
-      // Rows are measured by the section list itself as they are inserted.
-      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      item->itemHeight = 20;
-      for (auto* list : {&sectionListBox1_, &sectionListBox2_}) {
-        if (GetDlgCtrlID(list->Handle()) == static_cast<int>(item->CtlID)) list->MeasureItem(*item);
-      }
-      return TRUE;
-    }
     case WM_GETMINMAXINFO: {
       // The window keeps its size whatever the border or the system menu ask.
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -9,8 +9,6 @@
 namespace vrex::view {
 namespace {
 
-constexpr const char* kObjectProperty = "VrexSectionListBox";
-constexpr UINT_PTR kSubclassId = 0x5EC7;
 constexpr int kHeaderData = 1;
 // A list box row cannot be higher than this.
 constexpr int kMaxRowHeight = 255;
@@ -36,9 +34,9 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
 SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
 
 SectionListBoxWin::~SectionListBoxWin() {
-  if (window_ != nullptr) {
-    RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
-    RemovePropA(window_, kObjectProperty);
+  if (window_ != nullptr && IsWindow(window_)) {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   }
 }
 
@@ -51,13 +49,25 @@ bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const Se
       bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   if (window_ == nullptr) return false;
-  SetPropA(window_, kObjectProperty, this);
-  SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // Plain subclassing with the object in the window's user data: every row
+  // insert is a message to the list, and a property lookup per message costs
+  // a round trip to the window server under Wine.
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SectionListBoxWin::ListProc)));
   return true;
 }
 
+namespace {
+SectionListBoxWin* inserting = nullptr;
+}
+
+SectionListBoxWin* SectionListBoxWin::Inserting() { return inserting; }
+
 SectionListBoxWin* SectionListBoxWin::FromWindow(HWND window) {
-  return static_cast<SectionListBoxWin*>(GetPropA(window, kObjectProperty));
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != &SectionListBoxWin::ListProc)
+    return nullptr;
+  return reinterpret_cast<SectionListBoxWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 HFONT SectionListBoxWin::FontHandle(const view::Font& font) {
@@ -274,11 +284,14 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   if (focused && !wallpaper) DrawFocusRect(dc, &rect);
 }
 
-LRESULT CALLBACK SectionListBoxWin::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR data) {
-  auto* self = reinterpret_cast<SectionListBoxWin*>(data);
-  if (self == nullptr || self->window_ != window) return DefSubclassProc(window, message, wParam, lParam);
+LRESULT CALLBACK SectionListBoxWin::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<SectionListBoxWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT SectionListBoxWin::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(listProc_, window_, message, wParam, lParam);
 }
 
 LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -315,12 +328,12 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 1;
     }
     case WM_SIZE: {
-      LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+      LRESULT result = Default(message, wParam, lParam);
       if (model_.wordWrap) model_.RemeasureAll();
       return result;
     }
   }
-  return DefSubclassProc(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 }  // namespace vrex::view

@@ -40,6 +40,9 @@ class SectionListBoxWin : public SectionListHost {
   void MeasureItem(MEASUREITEMSTRUCT& item);
   // Finds the control object of a list window created by this class.
   static SectionListBoxWin* FromWindow(HWND window);
+  // The list inserting rows at this moment, whose WM_MEASUREITEM the owner is
+  // being asked; none otherwise.  Spares the owner a window lookup per row.
+  static SectionListBoxWin* Inserting();
 
   int MeasureRow(const TSectionListBox& list, int row) override;
   void RowsInserted(int row, const std::vector<int>& heights) override;
@@ -52,8 +55,8 @@ class SectionListBoxWin : public SectionListHost {
   int SelectedRow() const override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR data);
+  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HFONT FontHandle(const view::Font& font);
   void TileWallpaper(HDC dc, const RECT& rect) const;
@@ -65,6 +68,7 @@ class SectionListBoxWin : public SectionListHost {
 
   TSectionListBox model_;
   HWND window_ = nullptr;
+  WNDPROC listProc_ = nullptr;
   SectionListArt art_;
   int scrollWidth_ = 16;
   bool redraw_ = true;

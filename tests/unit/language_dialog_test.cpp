@@ -21,18 +21,15 @@ class LanguageDialogTest : public ::testing::Test {
   }
   void SetLanguage(const std::string& code) { world.files.WriteString(kIni, "Options", "Language", code); }
   std::optional<std::string> Language() { return world.files.IniValue(kIni, "Options", "Language"); }
-  static std::string Enabled(const LanguageChoice& choice) {
+  // Codes of the buttons that are enabled (or down), top to bottom.
+  static std::string Codes(const LanguageChoice& choice, bool LanguageButton::*state) {
     std::string codes;
     for (const auto& button : choice.buttons)
-      if (button.enabled) codes += std::string(button.code) + " ";
+      if (button.*state) codes += std::string(button.code) + " ";
     return codes;
   }
-  static std::string Down(const LanguageChoice& choice) {
-    std::string codes;
-    for (const auto& button : choice.buttons)
-      if (button.down) codes += std::string(button.code) + " ";
-    return codes;
-  }
+  static std::string Enabled(const LanguageChoice& choice) { return Codes(choice, &LanguageButton::enabled); }
+  static std::string Down(const LanguageChoice& choice) { return Codes(choice, &LanguageButton::down); }
   static std::size_t IndexOf(const LanguageChoice& choice, std::string_view code) {
     for (std::size_t i = 0; i < choice.buttons.size(); ++i)
       if (choice.buttons[i].code == code) return i;
