@@ -28,10 +28,11 @@ endforeach()
 file(GLOB VREX_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/benchmarks/*.cpp)
 if(benchmark_FOUND AND VREX_BENCH_SOURCES)
   # Benchmarks measure optimised code without sanitizers.
-  add_library(vrex_core_bench STATIC ${VREX_PORTABLE_SOURCES})
+  # Not part of the default build: the test command does not run benchmarks.
+  add_library(vrex_core_bench STATIC EXCLUDE_FROM_ALL ${VREX_PORTABLE_SOURCES})
   target_include_directories(vrex_core_bench PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(vrex_core_bench PRIVATE -O2)
-  add_executable(vrex_bench ${VREX_BENCH_SOURCES})
+  add_executable(vrex_bench EXCLUDE_FROM_ALL ${VREX_BENCH_SOURCES})
   target_compile_options(vrex_bench PRIVATE -O2)
   target_include_directories(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(vrex_bench PRIVATE vrex_core_bench benchmark::benchmark benchmark::benchmark_main)
