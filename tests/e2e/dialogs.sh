@@ -1,0 +1,35 @@
+# The about box and the language dialog of the running program: the about
+# box shows the program's own version; choosing German and answering Yes
+# restarts the program, which then speaks German.
+title="Vrex Info Network"
+vrex_wine_version winxp
+rm -f "$VREX_DIST/Network/VrexNet.ini"
+vrex_start_program
+vrex_wine_tool wait "$title" 30000
+
+vrex_wine_tool click "$title" 102 10 10  # AboutBtn
+vrex_check "about box opens" vrex_wine_tool wait "About" 10000
+about=$(vrex_wine_tool children "About")
+vrex_check "about box shows the program's version" grep -q "	1\.0	" <<<"$about"
+vrex_wine_tool settle 300
+vrex_wine_screenshot "$VREX_SCREENSHOTS/program-about.png"
+vrex_wine_tool close "About"
+vrex_check "about box closes" vrex_wine_tool gone "About" 10000
+
+vrex_wine_tool click "$title" 103 10 10  # LangBtn
+vrex_check "language dialog opens" vrex_wine_tool wait "Languagesettings" 10000
+vrex_wine_tool click "Languagesettings" 302 5 5  # DE
+vrex_wine_tool click "Languagesettings" 1 5 5  # Ok
+vrex_check "restart question is asked" vrex_wine_tool wait "Information" 10000
+vrex_wine_tool click "Information" 6 5 5  # Yes
+vrex_check "the old program ends" vrex_wait_program 20
+vrex_check "German is wanted at the next start" test "$(vrex_ini_value Language)" = DE
+vrex_check "the program starts anew" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool settle 1000
+restarted=$(vrex_wine_tool children "$title")
+vrex_check "the new program speaks German" grep -q "	Bericht	" <<<"$restarted"
+vrex_check "German is in force" test "$(vrex_ini_value RunLang)" = DE
+vrex_wine_screenshot "$VREX_SCREENSHOTS/program-restarted-de.png"
+vrex_wine_tool close "$title"
+vrex_check "the restarted program closes" vrex_wine_tool gone "$title" 20000
+rm -f "$VREX_DIST/Network/VrexNet.ini"
