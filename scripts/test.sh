@@ -79,7 +79,7 @@ done
 
 # What ipconfig reports for this prefix: the basic information must agree with it.
 wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
-VREX_IPCONFIG_FILE=$(winepath -w "$out/logs/ipconfig.txt" 2>/dev/null)
+VREX_IPCONFIG_FILE=$(vrex_wine_path "$out/logs/ipconfig.txt")
 export VREX_IPCONFIG_FILE
 
 # The whole Windows test executable, under an NT and a 9x setting.

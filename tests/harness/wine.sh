@@ -54,10 +54,17 @@ vrex_wine_version() {
   vrex_wine_reg "$file"
 }
 
+# The Windows form of an absolute Unix path: Wine maps / to drive Z:.
+vrex_wine_path() {
+  local path
+  path=$(realpath -m "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
 vrex_wine_reg() {
   local file
   for file in "$@"; do
-    wine "$VREX_WIN_BUILD/tools/regwrite.exe" "$(winepath -w "$file" 2>/dev/null)" || return 1
+    wine "$VREX_WIN_BUILD/tools/regwrite.exe" "$(vrex_wine_path "$file")" || return 1
   done
 }
 
