@@ -12,18 +12,33 @@ int Length(std::string_view text) { return text.size() > INT_MAX ? INT_MAX : sta
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images)
+GdiFontCache::Entry& GdiFontCache::Get(const Font& font, int pixelsPerInch) {
+  for (auto& entry : entries_) {
+    if (entry.size == font.size && entry.bold == font.bold && entry.italic == font.italic &&
+        entry.underline == font.underline && entry.pixelsPerInch == pixelsPerInch && entry.name == font.name)
+      return entry;
+  }
+  HFONT handle = CreateFontA(-MulDiv(font.size, pixelsPerInch, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                             font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  entries_.push_back(
+      Entry{font.name, font.size, font.bold, font.italic, font.underline, pixelsPerInch, win::UniqueFont(handle)});
+  return entries_.back();
+}
+
+GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache* fonts)
     : dc_(dc),
       images_(images),
       pixelsPerInch_(GetDeviceCaps(dc, LOGPIXELSY)),
       originalFont_(GetCurrentObject(dc, OBJ_FONT)),
       originalTextColour_(GetTextColor(dc)),
-      originalBackgroundMode_(GetBkMode(dc)) {
+      originalBackgroundMode_(GetBkMode(dc)),
+      fonts_(fonts != nullptr ? fonts : &ownFonts_) {
   SetBkMode(dc_, TRANSPARENT);
 }
 
 GdiCanvas::~GdiCanvas() {
-  // Deselect our fonts before their handles are deleted with fonts_.
+  // Deselect our fonts before their handles may be deleted with the cache.
   SelectObject(dc_, originalFont_);
   SetTextColor(dc_, originalTextColour_);
   SetBkMode(dc_, originalBackgroundMode_);
@@ -33,28 +48,22 @@ COLORREF GdiCanvas::Resolve(Colour colour) {
   return colour.IsSystem() ? GetSysColor(colour.system) : RGB(colour.r, colour.g, colour.b);
 }
 
-void GdiCanvas::Select(const Font& font) {
-  for (const auto& cached : fonts_) {
-    if (cached.size == font.size && cached.bold == font.bold && cached.italic == font.italic &&
-        cached.underline == font.underline && cached.name == font.name) {
-      SelectObject(dc_, cached.handle.get());
-      return;
-    }
-  }
-  HFONT handle = CreateFontA(-MulDiv(font.size, pixelsPerInch_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                             font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
-  fonts_.push_back(CachedFont{font.name, font.size, font.bold, font.italic, font.underline, win::UniqueFont(handle)});
-  SelectObject(dc_, handle);
+GdiFontCache::Entry& GdiCanvas::Select(const Font& font) {
+  GdiFontCache::Entry& entry = fonts_->Get(font, pixelsPerInch_);
+  SelectObject(dc_, entry.handle.get());
+  return entry;
 }
 
 TextSize GdiCanvas::TextExtent(const Font& font, std::string_view text) {
-  Select(font);
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc_, &metrics);
+  GdiFontCache::Entry& entry = Select(font);
+  if (entry.height < 0) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc_, &metrics);
+    entry.height = static_cast<int>(metrics.tmHeight);
+  }
   RECT rect{0, 0, 0, 0};
   if (!text.empty()) DrawTextA(dc_, text.data(), Length(text), &rect, kRunFormat | DT_CALCRECT);
-  return {static_cast<int>(rect.right - rect.left), static_cast<int>(metrics.tmHeight)};
+  return {static_cast<int>(rect.right - rect.left), entry.height};
 }
 
 void GdiCanvas::DrawTextRun(const Font& font, int x, int y, std::string_view text) {

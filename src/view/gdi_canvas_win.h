@@ -13,10 +13,29 @@
 
 namespace vrex::view {
 
+// Fonts made for canvases.  A cache that outlives one canvas spares making
+// the same fonts again for every row a list draws.
+class GdiFontCache {
+ public:
+  struct Entry {
+    std::string name;
+    int size;
+    bool bold, italic, underline;
+    int pixelsPerInch;
+    win::UniqueFont handle;
+    int height = -1;  // text metrics height, known once the font was first selected
+  };
+  Entry& Get(const Font& font, int pixelsPerInch);
+
+ private:
+  std::vector<Entry> entries_;
+};
+
 class GdiCanvas final : public Canvas {
  public:
   // Icons come from images, which stays owned by the caller; with none, icons draw nothing.
-  GdiCanvas(HDC dc, HIMAGELIST images);
+  // Fonts come from fonts when given (it must outlive the canvas), else from the canvas's own cache.
+  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache* fonts = nullptr);
   // Leaves the DC with the font, text colour and background mode it came with.
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
@@ -33,14 +52,8 @@ class GdiCanvas final : public Canvas {
   static COLORREF Resolve(Colour colour);
 
  private:
-  struct CachedFont {
-    std::string name;
-    int size;
-    bool bold, italic, underline;
-    win::UniqueFont handle;
-  };
   // Selects the font (without its colour) into the DC.
-  void Select(const Font& font);
+  GdiFontCache::Entry& Select(const Font& font);
 
   HDC dc_;
   HIMAGELIST images_;
@@ -48,7 +61,8 @@ class GdiCanvas final : public Canvas {
   HGDIOBJ originalFont_;
   COLORREF originalTextColour_;
   int originalBackgroundMode_;
-  std::vector<CachedFont> fonts_;
+  GdiFontCache ownFonts_;
+  GdiFontCache* fonts_;
 };
 
 }  // namespace vrex::view

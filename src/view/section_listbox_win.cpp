@@ -43,6 +43,8 @@ SectionListBoxWin::~SectionListBoxWin() {
 bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const SectionListArt& art, int scrollWidth) {
   art_ = art;
   scrollWidth_ = scrollWidth;
+  markupFonts_ = std::make_unique<GdiFontCache>();
+
   window_ = CreateWindowExA(
       0, "LISTBOX", "",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
@@ -112,7 +114,7 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   HDC dc = MeasuringDc();
   if (IsMarkupLine(text)) {
     // One canvas for all measuring, so its fonts are made once.
-    if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages);
+    if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, markupFonts_.get());
     MarkupOptions options{TextWidth(), list.wordWrap, LineFont(section), IconCount(art_.subItemImages)};
     return std::clamp(MeasureMarkupLine(*measuringCanvas_, text, options), 1, kMaxRowHeight);
   }
@@ -191,21 +193,33 @@ void SectionListBoxWin::TileWallpaper(HDC dc, const RECT& rect) const {
 }
 
 void SectionListBoxWin::DrawItem(const DRAWITEMSTRUCT& item) {
-  HDC dc = item.hDC;
   if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= model_.RowCount()) return;
   int row = static_cast<int>(item.itemID);
   auto at = model_.RowAt(row);
   const TListSection& section = model_.Section(at.section);
   bool selected = (item.itemState & ODS_SELECTED) != 0;
   bool focused = (item.itemState & ODS_FOCUS) != 0;
-  SaveDC(dc);
-  SetBkMode(dc, TRANSPARENT);
-  if (at.line < 0) {
-    DrawHeader(dc, item.rcItem, section, selected, focused);
-  } else {
-    DrawLine(dc, item.rcItem, section, at.line, selected, focused);
+  const RECT& rect = item.rcItem;
+  int width = rect.right - rect.left;
+  int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  // The row is drawn off screen and copied in one piece: many small drawing
+  // calls straight to a window are slow under Wine.  The memory DC keeps the
+  // list's coordinates, so the wallpaper tiles line up.
+  win::UniqueDc memory(CreateCompatibleDC(item.hDC));
+  win::UniqueBitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
+  {
+    win::ScopedSelect select(memory.get(), bitmap.get());
+    HDC dc = memory.get();
+    SetViewportOrgEx(dc, -rect.left, -rect.top, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    if (at.line < 0) {
+      DrawHeader(dc, rect, section, selected, focused);
+    } else {
+      DrawLine(dc, rect, section, at.line, selected, focused);
+    }
+    BitBlt(item.hDC, rect.left, rect.top, width, height, dc, rect.left, rect.top, SRCCOPY);
   }
-  RestoreDC(dc, -1);
 }
 
 void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool, bool) {
@@ -270,7 +284,7 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   const std::string& text = section.SubItems()[line];
   if (IsMarkupLine(text)) {
     // The text area begins one pixel right of the indent and the row icon.
-    GdiCanvas canvas(dc, art_.subItemImages);
+    GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get());
     MarkupOptions options{rect.right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
     DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {

@@ -75,6 +75,8 @@ class SectionListBoxWin : public SectionListHost {
   int pendingHeight_ = 0;
   bool answered_ = false;
   std::map<std::tuple<std::string, int, bool, bool, bool>, win::UniqueFont> fonts_;
+  // Fonts of the markup rows, kept for the life of the list rather than made anew for each row.
+  std::unique_ptr<class GdiFontCache> markupFonts_;
   win::UniqueDc measuringDc_;
   std::unique_ptr<class GdiCanvas> measuringCanvas_;
 };
