@@ -27,8 +27,9 @@ vrex_wine_start() {
   local waited=0
   while [ ! -s "$displayFile" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
   export DISPLAY=":$(cat "$displayFile")"
-  wineboot -i >/dev/null 2>&1
-  wineserver -p
+  wineboot -i >/dev/null 2>&1 || true
+  # Persistent: programs start warm, and HKEY_DYN_DATA lives as long as the server.
+  wineserver -p 2>/dev/null || true
   # Window frames and captions need Wine's virtual desktop and its fonts.
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -43,9 +44,9 @@ REGEDIT4
 REG
   vrex_wine_reg "$dir/desktop.reg"
   # The desktop setting is read when the desktop starts: start afresh.
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
-  wineserver -p
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p 2>/dev/null || true
 }
 
 vrex_wine_version() {
