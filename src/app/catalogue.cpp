@@ -8,7 +8,25 @@
 namespace vrex::app {
 namespace {
 
-bool Matches(const std::string& caption, int id) { return caption == GetLangString(id); }
+// The language strings a caption is compared with, looked up once per page.
+constexpr int kCatalogueIds[] = {350, 525, 526, 527, 528, 529, 561, 80, 81, 82, 540, 101, 102, 103};
+
+struct CatalogueStrings {
+  std::vector<std::pair<int, std::string>> texts;
+  CatalogueStrings() {
+    for (int id : kCatalogueIds) texts.emplace_back(id, GetLangString(id));
+  }
+  const std::string& operator[](int id) const {
+    for (const auto& [key, text] : texts) {
+      if (key == id) return text;
+    }
+    static const std::string none;
+    return none;
+  }
+};
+
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, const Gatherers& g,
+                      const Lines& connections, const LineSink& sink);
 
 void Run(const Gatherer& gatherer, const LineSink& sink) { sink(gatherer ? gatherer() : Lines{}, false); }
 
@@ -24,6 +42,14 @@ const std::vector<CatalogueSection>& CatalogueSections() {
 }
 
 void RunCatalogue(const std::string& caption, const Gatherers& g, const Lines& connections, const LineSink& sink) {
+  RunCatalogueWith(CatalogueStrings(), caption, g, connections, sink);
+}
+
+namespace {
+
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, const Gatherers& g,
+                      const Lines& connections, const LineSink& sink) {
+  auto Matches = [&](const std::string& text, int id) { return text == strings[id]; };
   bool nt4 = GetOSVersionCode() == oscode::kWinNT4;
   if (Matches(caption, 350) && !nt4) {
     try {
@@ -57,6 +83,8 @@ void RunCatalogue(const std::string& caption, const Gatherers& g, const Lines& c
     if (Matches(caption, 103)) Run(g.globalgroupstostringlst, sink);
   }
 }
+
+}  // namespace
 
 void BuildLeftPane(view::TSectionListBox& left) {
   const auto& sections = CatalogueSections();
@@ -122,10 +150,11 @@ void MainPanes::ShowSectionPage(const view::TListSection& section) {
   right_.ClearSections();
   right_.AddSection().SetCaption(section.Caption());
   const auto& items = section.SubItems();
+  const CatalogueStrings strings;
   for (int i = 0; i < items.Count(); ++i) {
     view::TListSection& page = right_.AddSection();
     page.SetCaption(items[i]);
-    RunCatalogue(items[i], gatherers_, connections_, [&page](const Lines& lines, bool append) {
+    RunCatalogueWith(strings, items[i], gatherers_, connections_, [&page](const Lines& lines, bool append) {
       if (append) {
         page.SubItems().AddStrings(lines);
       } else {
