@@ -1,4 +1,5 @@
 #include "app/about_win.h"
+#include "platform/os/win/window_object_win.h"
 
 #include <stdexcept>
 
@@ -162,12 +163,8 @@ void TDlgAbout::PaintBackground(HDC dc, const RECT& area) const {
 }
 
 LRESULT CALLBACK TDlgAbout::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TDlgAbout*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<TDlgAbout*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
+  auto* self = win::WindowObject<TDlgAbout>(window, message, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -1,4 +1,5 @@
 #include "app/netfrm_win.h"
+#include "platform/os/win/window_object_win.h"
 
 #include <exception>
 
@@ -260,12 +261,8 @@ void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 void TNETFrm::MinimizeBtnClick() { ShowWindow(window_, SW_MINIMIZE); }
 
 LRESULT CALLBACK TNETFrm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TNETFrm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<TNETFrm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
+  auto* self = win::WindowObject<TNETFrm>(window, message, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   return self != nullptr ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }
 

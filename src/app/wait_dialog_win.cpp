@@ -1,4 +1,5 @@
 #include "app/wait_dialog.h"
+#include "platform/os/win/window_object_win.h"
 
 #include <memory>
 #include <stdexcept>
@@ -109,11 +110,7 @@ LRESULT CALLBACK WaitDialog::CursorHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT CALLBACK WaitDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<WaitDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<WaitDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
+  auto* self = win::WindowObject<WaitDialog>(window, message, lParam);
   if (self != nullptr) {
     switch (message) {
       case WM_ERASEBKGND: {

@@ -1,4 +1,5 @@
 #include "lang/language_dialog_win.h"
+#include "platform/os/win/window_object_win.h"
 
 #include <stdexcept>
 
@@ -225,12 +226,8 @@ void TLanguagesettings::PaintBackground(HDC dc, const RECT& area) const {
 }
 
 LRESULT CALLBACK TLanguagesettings::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TLanguagesettings*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<TLanguagesettings*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
+  auto* self = win::WindowObject<TLanguagesettings>(window, message, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
