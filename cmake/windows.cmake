@@ -67,10 +67,7 @@ if(VREX_WIN_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)
   # The windows under test load the program's artwork from their own executable.
   target_sources(vrex_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src/app/artwork.rc)
   # ... and the about box reads the program's version block from it too.
-  get_target_property(VREX_WIN_TEST_FILES vrex_win_tests SOURCES)
-  if(NOT "${VREX_WIN_TEST_FILES}" MATCHES "VrexNet\\.rc")
-    target_sources(vrex_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src/app/VrexNet.rc)
-  endif()
+  target_sources(vrex_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src/app/VrexNet.rc)
   target_include_directories(vrex_win_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
   if(TARGET vrex_assets)
     add_dependencies(vrex_win_tests vrex_assets)
