@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake make
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
-  wine64 xvfb imagemagick
+  wine wine64 xvfb imagemagick
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
 )
