@@ -177,7 +177,7 @@ TEST_F(PanesTest, SubItemClickRebuildsAndOpensItsSectionAtTopEveryTime) {
     left.MouseDown(6, 30);  // Winsock
     EXPECT_EQ(runs.size(), 7u);
     EXPECT_EQ(right.Section(6).State(), TListSectionState::lssExpanded);
-    EXPECT_EQ(rightHost.top, 6);
+    EXPECT_EQ(rightHost.rows.Top(), 6);
   }
 }
 
@@ -203,7 +203,7 @@ TEST_F(PanesTest, RightHeaderClickTogglesThroughTheHandlerOnly) {
   left.MouseDown(left.HeaderRow(2), 60);
   right.MouseDown(1, 40);
   EXPECT_EQ(right.Section(1).State(), TListSectionState::lssExpanded);
-  EXPECT_EQ(rightHost.top, 1);
+  EXPECT_EQ(rightHost.rows.Top(), 1);
   right.MouseDown(1, 40);
   EXPECT_EQ(right.Section(1).State(), TListSectionState::lssContracted);
   right.MouseDown(0, 40);  // the heading has no lines but still opens

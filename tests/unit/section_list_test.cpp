@@ -48,7 +48,7 @@ TEST_F(SectionListTest, RowsMirrorSectionsAndMapBackToSectionAndLine) {
   EXPECT_EQ(list.RowAt(4).section, 1);
   EXPECT_EQ(list.RowAt(4).line, 2);
   EXPECT_EQ(list.RowAt(5).line, -1);
-  EXPECT_EQ(host.heights.size(), 10u);
+  EXPECT_EQ(host.rows.Count(), 10);
   list.Section(1).SetState(State::lssContracted);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"Section 0", "Section 1", "Section 2", "line 2.0", "line 2.1",
                                                   "line 2.2", "line 2.3"}));
@@ -62,7 +62,7 @@ TEST_F(SectionListTest, LinesChangedWhileContractedShowWhenExpandedEachMeasured)
   EXPECT_EQ(list.RowCount(), 3);
   list.Section(0).SetState(State::lssExpanded);
   EXPECT_EQ(RowTexts()[2], "a much longer line of forty characters..");
-  EXPECT_EQ(host.heights[2], 60);
+  EXPECT_EQ(host.rows.Height(2), 60);
   list.Section(0).SubItems().Add("added while open");
   list.Section(0).SubItems().Delete(0);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"Section 0", "a much longer line of forty characters..",
@@ -108,10 +108,10 @@ TEST_F(SectionListTest, LineClicksAndSpaceKey) {
   list.Section(0).SetState(State::lssExpanded);
   list.MouseDown(2, 40);
   list.SpaceKey();  // on the selected line
-  host.selected = list.HeaderRow(1);
+  host.rows.Select(list.HeaderRow(1));
   list.SpaceKey();  // on a header: toggles, no click event
   list.MouseDown(-1, 0);
-  EXPECT_EQ(host.selected, -1);
+  EXPECT_EQ(host.rows.Selected(), -1);
   list.SpaceKey();
   EXPECT_EQ(events, (std::vector<std::string>{"sub 0.1", "sub 0.1", "expand 1"}));
 }
@@ -130,7 +130,7 @@ TEST_F(SectionListTest, CheckBoxesToggleOnlyStrictlyInsideTheBoxAndNotWhenReadOn
   EXPECT_FALSE(section.GetSubItemCheck(0));
   list.SpaceKey();
   EXPECT_TRUE(section.GetSubItemCheck(0));
-  EXPECT_EQ(host.selected, 1);
+  EXPECT_EQ(host.rows.Selected(), 1);
   EXPECT_EQ(events, (std::vector<std::string>{"sub 0.0", "sub 0.0", "check 0.0", "sub 0.0", "check 0.0", "sub 0.0",
                                               "check 0.0", "sub 0.0"}));
 }
@@ -184,23 +184,23 @@ TEST_F(SectionListTest, AssignCopiesLinesTagsAndStates) {
   EXPECT_EQ(copy.Section(2).GetSubItemImage(0), 16);
   EXPECT_EQ(copy.Section(2).ImageIndex(), 2);
   EXPECT_EQ(copy.RowCount(), 7);
-  EXPECT_EQ(otherHost.heights.size(), 7u);
+  EXPECT_EQ(otherHost.rows.Count(), 7);
 }
 
 TEST_F(SectionListTest, ContractAllSelectsTheFirstRowAndSelectedSectionFollowsTheSelection) {
   list.Section(0).SetState(State::lssExpanded);
   list.Section(2).SetState(State::lssExpanded);
-  host.selected = list.HeaderRow(2) + 1;
+  host.rows.Select(list.HeaderRow(2) + 1);
   EXPECT_EQ(list.SelectedSection(), &list.Section(2));
   list.ContractAll();
   EXPECT_EQ(list.RowCount(), 3);
-  EXPECT_EQ(host.selected, 0);
+  EXPECT_EQ(host.rows.Selected(), 0);
   EXPECT_EQ(list.SelectedSection(), &list.Section(0));
   list.ShowSectionAtTop(list.Section(2));
-  EXPECT_EQ(host.top, 2);
+  EXPECT_EQ(host.rows.Top(), 2);
   list.ClearSections();
   EXPECT_EQ(list.SelectedSection(), nullptr);
-  EXPECT_TRUE(host.heights.empty());
+  EXPECT_EQ(host.rows.Count(), 0);
 }
 
 TEST_F(SectionListTest, HandlerThatClearsTheListOnHeaderClickLeavesNothingToToggle) {
