@@ -4,7 +4,6 @@
 
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/handles_win.h"
-#include "view/section_listbox_win.h"
 
 namespace vrex::app {
 namespace {
@@ -44,21 +43,6 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       if (style != nullptr && style->loweredInnerBevel) DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
       return 1;
-    }
-    // The section lists on the panel measure and draw their own rows.
-    case WM_MEASUREITEM: {
-      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      item->itemHeight = 20;
-      if (auto* list = view::SectionListBoxWin::Inserting()) list->MeasureItem(*item);
-      return TRUE;
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (auto* list = view::SectionListBoxWin::FromWindow(item->hwndItem)) {
-        list->DrawItem(*item);
-        return TRUE;
-      }
-      return FALSE;
     }
     case WM_NCDESTROY: Detach<PanelStyle>(window); break;
   }

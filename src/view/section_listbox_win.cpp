@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "platform/os/win/gdi_win.h"
+#include "platform/os/win/window_object_win.h"
 #include "view/gdi_canvas_win.h"
 #include "view/markup.h"
 
 namespace vrex::view {
 namespace {
 
-constexpr int kHeaderData = 1;
-// A list box row cannot be higher than this.
-constexpr int kMaxRowHeight = 255;
+constexpr char kClassName[] = "VrexSectionList";
+constexpr int kWheelRows = 3;
 
 COLORREF ToColorRef(const Colour& colour) { return GdiCanvas::Resolve(colour); }
 
@@ -29,47 +29,71 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
   FillRect(dc, &rect, brush.get());
 }
 
+// Drawing inside this scope cannot reach past the rectangle.
+class ScopedClip {
+ public:
+  ScopedClip(HDC dc, const RECT& rect) : dc_(dc), saved_(SaveDC(dc)) {
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+  }
+  ~ScopedClip() { RestoreDC(dc_, saved_); }
+  ScopedClip(const ScopedClip&) = delete;
+  ScopedClip& operator=(const ScopedClip&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace
+
+void SectionListBoxWin::RegisterListClass() {
+  static const bool registered = [] {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &SectionListBoxWin::WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassA(&windowClass) != 0;
+  }();
+  (void)registered;
+}
 
 SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
 
 SectionListBoxWin::~SectionListBoxWin() {
-  if (window_ != nullptr && IsWindow(window_)) {
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  }
+  // A window that outlives its object falls back to the default procedure.
+  if (window_ != nullptr && IsWindow(window_)) SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
 }
 
 bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const SectionListArt& art, int scrollWidth) {
   art_ = art;
   scrollWidth_ = scrollWidth;
   markupFonts_ = std::make_unique<GdiFontCache>();
-
-  window_ = CreateWindowExA(
-      0, "LISTBOX", "",
-      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  if (window_ == nullptr) return false;
-  // Plain subclassing with the object in the window's user data: every row
-  // insert is a message to the list, and a property lookup per message costs
-  // a round trip to the window server under Wine.
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  listProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SectionListBoxWin::ListProc)));
+  RegisterListClass();
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                      bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this) == nullptr)
+    return false;
+  // The scroll bar is a control of its own, so that it can be as narrow as the list asks.
+  scrollBar_ = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_VERT, 0, 0, scrollWidth_, 0, window_, nullptr,
+                               instance, nullptr);
+  Resized();
   return true;
 }
 
-namespace {
-SectionListBoxWin* inserting = nullptr;
-}
-
-SectionListBoxWin* SectionListBoxWin::Inserting() { return inserting; }
-
-SectionListBoxWin* SectionListBoxWin::FromWindow(HWND window) {
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != &SectionListBoxWin::ListProc)
-    return nullptr;
-  return reinterpret_cast<SectionListBoxWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT CALLBACK SectionListBoxWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = win::WindowObject<SectionListBoxWin>(window, message, lParam);
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (self->window_ == nullptr) self->window_ = window;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    self->scrollBar_ = nullptr;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->OnMessage(message, wParam, lParam);
 }
 
 HFONT SectionListBoxWin::FontHandle(const view::Font& font) {
@@ -99,11 +123,9 @@ HDC SectionListBoxWin::MeasuringDc() {
   return measuringDc_.get();
 }
 
-int SectionListBoxWin::TextWidth() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return client.right - model_.subItemIndent;
-}
+int SectionListBoxWin::RowsRight() const { return clientWidth_ - (scrollBarShown_ ? scrollWidth_ : 0); }
+
+int SectionListBoxWin::TextRight() const { return clientWidth_ - scrollWidth_; }
 
 int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   if (list.IsHeaderRow(row)) return list.sectionHeight;
@@ -115,114 +137,220 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   if (IsMarkupLine(text)) {
     // One canvas for all measuring, so its fonts are made once.
     if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, markupFonts_.get());
-    MarkupOptions options{TextWidth(), list.wordWrap, LineFont(section), IconCount(art_.subItemImages)};
-    return std::clamp(MeasureMarkupLine(*measuringCanvas_, text, options), 1, kMaxRowHeight);
+    MarkupOptions options{TextRight() - list.subItemIndent, list.wordWrap, LineFont(section),
+                          IconCount(art_.subItemImages)};
+    return std::max(1, MeasureMarkupLine(*measuringCanvas_, text, options));
   }
   if (!list.wordWrap) return section.itemHeight;
-  RECT window;
-  GetWindowRect(window_, &window);
-  RECT bounds{0, 0, (window.right - window.left) - scrollWidth_ - list.subItemIndent, 0};
+  RECT bounds{0, 0, TextRight() - list.subItemIndent, 0};
   win::ScopedSelect select(dc, FontHandle(LineFont(section)));
   TEXTMETRICA metrics;
   GetTextMetricsA(dc, &metrics);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   int lines = std::max(1, static_cast<int>((bounds.bottom + metrics.tmHeight - 1) / std::max(1L, metrics.tmHeight)));
-  return std::clamp(section.itemHeight * lines, 1, kMaxRowHeight);
+  return std::max(1, section.itemHeight * lines);
 }
 
 void SectionListBoxWin::RowsInserted(int row, const std::vector<int>& heights) {
-  if (heights.size() > 1) {
-    int count = static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0));
-    SendMessageA(window_, LB_INITSTORAGE, count + heights.size(), 0);
-  }
-  for (std::size_t i = 0; i < heights.size(); ++i) {
-    int index = row + static_cast<int>(i);
-    bool header = model_.IsHeaderRow(index);
-    int height = std::clamp(heights[i], 1, kMaxRowHeight);
-    // The owner answers the list's WM_MEASUREITEM with this height (MeasureItem).
-    pendingHeight_ = height;
-    SendMessageA(window_, LB_INSERTSTRING, index, header ? kHeaderData : 0);
-    pendingHeight_ = 0;
-    if (SendMessageA(window_, LB_GETITEMHEIGHT, index, 0) != height)
-      SendMessageA(window_, LB_SETITEMHEIGHT, index, height);
-  }
-}
-
-void SectionListBoxWin::MeasureItem(MEASUREITEMSTRUCT& item) {
-  if (pendingHeight_ <= 0) return;
-  item.itemHeight = pendingHeight_;
-  answered_ = true;
+  std::vector<int> rows(heights.size());
+  std::transform(heights.begin(), heights.end(), rows.begin(), [](int height) { return std::max(1, height); });
+  rows_.Insert(row, rows);
+  UpdateScrollBar();
+  InvalidateRows();
 }
 
 void SectionListBoxWin::RowsDeleted(int row, int count) {
-  if (row == 0 && count == static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0))) {
-    SendMessageA(window_, LB_RESETCONTENT, 0, 0);
-    return;
-  }
-  for (int i = 0; i < count; ++i) SendMessageA(window_, LB_DELETESTRING, row, 0);
+  rows_.Erase(row, count);
+  UpdateScrollBar();
+  InvalidateRows();
 }
 
 void SectionListBoxWin::RowChanged(int row, int height) {
-  SendMessageA(window_, LB_SETITEMHEIGHT, row, std::clamp(height, 1, kMaxRowHeight));
-  if (!redraw_) return;
-  RECT rect;
-  if (SendMessageA(window_, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
-    InvalidateRect(window_, &rect, FALSE);
+  height = std::max(1, height);
+  if (rows_.Height(row) == height) {
+    InvalidateRow(row);
+    return;
+  }
+  rows_.SetHeight(row, height);
+  UpdateScrollBar();
+  InvalidateRows();
 }
 
 void SectionListBoxWin::SetRedraw(bool on) {
   redraw_ = on;
-  SendMessageA(window_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  UpdateScrollBar();
 }
 
 void SectionListBoxWin::InvalidateAll() {
-  // The list box recomputes its scroll range when rows change; redraw all of it, frame included.
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  UpdateScrollBar();
+  if (window_ != nullptr && redraw_)
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void SectionListBoxWin::SetTopRow(int row) { SendMessageA(window_, LB_SETTOPINDEX, row, 0); }
+void SectionListBoxWin::SetTopRow(int row) { ScrollTo(row); }
 
-void SectionListBoxWin::SetSelectedRow(int row) { SendMessageA(window_, LB_SETCURSEL, row, 0); }
-
-int SectionListBoxWin::SelectedRow() const { return static_cast<int>(SendMessageA(window_, LB_GETCURSEL, 0, 0)); }
-
-void SectionListBoxWin::TileWallpaper(HDC dc, const RECT& rect) const {
-  // Tiles start at the list's top-left corner, so rows line up with the background below them.
-  win::TileBitmap(dc, art_.wallpaper, rect, POINT{0, 0});
-}
-
-void SectionListBoxWin::DrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= model_.RowCount()) return;
-  int row = static_cast<int>(item.itemID);
-  auto at = model_.RowAt(row);
-  const TListSection& section = model_.Section(at.section);
-  bool selected = (item.itemState & ODS_SELECTED) != 0;
-  bool focused = (item.itemState & ODS_FOCUS) != 0;
-  const RECT& rect = item.rcItem;
-  int width = rect.right - rect.left;
-  int height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return;
-  // The row is drawn off screen and copied in one piece: many small drawing
-  // calls straight to a window are slow under Wine.  The memory DC keeps the
-  // list's coordinates, so the wallpaper tiles line up.
-  win::UniqueDc memory(CreateCompatibleDC(item.hDC));
-  win::UniqueBitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  {
-    win::ScopedSelect select(memory.get(), bitmap.get());
-    HDC dc = memory.get();
-    SetViewportOrgEx(dc, -rect.left, -rect.top, nullptr);
-    SetBkMode(dc, TRANSPARENT);
-    if (at.line < 0) {
-      DrawHeader(dc, rect, section, selected, focused);
-    } else {
-      DrawLine(dc, rect, section, at.line, selected, focused);
-    }
-    BitBlt(item.hDC, rect.left, rect.top, width, height, dc, rect.left, rect.top, SRCCOPY);
+void SectionListBoxWin::SetSelectedRow(int row) {
+  int before = rows_.Selected();
+  int top = rows_.Top();
+  rows_.Select(row);
+  rows_.EnsureVisible(rows_.Selected());
+  if (rows_.Top() != top) {
+    UpdateScrollBar();
+    InvalidateRows();
+    return;
+  }
+  if (before != rows_.Selected()) {
+    InvalidateRow(before);
+    InvalidateRow(rows_.Selected());
   }
 }
 
-void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool, bool) {
+int SectionListBoxWin::SelectedRow() const { return rows_.Selected(); }
+
+RECT SectionListBoxWin::RowRect(int row) const {
+  int top = rows_.RowY(row);
+  return RECT{0, top, RowsRight(), top + rows_.Height(row)};
+}
+
+void SectionListBoxWin::InvalidateRows() {
+  if (window_ == nullptr || !redraw_) return;
+  RECT rows{0, 0, RowsRight(), rows_.ViewHeight()};
+  InvalidateRect(window_, &rows, FALSE);
+}
+
+void SectionListBoxWin::InvalidateRow(int row) {
+  if (window_ == nullptr || !redraw_ || row < 0 || row >= rows_.Count()) return;
+  RECT rect = RowRect(row);
+  InvalidateRect(window_, &rect, FALSE);
+}
+
+void SectionListBoxWin::UpdateScrollBar() {
+  if (scrollBar_ == nullptr || !redraw_) return;
+  bool show = rows_.Overflows();
+  if (show) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = rows_.Count() - 1;
+    info.nPage = static_cast<UINT>(rows_.Count() - rows_.MaxTop());
+    info.nPos = rows_.Top();
+    SetScrollInfo(scrollBar_, SB_CTL, &info, scrollBarShown_);
+  }
+  if (show != scrollBarShown_) {
+    scrollBarShown_ = show;
+    ShowWindow(scrollBar_, show ? SW_SHOWNA : SW_HIDE);
+    InvalidateRows();
+  }
+}
+
+void SectionListBoxWin::ScrollTo(int top) {
+  int before = rows_.Top();
+  rows_.SetTop(top);
+  if (rows_.Top() == before) return;
+  UpdateScrollBar();
+  InvalidateRows();
+}
+
+void SectionListBoxWin::Resized() {
+  if (window_ == nullptr) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  clientWidth_ = client.right;
+  rows_.SetViewHeight(client.bottom);
+  if (scrollBar_ != nullptr) MoveWindow(scrollBar_, client.right - scrollWidth_, 0, scrollWidth_, client.bottom, TRUE);
+  UpdateScrollBar();
+  InvalidateRows();
+}
+
+void SectionListBoxWin::Scrolled(int request) {
+  switch (request) {
+    case SB_LINEUP: ScrollTo(rows_.Top() - 1); break;
+    case SB_LINEDOWN: ScrollTo(rows_.Top() + 1); break;
+    case SB_PAGEUP: ScrollTo(rows_.Top() - rows_.PageRows()); break;
+    case SB_PAGEDOWN: ScrollTo(rows_.Top() + rows_.PageRows()); break;
+    case SB_TOP: ScrollTo(0); break;
+    case SB_BOTTOM: ScrollTo(rows_.MaxTop()); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_TRACKPOS;
+      if (GetScrollInfo(scrollBar_, SB_CTL, &info)) ScrollTo(info.nTrackPos);
+      break;
+    }
+  }
+}
+
+void SectionListBoxWin::SelectByKeyboard(int row) {
+  if (rows_.Count() == 0) return;
+  SetSelectedRow(std::clamp(row, 0, rows_.Count() - 1));
+}
+
+void SectionListBoxWin::KeyDown(WPARAM key) {
+  int selected = rows_.Selected();
+  switch (key) {
+    case VK_SPACE: model_.SpaceKey(); break;
+    case VK_UP: SelectByKeyboard(selected < 0 ? 0 : selected - 1); break;
+    case VK_DOWN: SelectByKeyboard(selected + 1); break;
+    case VK_PRIOR: SelectByKeyboard(selected - rows_.PageRows()); break;
+    case VK_NEXT: SelectByKeyboard(selected + rows_.PageRows()); break;
+    case VK_HOME: SelectByKeyboard(0); break;
+    case VK_END: SelectByKeyboard(rows_.Count() - 1); break;
+  }
+}
+
+void SectionListBoxWin::FillBackground(HDC dc, const RECT& rect) const {
+  // Tiles start at the list's top-left corner, so rows line up with the background below them.
+  if (art_.wallpaper != nullptr) {
+    win::TileBitmap(dc, art_.wallpaper, rect, POINT{0, 0});
+  } else {
+    Fill(dc, rect, ToColorRef(model_.color));
+  }
+}
+
+// Every visible row is drawn into one off-screen picture, which is then
+// copied in one piece: many small drawing calls straight to a window are
+// slow under Wine, and the rows never flicker.
+void SectionListBoxWin::Paint() {
+  PAINTSTRUCT paint;
+  HDC screen = BeginPaint(window_, &paint);
+  SIZE size{std::max(1, clientWidth_), std::max(1, rows_.ViewHeight())};
+  if (!bufferDc_ || size.cx != bufferSize_.cx || size.cy != bufferSize_.cy) {
+    bufferDc_.reset();
+    buffer_.reset(CreateCompatibleBitmap(screen, size.cx, size.cy));
+    bufferDc_.reset(CreateCompatibleDC(screen));
+    SelectObject(bufferDc_.get(), buffer_.get());
+    bufferSize_ = size;
+  }
+  HDC dc = bufferDc_.get();
+  RECT area{};
+  RECT rows{0, 0, RowsRight(), rows_.ViewHeight()};
+  if (IntersectRect(&area, &paint.rcPaint, &rows)) {
+    FillBackground(dc, area);
+    SetBkMode(dc, TRANSPARENT);
+    int y = 0;
+    for (int row = rows_.Top(); row < rows_.Count() && y < area.bottom; ++row) {
+      RECT rect{0, y, rows.right, y + rows_.Height(row)};
+      y = rect.bottom;
+      if (rect.bottom <= area.top) continue;
+      ScopedClip clip(dc, rect);
+      auto at = model_.RowAt(row);
+      const TListSection& section = model_.Section(at.section);
+      if (at.line < 0) {
+        DrawHeader(dc, rect, section);
+      } else {
+        bool selected = row == rows_.Selected();
+        DrawLine(dc, rect, section, at.line, selected, selected && focused_);
+      }
+    }
+    BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left, area.top,
+           SRCCOPY);
+  }
+  EndPaint(window_, &paint);
+}
+
+void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section) {
   Fill(dc, rect, ToColorRef(model_.sectionColor));
   const view::Font& font = section.fontUsage == TFontUsage::fuSubItems ? model_.sectionFont : section.font;
   int height = rect.bottom - rect.top;
@@ -253,11 +381,8 @@ void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection&
 void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected,
                                  bool focused) {
   bool wallpaper = art_.wallpaper != nullptr;
-  if (wallpaper) {
-    TileWallpaper(dc, rect);
-  } else {
-    Fill(dc, rect, ToColorRef(selected && model_.fullFocus ? model_.selectionColor : section.color));
-  }
+  // With a wallpaper the row is not filled: the background drawn below it shows through.
+  if (!wallpaper) Fill(dc, rect, ToColorRef(selected && model_.fullFocus ? model_.selectionColor : section.color));
   view::Font font = LineFont(section);
   if (selected) font.colour = model_.selectionTextColor;
   int height = rect.bottom - rect.top;
@@ -282,15 +407,16 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
     x += 16 + model_.imageSpacing;
   }
   const std::string& text = section.SubItems()[line];
+  int right = std::min<int>(rect.right, TextRight());
   if (IsMarkupLine(text)) {
     // The text area begins one pixel right of the indent and the row icon.
     GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get());
-    MarkupOptions options{rect.right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
+    MarkupOptions options{right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
     DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {
     win::ScopedSelect select(dc, FontHandle(font));
     SetTextColor(dc, ToColorRef(font.colour));
-    RECT area{x, rect.top, rect.right, rect.bottom};
+    RECT area{x, rect.top, right, rect.bottom};
     UINT format = DT_NOPREFIX | DT_EXPANDTABS;
     format |= model_.wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
@@ -298,56 +424,78 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   if (focused && !wallpaper) DrawFocusRect(dc, &rect);
 }
 
-LRESULT CALLBACK SectionListBoxWin::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<SectionListBoxWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT SectionListBoxWin::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(listProc_, window_, message, wParam, lParam);
+LRESULT SectionListBoxWin::ListBoxQuery(UINT message, WPARAM wParam, LPARAM lParam) {
+  int row = static_cast<int>(wParam);
+  bool valid = row >= 0 && row < rows_.Count();
+  switch (message) {
+    case LB_GETCOUNT: return rows_.Count();
+    case LB_GETTOPINDEX: return rows_.Top();
+    case LB_SETTOPINDEX:
+      if (!valid) return LB_ERR;
+      ScrollTo(row);
+      return 0;
+    case LB_GETCURSEL: return rows_.Selected();
+    case LB_SETCURSEL: SetSelectedRow(valid ? row : -1); return valid ? row : LB_ERR;
+    case LB_GETITEMRECT:
+      if (!valid || lParam == 0) return LB_ERR;
+      *reinterpret_cast<RECT*>(lParam) = RowRect(row);
+      return 1;
+    case LB_GETITEMHEIGHT: return valid ? rows_.Height(row) : LB_ERR;
+    case LB_GETITEMDATA: return valid ? (model_.IsHeaderRow(row) ? 1 : 0) : LB_ERR;
+    case LB_ITEMFROMPOINT: {
+      int hit = rows_.RowAtY(static_cast<short>(HIWORD(lParam)));
+      if (hit >= 0) return MAKELONG(hit, 0);
+      return MAKELONG(std::max(0, rows_.Count() - 1), 1);
+    }
+  }
+  return LB_ERR;
 }
 
 LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_SIZE: {
+      int width = clientWidth_;
+      Resized();
+      if (model_.wordWrap && clientWidth_ != width) model_.RemeasureAll();
+      return 0;
+    }
     case WM_LBUTTONDOWN: {
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
-      LRESULT hit = SendMessageA(window_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
-      bool outside = HIWORD(hit) != 0 || static_cast<int>(LOWORD(hit)) >= model_.RowCount();
       SetFocus(window_);
-      // The list selects the row itself; the model then fires the events.
-      model_.MouseDown(outside ? -1 : static_cast<int>(LOWORD(hit)), x);
+      // The list selects the row, then the model fires the events.
+      model_.MouseDown(x < RowsRight() ? rows_.RowAtY(y) : -1, x);
       return 0;
     }
     case WM_LBUTTONDBLCLK: return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_SPACE) {
-        model_.SpaceKey();
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wParam == ' ') return 0;
-      break;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(window_, &client);
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (art_.wallpaper != nullptr) {
-        TileWallpaper(dc, client);
-      } else {
-        Fill(dc, client, ToColorRef(model_.color));
-      }
-      return 1;
+    case WM_KEYDOWN: KeyDown(wParam); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      focused_ = message == WM_SETFOCUS;
+      InvalidateRow(rows_.Selected());
+      return 0;
+    case WM_VSCROLL: Scrolled(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: {
+      wheelDelta_ += GET_WHEEL_DELTA_WPARAM(wParam);
+      int notches = wheelDelta_ / WHEEL_DELTA;
+      wheelDelta_ -= notches * WHEEL_DELTA;
+      ScrollTo(rows_.Top() - notches * kWheelRows);
+      return 0;
     }
-    case WM_SIZE: {
-      LRESULT result = Default(message, wParam, lParam);
-      if (model_.wordWrap) model_.RemeasureAll();
-      return result;
-    }
+    case LB_GETCOUNT:
+    case LB_GETTOPINDEX:
+    case LB_SETTOPINDEX:
+    case LB_GETCURSEL:
+    case LB_SETCURSEL:
+    case LB_GETITEMRECT:
+    case LB_GETITEMHEIGHT:
+    case LB_GETITEMDATA:
+    case LB_ITEMFROMPOINT: return ListBoxQuery(message, wParam, lParam);
   }
-  return Default(message, wParam, lParam);
+  return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 }  // namespace vrex::view

@@ -1,8 +1,10 @@
 #pragma once
-// The section list view as a Win32 owner-drawn list box with rows of
-// variable height.  The model keeps sections and rows; this window mirrors
-// the rows, measures and draws them, and turns mouse and key messages into
-// the model's user input.
+// The section list view on screen: a window of its own that keeps the rows'
+// heights, scrolls a row at a time with a scroll bar of the list's width,
+// and paints every visible row in one pass into one off-screen picture.  It
+// turns mouse and key messages into the model's user input, and answers the
+// list box queries (LB_GETCOUNT, LB_GETTOPINDEX, LB_GETITEMRECT, ...) so that
+// other windows and tests can read it as a list box.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "platform/os/win/handles_win.h"
+#include "view/row_strip.h"
 #include "view/section_list.h"
 
 namespace vrex::view {
@@ -34,16 +37,6 @@ class SectionListBoxWin : public SectionListHost {
   HWND Handle() const { return window_; }
   TSectionListBox& Model() { return model_; }
 
-  // The parent forwards WM_DRAWITEM of this control here.
-  void DrawItem(const DRAWITEMSTRUCT& item);
-  // The parent forwards WM_MEASUREITEM of this control here.
-  void MeasureItem(MEASUREITEMSTRUCT& item);
-  // Finds the control object of a list window created by this class.
-  static SectionListBoxWin* FromWindow(HWND window);
-  // The list inserting rows at this moment, whose WM_MEASUREITEM the owner is
-  // being asked; none otherwise.  Spares the owner a window lookup per row.
-  static SectionListBoxWin* Inserting();
-
   int MeasureRow(const TSectionListBox& list, int row) override;
   void RowsInserted(int row, const std::vector<int>& heights) override;
   void RowsDeleted(int row, int count) override;
@@ -55,30 +48,54 @@ class SectionListBoxWin : public SectionListHost {
   int SelectedRow() const override;
 
  private:
-  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  static void RegisterListClass();
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void Resized();
+  void Scrolled(int request);
+  void KeyDown(WPARAM key);
+  void ScrollTo(int top);
+  void SelectByKeyboard(int row);
+  void UpdateScrollBar();
+  void InvalidateRows();
+  void InvalidateRow(int row);
+  RECT RowRect(int row) const;
+  // The right edge of the rows: the client's, less the scroll bar while it shows.
+  int RowsRight() const;
+  // The right edge of the text: the client's less the scroll bar, whether it shows or not,
+  // so that a row keeps its height when the scroll bar comes or goes.
+  int TextRight() const;
+  LRESULT ListBoxQuery(UINT message, WPARAM wParam, LPARAM lParam);
+
   HFONT FontHandle(const view::Font& font);
-  void TileWallpaper(HDC dc, const RECT& rect) const;
-  void DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool selected, bool focused);
+  void FillBackground(HDC dc, const RECT& rect) const;
+  void DrawHeader(HDC dc, const RECT& rect, const TListSection& section);
   void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
   const view::Font& LineFont(const TListSection& section) const;
-  int TextWidth() const;
   HDC MeasuringDc();
 
   TSectionListBox model_;
+  RowStrip rows_;
   HWND window_ = nullptr;
-  WNDPROC listProc_ = nullptr;
+  HWND scrollBar_ = nullptr;
   SectionListArt art_;
   int scrollWidth_ = 16;
+  int clientWidth_ = 0;
   bool redraw_ = true;
-  int pendingHeight_ = 0;
-  bool answered_ = false;
+  bool focused_ = false;
+  bool scrollBarShown_ = false;
+  int wheelDelta_ = 0;
   std::map<std::tuple<std::string, int, bool, bool, bool>, win::UniqueFont> fonts_;
   // Fonts of the markup rows, kept for the life of the list rather than made anew for each row.
   std::unique_ptr<class GdiFontCache> markupFonts_;
   win::UniqueDc measuringDc_;
   std::unique_ptr<class GdiCanvas> measuringCanvas_;
+  // The off-screen picture every paint draws into, the size of the client area
+  // (the DC goes first, so the picture is no longer selected when it is deleted).
+  win::UniqueBitmap buffer_;
+  win::UniqueDc bufferDc_;
+  SIZE bufferSize_{0, 0};
 };
 
 }  // namespace vrex::view
