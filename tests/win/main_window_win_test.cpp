@@ -228,12 +228,22 @@ TEST(MainWindowStartUp, AFailingDeviceStepIsShownAndTheRemainingStepsStillRun) {
   UnloadLanguageModule();
 }
 
-// A check box section in a list of its own, as the report window uses it.
-TEST(SectionListWindow, CheckBoxesToggleOnlyInsideTheirXRange) {
-  os::win::InstallWin32Ports();
-  HWND host = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+// A section list alone in a top-level window.
+class SectionListWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    os::win::InstallWin32Ports();
+    host = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  }
+  void TearDown() override { DestroyWindow(host); }
+
+  HWND host = nullptr;
   view::SectionListBoxWin list;
+};
+
+// A check box section, as the report window uses it.
+TEST_F(SectionListWindow, CheckBoxesToggleOnlyInsideTheirXRange) {
   ASSERT_TRUE(list.Create(host, 1, RECT{0, 0, 280, 260}, view::SectionListArt{}, 16));
   auto& section = list.Model().AddSection();
   section.SetCaption("Report");
@@ -253,16 +263,11 @@ TEST(SectionListWindow, CheckBoxesToggleOnlyInsideTheirXRange) {
   EXPECT_TRUE(section.GetSubItemCheck(1));
   EXPECT_EQ(SendMessageA(list.Handle(), LB_GETCURSEL, 0, 0), 2);
   EXPECT_EQ(checks, 2);
-  DestroyWindow(host);
 }
 
 // A long list scrolls a row at a time by its own narrow scroll bar, the wheel
 // and the keys, and clicks still land on the row under the mouse.
-TEST(SectionListWindow, ScrollsByBarWheelAndKeysAndKeepsTallRowsWhole) {
-  os::win::InstallWin32Ports();
-  HWND host = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-  view::SectionListBoxWin list;
+TEST_F(SectionListWindow, ScrollsByBarWheelAndKeysAndKeepsTallRowsWhole) {
   ASSERT_TRUE(list.Create(host, 1, RECT{0, 0, 280, 200}, view::SectionListArt{}, 10));
   HWND window = list.Handle();
   HWND bar = FindWindowExA(window, nullptr, "SCROLLBAR", nullptr);
@@ -307,7 +312,6 @@ TEST(SectionListWindow, ScrollsByBarWheelAndKeysAndKeepsTallRowsWhole) {
   list.Model().wordWrap = true;
   list.Model().RemeasureAll();
   EXPECT_GT(SendMessageA(window, LB_GETITEMHEIGHT, 1, 0), 255);
-  DestroyWindow(host);
 }
 
 }  // namespace
