@@ -35,7 +35,8 @@ class GdiCanvas final : public Canvas {
  public:
   // Icons come from images, which stays owned by the caller; with none, icons draw nothing.
   // Fonts come from fonts when given (it must outlive the canvas), else from the canvas's own cache.
-  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache* fonts = nullptr);
+  // Icons at their own size are drawn from strip when given: a copy of images made for fast drawing.
+  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache* fonts = nullptr, const class IconStrip* strip = nullptr);
   // Leaves the DC with the font, text colour and background mode it came with.
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
@@ -57,6 +58,7 @@ class GdiCanvas final : public Canvas {
 
   HDC dc_;
   HIMAGELIST images_;
+  const IconStrip* strip_;
   int pixelsPerInch_;
   HGDIOBJ originalFont_;
   COLORREF originalTextColour_;

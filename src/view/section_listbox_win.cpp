@@ -5,6 +5,7 @@
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/window_object_win.h"
 #include "view/gdi_canvas_win.h"
+#include "view/icon_strip_win.h"
 #include "view/markup.h"
 
 namespace vrex::view {
@@ -70,6 +71,9 @@ bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const Se
   art_ = art;
   scrollWidth_ = scrollWidth;
   markupFonts_ = std::make_unique<GdiFontCache>();
+  sectionIcons_ = std::make_unique<IconStrip>(art.sectionImages);
+  lineIcons_ = std::make_unique<IconStrip>(art.subItemImages);
+  glyphs_ = std::make_unique<IconStrip>(art.nodeGlyphs);
   RegisterListClass();
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.left, bounds.top,
@@ -356,11 +360,11 @@ void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection&
   int height = rect.bottom - rect.top;
   if (art_.nodeGlyphs != nullptr) {
     int glyph = section.State() == TListSectionState::lssExpanded ? 0 : 1;
-    ImageList_Draw(art_.nodeGlyphs, glyph, dc, rect.left + 3, rect.top + (height - 10) / 2, ILD_TRANSPARENT);
+    glyphs_->Draw(dc, glyph, rect.left + 3, rect.top + (height - 10) / 2);
   }
   int x = rect.left + model_.sectionIndent;
   if (section.ImageIndex() >= 0 && art_.sectionImages != nullptr) {
-    ImageList_Draw(art_.sectionImages, section.ImageIndex(), dc, x, rect.top + (height - 16) / 2, ILD_TRANSPARENT);
+    sectionIcons_->Draw(dc, section.ImageIndex(), x, rect.top + (height - 16) / 2);
     x += 16 + model_.imageSpacing;
   }
   win::ScopedSelect select(dc, FontHandle(font));
@@ -403,14 +407,14 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
     int top = section.vAlignment == TVAlignment::vtaTop      ? rect.top + 1
               : section.vAlignment == TVAlignment::vtaBottom ? rect.bottom - 17
                                                              : rect.top + (height - 16) / 2;
-    ImageList_Draw(art_.subItemImages, icon, dc, x, top, ILD_TRANSPARENT);
+    lineIcons_->Draw(dc, icon, x, top);
     x += 16 + model_.imageSpacing;
   }
   const std::string& text = section.SubItems()[line];
   int right = std::min<int>(rect.right, TextRight());
   if (IsMarkupLine(text)) {
     // The text area begins one pixel right of the indent and the row icon.
-    GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get());
+    GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get(), lineIcons_.get());
     MarkupOptions options{right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
     DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {

@@ -91,6 +91,10 @@ class SectionListBoxWin : public SectionListHost {
   std::unique_ptr<class GdiFontCache> markupFonts_;
   win::UniqueDc measuringDc_;
   std::unique_ptr<class GdiCanvas> measuringCanvas_;
+  // The icons of the art, copied for fast drawing.
+  std::unique_ptr<class IconStrip> sectionIcons_;
+  std::unique_ptr<class IconStrip> lineIcons_;
+  std::unique_ptr<class IconStrip> glyphs_;
   // The off-screen picture every paint draws into, the size of the client area
   // (the DC goes first, so the picture is no longer selected when it is deleted).
   win::UniqueBitmap buffer_;
