@@ -30,21 +30,6 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
   FillRect(dc, &rect, brush.get());
 }
 
-// Drawing inside this scope cannot reach past the rectangle.
-class ScopedClip {
- public:
-  ScopedClip(HDC dc, const RECT& rect) : dc_(dc), saved_(SaveDC(dc)) {
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-  }
-  ~ScopedClip() { RestoreDC(dc_, saved_); }
-  ScopedClip(const ScopedClip&) = delete;
-  ScopedClip& operator=(const ScopedClip&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 }  // namespace
 
 void SectionListBoxWin::RegisterListClass() {
@@ -338,7 +323,7 @@ void SectionListBoxWin::Paint() {
       RECT rect{0, y, rows.right, y + rows_.Height(row)};
       y = rect.bottom;
       if (rect.bottom <= area.top) continue;
-      ScopedClip clip(dc, rect);
+      win::ScopedClip clip(dc, rect);
       auto at = model_.RowAt(row);
       const TListSection& section = model_.Section(at.section);
       if (at.line < 0) {

@@ -12,12 +12,10 @@ void TileBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, POINT origin) {
   ScopedSelect select(memory.get(), bitmap);
   int startX = rect.left - ((rect.left - origin.x) % info.bmWidth + info.bmWidth) % info.bmWidth;
   int startY = rect.top - ((rect.top - origin.y) % info.bmHeight + info.bmHeight) % info.bmHeight;
-  int saved = SaveDC(dc);
-  IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+  ScopedClip clip(dc, rect);
   for (int y = startY; y < rect.bottom; y += info.bmHeight)
     for (int x = startX; x < rect.right; x += info.bmWidth)
       BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
-  RestoreDC(dc, saved);
 }
 
 }  // namespace vrex::win

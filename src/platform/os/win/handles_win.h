@@ -70,6 +70,21 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
+// Drawing inside this scope cannot reach past the rectangle.
+class ScopedClip {
+ public:
+  ScopedClip(HDC dc, const RECT& rect) : dc_(dc), saved_(SaveDC(dc)) {
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+  }
+  ~ScopedClip() { RestoreDC(dc_, saved_); }
+  ScopedClip(const ScopedClip&) = delete;
+  ScopedClip& operator=(const ScopedClip&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 // A window's DC from GetDC, released with its window.
 class WindowDc {
  public:
