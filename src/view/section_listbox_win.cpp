@@ -16,8 +16,6 @@ constexpr int kWheelRows = 3;
 
 COLORREF ToColorRef(const Colour& colour) { return GdiCanvas::Resolve(colour); }
 
-int IconCount(HIMAGELIST icons) { return icons != nullptr ? ImageList_GetImageCount(icons) : 0; }
-
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
   win::UniquePen pen(CreatePen(PS_SOLID, 1, color));
   win::ScopedSelect select(dc, pen.get());
@@ -126,8 +124,7 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   if (IsMarkupLine(text)) {
     // One canvas for all measuring, so its fonts are made once.
     if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, markupFonts_.get());
-    MarkupOptions options{TextRight() - list.subItemIndent, list.wordWrap, LineFont(section),
-                          IconCount(art_.subItemImages)};
+    MarkupOptions options{TextRight() - list.subItemIndent, list.wordWrap, LineFont(section), lineIcons_->Count()};
     return std::max(1, MeasureMarkupLine(*measuringCanvas_, text, options));
   }
   if (!list.wordWrap) return section.itemHeight;
@@ -166,10 +163,8 @@ void SectionListBoxWin::RowChanged(int row, int height) {
   InvalidateRows();
 }
 
-void SectionListBoxWin::SetRedraw(bool on) {
-  redraw_ = on;
-  UpdateScrollBar();
-}
+// The scroll bar catches up in InvalidateAll, which always follows the end of an update.
+void SectionListBoxWin::SetRedraw(bool on) { redraw_ = on; }
 
 void SectionListBoxWin::InvalidateAll() {
   UpdateScrollBar();
@@ -400,7 +395,7 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   if (IsMarkupLine(text)) {
     // The text area begins one pixel right of the indent and the row icon.
     GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get(), lineIcons_.get());
-    MarkupOptions options{right - (x + 1), model_.wordWrap, font, IconCount(art_.subItemImages)};
+    MarkupOptions options{right - (x + 1), model_.wordWrap, font, lineIcons_->Count()};
     DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {
     win::ScopedSelect select(dc, FontHandle(font));
