@@ -92,16 +92,16 @@ void GdiCanvas::DrawTextRun(const Font& font, int x, int y, std::string_view tex
 }
 
 void GdiCanvas::DrawIcon(int index, int x, int y) {
-  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
   int size = IconSize();
+  if (strip_ != nullptr && strip_->Width() == size && strip_->Height() == size) {
+    strip_->Draw(dc_, index, x, y);
+    return;
+  }
+  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
   int width = 0;
   int height = 0;
   ImageList_GetIconSize(images_, &width, &height);
   if (width == size && height == size) {
-    if (strip_ != nullptr && strip_->Count() > index) {
-      strip_->Draw(dc_, index, x, y);
-      return;
-    }
     ImageList_Draw(images_, index, dc_, x, y, ILD_TRANSPARENT);
     return;
   }
