@@ -163,14 +163,9 @@ void TDlgAbout::PaintBackground(HDC dc, const RECT& area) const {
 }
 
 LRESULT CALLBACK TDlgAbout::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::WindowObject<TDlgAbout>(window, message, lParam);
-  if (message == WM_NCCREATE) self->window_ = window;
+  auto* self = win::BoundWindowObject(window, message, lParam, &TDlgAbout::window_);
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->done_ = true;
-  }
+  if (message == WM_NCDESTROY) self->done_ = true;
   return self->OnMessage(window, message, wParam, lParam);
 }
 

@@ -226,14 +226,9 @@ void TLanguagesettings::PaintBackground(HDC dc, const RECT& area) const {
 }
 
 LRESULT CALLBACK TLanguagesettings::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::WindowObject<TLanguagesettings>(window, message, lParam);
-  if (message == WM_NCCREATE) self->window_ = window;
+  auto* self = win::BoundWindowObject(window, message, lParam, &TLanguagesettings::window_);
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->done_ = true;
-  }
+  if (message == WM_NCDESTROY) self->done_ = true;
   return self->OnMessage(window, message, wParam, lParam);
 }
 

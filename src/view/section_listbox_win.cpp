@@ -71,12 +71,9 @@ bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const Se
 }
 
 LRESULT CALLBACK SectionListBoxWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::WindowObject<SectionListBoxWin>(window, message, lParam);
+  auto* self = win::BoundWindowObject(window, message, lParam, &SectionListBoxWin::window_);
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (self->window_ == nullptr) self->window_ = window;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
     self->scrollBar_ = nullptr;
     return DefWindowProcA(window, message, wParam, lParam);
   }

@@ -16,4 +16,19 @@ Object* WindowObject(HWND window, UINT message, LPARAM lParam) {
   return reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+// The same, for an object that keeps its window's handle in `handle`: set at
+// WM_NCCREATE, cleared at WM_NCDESTROY, when the window also lets go of the
+// object, so that no later message reaches it.
+template <typename Object>
+Object* BoundWindowObject(HWND window, UINT message, LPARAM lParam, HWND Object::*handle) {
+  Object* object = WindowObject<Object>(window, message, lParam);
+  if (object == nullptr) return nullptr;
+  if (message == WM_NCCREATE) object->*handle = window;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    object->*handle = nullptr;
+  }
+  return object;
+}
+
 }  // namespace vrex::win
