@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/art_ids.h"
+#include "platform/os/win/gdi_win.h"
+#include "platform/os/win/newer_functions_win.h"
 
 namespace vrex::app {
 namespace {
@@ -28,15 +30,6 @@ RECT KeptInside(RECT window, const RECT& area) {
   int left = std::max<int>(area.left, std::min<int>(window.left, area.right - width));
   int top = std::max<int>(area.top, std::min<int>(window.top, area.bottom - height));
   return RECT{left, top, left + width, top + height};
-}
-
-RECT MonitorArea(HWND window, bool workArea) {
-  HMONITOR monitor = window != nullptr ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
-                                       : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (monitor != nullptr && GetMonitorInfoA(monitor, &info)) return workArea ? info.rcWork : info.rcMonitor;
-  return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 }  // namespace
@@ -76,8 +69,7 @@ void DrawArt(HDC dc, HBITMAP bitmap, const RECT& target, bool transparent) {
   int width = target.right - target.left;
   int height = target.bottom - target.top;
   if (transparent) {
-    TransparentBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight,
-                   ART_KEY_COLOUR);
+    win::DrawKeyed(dc, target, source.get(), info.bmWidth, info.bmHeight, ART_KEY_COLOUR);
   } else {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
@@ -239,7 +231,7 @@ void Hints::Set(HWND dialog, HWND control, const std::string& text) {
     if (tooltip_ == nullptr) return;
   }
   TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;  // every comctl32 takes the first form
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = dialog;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
@@ -256,13 +248,13 @@ RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle) {
 }
 
 RECT CentreOnDesktop(HWND owner, int width, int height) {
-  return Centred(MonitorArea(owner, false), RECT{0, 0, width, height});
+  return Centred(win::MonitorArea(owner, false), RECT{0, 0, width, height});
 }
 
 RECT CentreOverWindow(HWND owner, int width, int height) {
   RECT ownerRect;
   if (owner == nullptr || !GetWindowRect(owner, &ownerRect)) return CentreOnDesktop(nullptr, width, height);
-  return KeptInside(Centred(ownerRect, RECT{0, 0, width, height}), MonitorArea(owner, true));
+  return KeptInside(Centred(ownerRect, RECT{0, 0, width, height}), win::MonitorArea(owner, true));
 }
 
 void RunModalLoop(HWND window, HWND owner, const bool& done) {

@@ -4,11 +4,11 @@
 #include <commctrl.h>
 
 #include "app/netfrm_win.h"
+#include "platform/os/win/newer_functions_win.h"
 #include "platform/os/win/win_ports_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   vrex::os::win::InstallWin32Ports();
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  vrex::win::InitCommonControlClasses(ICC_WIN95_CLASSES);
   return vrex::app::RunApplication(instance, showCommand);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/handles_win.h"
+#include "platform/os/win/newer_functions_win.h"
 
 namespace vrex::app {
 namespace {
@@ -74,8 +75,8 @@ void PaintButton(HWND window, HDC dc) {
     int height = info.bmHeight;
     int drawHeight = height > client.bottom ? client.bottom : height;
     int drawWidth = height > client.bottom ? width * client.bottom / height : width;
-    TransparentBlt(dc, x, (client.bottom - drawHeight) / 2 + shift, drawWidth, drawHeight, memory.get(), 0, 0, width,
-                   height, RGB(255, 0, 255));
+    int top = (client.bottom - drawHeight) / 2 + shift;
+    win::DrawKeyed(dc, RECT{x, top, x + drawWidth, top + drawHeight}, memory.get(), width, height, RGB(255, 0, 255));
     x += drawWidth + 4;
   }
   char caption[128] = {};
@@ -90,6 +91,7 @@ void PaintButton(HWND window, HDC dc) {
 
 LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = StyleOf<ButtonState>(window);
+  if (win::HandleMouseLeaveTimer(window, message, wParam)) return 0;
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -103,8 +105,7 @@ LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LP
       if (state != nullptr) {
         if (!state->hover) {
           state->hover = true;
-          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-          TrackMouseEvent(&track);
+          win::TrackMouseLeave(window);
           InvalidateRect(window, nullptr, FALSE);
         }
         if (state->style.onMouseMove) state->style.onMouseMove();
@@ -160,25 +161,9 @@ void PaintGauge(HWND window, HDC dc) {
   GetClientRect(window, &client);
   // Always full: a gradient through the three bar colours, white border.
   const COLORREF* colors = state->style.colors;
-  TRIVERTEX vertices[3];
   int middle = client.right / 2;
-  int xs[3] = {0, middle, client.right};
-  for (int i = 0; i < 3; ++i) {
-    vertices[i].x = xs[i];
-    vertices[i].y = i == 1 ? client.bottom : 0;
-    vertices[i].Red = static_cast<COLOR16>(GetRValue(colors[i]) << 8);
-    vertices[i].Green = static_cast<COLOR16>(GetGValue(colors[i]) << 8);
-    vertices[i].Blue = static_cast<COLOR16>(GetBValue(colors[i]) << 8);
-    vertices[i].Alpha = 0;
-  }
-  TRIVERTEX left[2] = {vertices[0], vertices[1]};
-  TRIVERTEX right[2] = {vertices[1], vertices[2]};
-  left[1].y = client.bottom;
-  right[0].y = 0;
-  right[1].y = client.bottom;
-  GRADIENT_RECT span{0, 1};
-  GradientFill(dc, left, 2, &span, 1, GRADIENT_FILL_RECT_H);
-  GradientFill(dc, right, 2, &span, 1, GRADIENT_FILL_RECT_H);
+  win::FillGradient(dc, RECT{0, 0, middle, client.bottom}, colors[0], colors[1]);
+  win::FillGradient(dc, RECT{middle, 0, client.right, client.bottom}, colors[1], colors[2]);
   win::UniqueBrush white(CreateSolidBrush(RGB(255, 255, 255)));
   FrameRect(dc, &client, white.get());
   char caption[512] = {};

@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "app/art_ids.h"
+#include "platform/os/win/gdi_win.h"
+#include "platform/os/win/newer_functions_win.h"
 
 namespace vrex::app {
 namespace {
@@ -44,10 +46,11 @@ HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id
 constexpr const char* kBaseProcProperty = "VrexSpeedButtonProc";
 constexpr const char* kDownProperty = "VrexSpeedButtonDown";
 constexpr const char* kHotProperty = "VrexSpeedButtonHot";
-constexpr BYTE kDisabledGlyphAlpha = 96;
+constexpr int kDisabledGlyphAlpha = 96;
 
 LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
   auto base = reinterpret_cast<WNDPROC>(GetPropA(button, kBaseProcProperty));
+  if (win::HandleMouseLeaveTimer(button, message, wParam)) return 0;
   switch (message) {
     case BM_GETCHECK: return GetPropA(button, kDownProperty) != nullptr ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:
@@ -60,8 +63,7 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE:
       if (GetPropA(button, kHotProperty) == nullptr) {
         SetPropA(button, kHotProperty, reinterpret_cast<HANDLE>(1));
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
-        TrackMouseEvent(&track);
+        win::TrackMouseLeave(button);
         InvalidateRect(button, nullptr, FALSE);
       }
       break;
@@ -207,9 +209,7 @@ void TLanguagesettings::DrawSpeedButton(const DRAWITEMSTRUCT& item, HBITMAP glyp
     win::ScopedSelect selectLayer(layer.get(), layerBitmap.get());
     BitBlt(layer.get(), 0, 0, ART_FLAG_SIZE, ART_FLAG_SIZE, dc, glyphRect.left, glyphRect.top, SRCCOPY);
     DrawArt(layer.get(), glyph, RECT{0, 0, ART_FLAG_SIZE, ART_FLAG_SIZE}, true);
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, kDisabledGlyphAlpha, 0};
-    AlphaBlend(dc, glyphRect.left, glyphRect.top, ART_FLAG_SIZE, ART_FLAG_SIZE, layer.get(), 0, 0, ART_FLAG_SIZE,
-               ART_FLAG_SIZE, blend);
+    win::BlendOnto(dc, glyphRect.left, glyphRect.top, ART_FLAG_SIZE, ART_FLAG_SIZE, layer.get(), kDisabledGlyphAlpha);
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus{2, 2, width - 2, height - 2};

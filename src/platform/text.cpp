@@ -51,6 +51,20 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(begin, end - begin));
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    std::string_view line = text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    start = next;
+  }
+  return lines;
+}
+
 std::string UpToNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
 std::string ChangeFileExt(std::string_view path, std::string_view extension) {

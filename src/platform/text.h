@@ -15,6 +15,9 @@ std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 // Removes blanks and control characters (everything up to ' ') at both ends.
 std::string Trim(std::string_view text);
+// The lines of a file's text: split at each LF, a CR before it dropped; no
+// line after a final LF.
+std::vector<std::string> SplitLines(std::string_view text);
 // The text up to its first NUL.
 std::string UpToNul(std::string_view text);
 // Path with its extension (from the last '.' of the file name) replaced; appended when there is none.

@@ -2,25 +2,9 @@
 
 #include <cstdint>
 
+#include "platform/os/win/gdi_win.h"
+
 namespace vrex::view {
-namespace {
-
-// A 32-bit top-down picture whose pixels can be read and written.
-HBITMAP PixelBitmap(HDC dc, int width, int height, std::uint32_t** pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  *pixels = static_cast<std::uint32_t*>(bits);
-  return bitmap;
-}
-
-}  // namespace
 
 IconStrip::IconStrip(HIMAGELIST images) {
   if (images == nullptr || !ImageList_GetIconSize(images, &width_, &height_)) return;
@@ -32,8 +16,8 @@ IconStrip::IconStrip(HIMAGELIST images) {
   win::WindowDc screen(nullptr);
   std::uint32_t* onBlack = nullptr;
   std::uint32_t* onWhite = nullptr;
-  icons_.reset(PixelBitmap(screen.get(), width_ * count_, height_, &onBlack));
-  masks_.reset(PixelBitmap(screen.get(), width_ * count_, height_, &onWhite));
+  icons_ = win::PixelBitmap(screen.get(), width_ * count_, height_, &onBlack);
+  masks_ = win::PixelBitmap(screen.get(), width_ * count_, height_, &onWhite);
   iconsDc_.reset(CreateCompatibleDC(screen.get()));
   masksDc_.reset(CreateCompatibleDC(screen.get()));
   if (!icons_ || !masks_ || !iconsDc_ || !masksDc_) {

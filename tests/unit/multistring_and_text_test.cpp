@@ -35,6 +35,15 @@ TEST(TextHelpers, TrimRemovesBlanksAndControlCharacters) {
   EXPECT_EQ(text::Trim("  "), "");
 }
 
+TEST(TextHelpers, SplitLinesReadsAFileAsGetlineWould) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(text::SplitLines(""), Lines{});
+  EXPECT_EQ(text::SplitLines("\n"), Lines{""});
+  EXPECT_EQ(text::SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(text::SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(text::SplitLines("a\rb\r"), Lines{"a\rb"});
+}
+
 TEST(TextHelpers, Integers) {
   long value = 0;
   EXPECT_TRUE(text::LeadingInteger("10pt", value));

@@ -129,16 +129,16 @@ class ModalScript {
     } else if (GetTickCount() - self->started_ > 15000) {
       ADD_FAILURE() << "step " << self->next_ << " did not come about";
       self->next_ = self->steps_.size();
-      EnumThreadWindows(
-          GetCurrentThreadId(),
-          [](HWND window, LPARAM) -> BOOL {
-            if (HWND no = GetDlgItem(window, IDNO)) PostMessageA(no, BM_CLICK, 0, 0);
-            PostMessageA(window, WM_CLOSE, 0, 0);
-            return TRUE;
-          },
-          0);
+      EnumThreadWindows(GetCurrentThreadId(), CloseLeftOver, 0);
     }
     self->busy_ = false;
+  }
+
+  // A lambda cannot be a stdcall callback in a 32-bit program.
+  static BOOL CALLBACK CloseLeftOver(HWND window, LPARAM) {
+    if (HWND no = GetDlgItem(window, IDNO)) PostMessageA(no, BM_CLICK, 0, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
   }
 
   static inline ModalScript* current_ = nullptr;

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include <fstream>
-
+#include "platform/os/win/handles_win.h"
 #include "platform/os/win/win_ports_win.h"
+#include "platform/text.h"
 
 namespace vrex::os::win {
 
@@ -12,23 +12,29 @@ bool Win32Files::Exists(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> Win32Files::ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+  vrex::win::UniqueKernelHandle file(vrex::win::FileHandle(CreateFileA(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  if (!file) return std::nullopt;
+  std::string content;
+  char buffer[65536];
+  DWORD read = 0;
+  do {
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+    content.append(buffer, read);
+  } while (read > 0);
+  return text::SplitLines(content);
 }
 
 bool Win32Files::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  for (const auto& line : lines) out << line << "\r\n";
-  out.flush();
-  return static_cast<bool>(out);
+  std::string content;
+  for (const auto& line : lines) content.append(line).append("\r\n");
+  vrex::win::UniqueKernelHandle file(vrex::win::FileHandle(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  if (!file) return false;
+  DWORD written = 0;
+  return content.empty() ||
+         (WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+          written == content.size());
 }
 
 std::optional<std::string> Win32Files::ReadString(const std::string& file, const std::string& section,

@@ -56,6 +56,8 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueDc = UniqueHandle<HDC, DeleteDcHandle>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+// CreateFileA fails with INVALID_HANDLE_VALUE, not null: this gives null then.
+inline HANDLE FileHandle(HANDLE opened) { return opened == INVALID_HANDLE_VALUE ? nullptr : opened; }
 
 // Selects a GDI object into a DC for the lifetime of the scope.
 class ScopedSelect {

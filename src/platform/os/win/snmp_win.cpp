@@ -8,6 +8,10 @@
 
 namespace vrex::os::win {
 
+// The agent lays out its variable bindings packed to four bytes.
+static_assert(sizeof(void*) != 4 ||
+              (sizeof(AsnAny) == 16 && sizeof(SnmpVarBind) == 24 && sizeof(AsnOctetString) == 12));
+
 using OidAppendFunction = SNMPAPI(SNMP_FUNC_TYPE*)(AsnObjectIdentifier*, AsnObjectIdentifier*);
 using OidFreeFunction = VOID(SNMP_FUNC_TYPE*)(AsnObjectIdentifier*);
 using VarBindFreeFunction = VOID(SNMP_FUNC_TYPE*)(SnmpVarBind*);

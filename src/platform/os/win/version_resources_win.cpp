@@ -23,8 +23,12 @@ bool Win32VersionResources::QueryValue(void* block, const std::string& subBlock,
 }
 
 std::optional<std::string> Win32VersionResources::FileDateText(const std::string& file) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  // FindFirstFileA gives the dates on every Windows; a pattern would match other files.
+  if (file.find_first_of("*?") != std::string::npos) return std::nullopt;
+  WIN32_FIND_DATAA data;
+  HANDLE search = FindFirstFileA(file.c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(search);
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   FILETIME local;
   SYSTEMTIME time;
@@ -37,11 +41,11 @@ std::optional<std::string> Win32VersionResources::FileDateText(const std::string
 }
 
 std::string Win32VersionResources::CodeModulePath() {
-  HMODULE module = nullptr;
+  // The module that holds this code is the allocation its own bytes lie in.
   static const char anchor = 0;
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          &anchor, &module))
-    return {};
+  MEMORY_BASIC_INFORMATION region{};
+  if (VirtualQuery(&anchor, &region, sizeof region) != sizeof region || region.AllocationBase == nullptr) return {};
+  auto module = static_cast<HMODULE>(region.AllocationBase);
   char buffer[256] = {};
   DWORD length = GetModuleFileNameA(module, buffer, 255);
   return std::string(buffer, length);
