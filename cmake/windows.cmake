@@ -7,8 +7,12 @@ set(VREX_PROGRAM_DIR ${VREX_DIST_DIR}/Network)
 set(VREX_HOST_TOOLS_DIR "" CACHE PATH "Folder of the natively built build tools")
 
 set(VREX_WIN_FLAGS -Wall -Wextra)
-set(VREX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 wsock32 ws2_32
-    netapi32 iphlpapi snmpapi version winspool msimg32)
+# Only libraries whose functions every served Windows exports; anything newer
+# is bound at run time (newer_functions_win).  The import check guards this.
+set(VREX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 wsock32 netapi32 version winspool)
+# The loader of Windows 95 and NT 4.0 refuses files made for a later version.
+set(VREX_OLD_WINDOWS_LINK_OPTIONS -Wl,--major-os-version,4,--minor-os-version,0
+    -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
 
 target_compile_definitions(vrex_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 
@@ -26,7 +30,7 @@ file(GLOB VREX_PROGRAM_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*
 add_executable(VrexNet WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp ${VREX_PROGRAM_RESOURCES})
 target_include_directories(VrexNet PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(VrexNet PRIVATE vrex_win)
-target_link_options(VrexNet PRIVATE -static)
+target_link_options(VrexNet PRIVATE -static -s ${VREX_OLD_WINDOWS_LINK_OPTIONS})
 set_target_properties(VrexNet PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VREX_PROGRAM_DIR})
 if(TARGET vrex_assets)
   add_dependencies(VrexNet vrex_assets)
@@ -40,10 +44,39 @@ foreach(code ${VREX_LANGUAGE_CODES})
   set_target_properties(VrexNet${code} PROPERTIES PREFIX "" LINKER_LANGUAGE C
     RUNTIME_OUTPUT_DIRECTORY ${VREX_PROGRAM_DIR})
   # No code at all: no entry point and no C runtime.
-  target_link_options(VrexNet${code} PRIVATE -nostdlib -Wl,-e,0)
+  target_link_options(VrexNet${code} PRIVATE -nostdlib -Wl,-e,0 ${VREX_OLD_WINDOWS_LINK_OPTIONS})
+  list(APPEND VREX_SHIPPED_TARGETS VrexNet${code})
 endforeach()
+list(APPEND VREX_SHIPPED_TARGETS VrexNet)
 
 file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
+
+# The release archive a Windows user unpacks: the install layout with the
+# shipped files only (no INI, nothing a test left behind).  Only the build of
+# the shipped files makes it, and only when told where (scripts/build.sh).
+set(VREX_RELEASE_DIR "" CACHE PATH "Where the release archive is written (none when empty)")
+if(VREX_RELEASE_DIR AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VREX_RELEASE_ARCHIVE ${VREX_RELEASE_DIR}/VrexNet-${PROJECT_VERSION}-win32.zip)
+  set(stage ${CMAKE_BINARY_DIR}/release)
+  set(shipped_files)
+  foreach(target ${VREX_SHIPPED_TARGETS})
+    list(APPEND shipped_files $<TARGET_FILE:${target}>)
+  endforeach()
+  add_custom_command(
+    OUTPUT ${VREX_RELEASE_ARCHIVE}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/Network ${stage}/SHARED/DATABASES ${stage}/Vmail
+    COMMAND ${CMAKE_COMMAND} -E copy ${shipped_files} ${stage}/Network
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VREX_DIST_DIR}/SHARED ${stage}/SHARED
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VREX_RELEASE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${VREX_RELEASE_ARCHIVE}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${VREX_RELEASE_ARCHIVE} --format=zip
+            Network SHARED Vmail
+    DEPENDS ${VREX_SHIPPED_TARGETS}
+    COMMENT "Writing the release archive ${VREX_RELEASE_ARCHIVE}"
+    VERBATIM)
+  add_custom_target(vrex_release ALL DEPENDS ${VREX_RELEASE_ARCHIVE})
+endif()
 
 # Windows-only tools (registry writer, test stand-ins): tools/*/windows.cmake.
 file(GLOB VREX_WIN_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake)

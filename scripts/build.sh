@@ -1,22 +1,37 @@
 #!/usr/bin/env bash
-# Builds everything: the native libraries, tests and build tools, the
-# Windows program with its modules and test executables into dist/, and the
-# 32-bit program (compile only).
+# Builds everything:
+#   build/native       the portable libraries, unit tests and build tools (native)
+#   build/win32        what users get: the 32-bit program and its modules into
+#                      dist/, and the release archive in out/release/; win32
+#                      thread model, so that no runtime newer than Windows 95 is needed
+#   build/win32-tests  the Windows test executable and test tools, 32-bit like
+#                      the program they drive (posix thread model for GoogleTest)
+#   build/win64        the same sources for 64-bit, compiled only: the code
+#                      stays right for both pointer sizes
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VREX_JOBS:-2}
 build_type=${VREX_BUILD_TYPE:-Release}
+host_tools="$root/build/native/tools"
 
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
 
-cmake -S "$root" -B "$root/build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE="$build_type" -DVREX_HOST_TOOLS_DIR="$root/build/native/tools" \
-  -DVREX_DIST_DIR="$root/dist" >/dev/null
-cmake --build "$root/build/win64" -j"$jobs"
+windows_build() {
+  local dir=$1 toolchain=$2
+  shift 2
+  cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE="$build_type" -DVREX_HOST_TOOLS_DIR="$host_tools" "$@" >/dev/null
+}
 
-if [ "${VREX_SKIP_I686:-0}" != 1 ]; then
-  cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE="$build_type" -DVREX_HOST_TOOLS_DIR="$root/build/native/tools" -DVREX_WIN_TESTS=OFF >/dev/null
-  cmake --build "$root/build/win32" -j"$jobs" --target VrexNet
+windows_build win32 mingw-i686 -DVREX_WIN_TESTS=OFF -DVREX_DIST_DIR="$root/dist" \
+  -DVREX_RELEASE_DIR="$root/out/release"
+cmake --build "$root/build/win32" -j"$jobs"
+
+windows_build win32-tests mingw-i686-posix
+cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests regwrite wintool inetmib1
+
+if [ "${VREX_SKIP_WIN64:-0}" != 1 ]; then
+  windows_build win64 mingw-x86_64
+  cmake --build "$root/build/win64" -j"$jobs"
 fi

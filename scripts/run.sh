@@ -6,9 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
-VREX_SKIP_I686=1 bash scripts/build.sh >/dev/null
+VREX_SKIP_WIN64=1 bash scripts/build.sh >/dev/null
 
-export VREX_WIN_BUILD="$root/build/win64"
+export VREX_WIN_BUILD="$root/build/win32-tests"
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX="${WINEPREFIX:-$HOME/.vrexnet-wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
   cd dist/Network

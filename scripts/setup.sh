@@ -5,11 +5,23 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make
-  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
-  wine wine64 xvfb imagemagick
+  # The shipped files use the win32 thread model, the test executables the posix one.
+  mingw-w64 g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  # Wine runs the 32-bit program: wine32 comes from the i386 architecture.
+  wine wine64 wine32:i386 libcups2 libcups2:i386 xvfb imagemagick
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
 )
+
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture"
+  $sudo_cmd dpkg --add-architecture i386
+  $sudo_cmd apt-get update -qq
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,8 +32,6 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" libcups2 >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

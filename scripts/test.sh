@@ -53,8 +53,38 @@ else
   echo "format: not clang-formatted: $unformatted"
 fi
 
-# Everything under Wine shares one throwaway prefix and one Xvfb.
-export VREX_WIN_BUILD="$root/build/win64"
+# Every shipped file, as the release archive holds it, loads on each served
+# Windows: header and imports against the export list.  The check itself must
+# reject what would not load: a program of the posix runtime and a 64-bit one.
+record() { echo "$1 $2" >>"$VREX_RESULTS"; echo "$1 $2"; }
+unpacked="$out/release-check"
+rm -rf "$unpacked" && mkdir -p "$unpacked"
+archive=$(ls "$out"/release/VrexNet-*-win32.zip)
+(cd "$unpacked" && cmake -E tar xf "$archive")
+importcheck=(build/native/tools/vrex_importcheck tools/importcheck/system_exports.txt)
+if "${importcheck[@]}" "$unpacked"/Network/*.exe "$unpacked"/Network/*.dll >"$out/logs/importcheck.log" 2>&1; then
+  record PASS "import check: every shipped file loads on Windows 95 to XP"
+else
+  record FAIL "import check: every shipped file loads on Windows 95 to XP"
+  sed 's/^/  /' "$out/logs/importcheck.log"
+fi
+tail -1 "$out/logs/importcheck.log"
+"${importcheck[@]}" build/win32-tests/tests/vrex_win_tests.exe >"$out/logs/importcheck-posix.log" 2>&1
+if grep -q "KERNEL32.dll GetTickCount64: Windows 95 lacks it" "$out/logs/importcheck-posix.log"; then
+  record PASS "import check rejects the posix runtime"
+else
+  record FAIL "import check rejects the posix runtime"
+fi
+"${importcheck[@]}" build/win64/dist/Network/VrexNet.exe >"$out/logs/importcheck-win64.log" 2>&1
+if grep -q "machine 0x8664, not i386" "$out/logs/importcheck-win64.log"; then
+  record PASS "import check rejects a 64-bit program"
+else
+  record FAIL "import check rejects a 64-bit program"
+fi
+
+# Everything under Wine shares one throwaway prefix and one Xvfb, and drives
+# the 32-bit program with 32-bit tests and tools.
+export VREX_WIN_BUILD="$root/build/win32-tests"
 export VREX_DIST="$root/dist"
 export VREX_SCREENSHOTS="$out/screenshots"
 source tests/harness/wine.sh
