@@ -43,6 +43,8 @@ foreach(code ${VREX_LANGUAGE_CODES})
   add_library(VrexNet${code} SHARED ${CMAKE_SOURCE_DIR}/src/lang/modules/VrexNet${code}.rc)
   set_target_properties(VrexNet${code} PROPERTIES PREFIX "" LINKER_LANGUAGE C
     RUNTIME_OUTPUT_DIRECTORY ${VREX_PROGRAM_DIR})
+  # The string tables name their IDs from lang/string_ids.h.
+  target_include_directories(VrexNet${code} PRIVATE ${CMAKE_SOURCE_DIR}/src)
   # No code at all: no entry point and no C runtime.
   target_link_options(VrexNet${code} PRIVATE -nostdlib -Wl,-e,0 ${VREX_OLD_WINDOWS_LINK_OPTIONS})
   list(APPEND VREX_SHIPPED_TARGETS VrexNet${code})

@@ -1,27 +1,76 @@
 #include "app/catalogue.h"
 
 #include <exception>
+#include <iterator>
 
 #include "lang/language.h"
 #include "lang/os_version.h"
+#include "lang/string_ids.h"
 
 namespace vrex::app {
 namespace {
 
-// The language strings a caption is compared with, looked up once per page.
-constexpr int kCatalogueIds[] = {350, 525, 526, 527, 528, 529, 561, 80, 81, 82, 540, 101, 102, 103};
+using enum CatalogueRule;
 
-struct CatalogueStrings {
-  std::vector<std::pair<int, std::string>> texts;
-  CatalogueStrings() {
-    for (int id : kCatalogueIds) texts.emplace_back(id, GetLangString(id));
-  }
-  const std::string& operator[](int id) const {
-    for (const auto& [key, text] : texts) {
-      if (key == id) return text;
+// The catalogue, in the order a page's caption is compared with the rows.  The
+// left pane lists them by section and place instead.
+// clang-format off
+constexpr CatalogueRow kCatalogue[] = {
+    // caption                   section     place       icon        gatherer                             rule
+    {IDS_SUBITEM_DIALUP,         1,          3,          10,         &Gatherers::gettel,                  kDialUp},
+    {IDS_SUBITEM_ADAPTERS,       0,          1,          1,          &Gatherers::netadapterstostringlst,  kEverywhere},
+    {IDS_SUBITEM_PROTOCOLS,      0,          2,          2,          &Gatherers::protocolstostringlst,    kEverywhere},
+    {IDS_SUBITEM_SERVICES,       0,          3,          3,          &Gatherers::servicestostringlst,     kEverywhere},
+    {IDS_SUBITEM_CLIENTS,        0,          4,          4,          &Gatherers::clientstostringlst,      kEverywhere},
+    {IDS_SUBITEM_TCPIP,          0,          6,          6,          &Gatherers::tcpipdetailstostringlst, kEverywhere},
+    {IDS_SUBITEM_WINSOCK,        0,          5,          5,          &Gatherers::winsocktostringlst,      kWinsock},
+    {IDS_SUBITEM_MAIL,           1,          0,          7,          &Gatherers::postatostringlst,        kEverywhere},
+    {IDS_SUBITEM_PROXY,          1,          1,          8,          &Gatherers::proxytostringlst,        kEverywhere},
+    {IDS_SUBITEM_BROWSERS,       1,          2,          9,          &Gatherers::explorerstostringlst,    kEverywhere},
+    {IDS_SUBITEM_BASIC_INFO,     0,          0,          0,          &Gatherers::zakladniinfotostringlst, kEverywhere},
+    {IDS_SUBITEM_USERS,          2,          0,          16,         &Gatherers::userstostringlst,        kNtFamily},
+    {IDS_SUBITEM_LOCAL_GROUPS,   2,          1,          17,         &Gatherers::localgroupstostringlst,  kNtFamily},
+    {IDS_SUBITEM_GLOBAL_GROUPS,  kNotListed, kNotListed, kNotListed, &Gatherers::globalgroupstostringlst, kNtFamily},
+};
+// clang-format on
+
+// The left pane's sections; their sub-items are the rows listed in them.
+struct SectionHead {
+  int caption;  // language string
+  int icon;     // in SectionImages
+};
+constexpr SectionHead kSectionHeads[] = {
+    {IDS_SECTION_NETWORK, 0},
+    {IDS_SECTION_INTERNET, 1},
+    {IDS_SECTION_ACCOUNTS, 2},
+};
+
+// Every listed row names one of the sections, and each section's places run
+// from 0 without a gap or a repeat; a row outside the pane has neither.
+constexpr bool PlacesAreConsistent() {
+  for (const CatalogueRow& row : kCatalogue) {
+    if (row.section == kNotListed) {
+      if (row.place != kNotListed) return false;
+      continue;
     }
-    static const std::string none;
-    return none;
+    if (row.section < 0 || row.section >= static_cast<int>(std::size(kSectionHeads))) return false;
+    int inSection = 0, samePlace = 0;
+    for (const CatalogueRow& other : kCatalogue) {
+      if (other.section != row.section) continue;
+      ++inSection;
+      if (other.place == row.place) ++samePlace;
+    }
+    if (row.place < 0 || row.place >= inSection || samePlace != 1) return false;
+  }
+  return true;
+}
+static_assert(PlacesAreConsistent());
+
+// The rows' language strings, in table order, looked up once per page.
+struct CatalogueStrings {
+  std::vector<std::string> texts;
+  CatalogueStrings() {
+    for (const CatalogueRow& row : kCatalogue) texts.push_back(GetLangString(row.caption));
   }
 };
 
@@ -32,12 +81,22 @@ void Run(const Gatherer& gatherer, const LineSink& sink) { sink(gatherer ? gathe
 
 }  // namespace
 
+std::span<const CatalogueRow> Catalogue() { return kCatalogue; }
+
 const std::vector<CatalogueSection>& CatalogueSections() {
-  static const std::vector<CatalogueSection> sections = {
-      {538, 0, {{540, 0}, {525, 1}, {526, 2}, {527, 3}, {528, 4}, {561, 5}, {529, 6}}},
-      {539, 1, {{80, 7}, {81, 8}, {82, 9}, {350, 10}}},
-      {100, 2, {{101, 16}, {102, 17}}},
-  };
+  static const std::vector<CatalogueSection> sections = [] {
+    std::vector<CatalogueSection> built;
+    for (const SectionHead& head : kSectionHeads) built.push_back({head.caption, head.icon, {}});
+    for (std::size_t s = 0; s < built.size(); ++s) {
+      auto& items = built[s].items;
+      for (const CatalogueRow& row : kCatalogue) {
+        if (row.section != static_cast<int>(s)) continue;
+        if (items.size() <= static_cast<std::size_t>(row.place)) items.resize(row.place + 1);
+        items[row.place] = {row.caption, row.icon};
+      }
+    }
+    return built;
+  }();
   return sections;
 }
 
@@ -49,38 +108,36 @@ namespace {
 
 void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, const Gatherers& g,
                       const Lines& connections, const LineSink& sink) {
-  auto Matches = [&](const std::string& text, int id) { return text == strings[id]; };
-  bool nt4 = GetOSVersionCode() == oscode::kWinNT4;
-  if (Matches(caption, 350) && !nt4) {
-    try {
-      Run(g.gettel, sink);
-    } catch (const std::exception&) {
-      // The dial-up page is then built without its lines.
+  const bool nt4 = GetOSVersionCode() == oscode::kWinNT4;
+  const bool ntFamily = IsNTFamily();
+  for (std::size_t i = 0; i < std::size(kCatalogue); ++i) {
+    if (caption != strings.texts[i]) continue;
+    const CatalogueRow& row = kCatalogue[i];
+    const Gatherer& gatherer = g.*row.gatherer;
+    switch (row.rule) {
+      case kEverywhere: Run(gatherer, sink); break;
+      case kDialUp:
+        if (nt4) break;
+        try {
+          Run(gatherer, sink);
+        } catch (const std::exception&) {
+          // The dial-up page is then built without its lines.
+        }
+        break;
+      case kWinsock:
+        Run(gatherer, sink);
+        if (!nt4 && !connections.empty()) {
+          try {
+            sink(connections, true);
+          } catch (const std::exception&) {
+            // The Winsock lines stay without the connections.
+          }
+        }
+        break;
+      case kNtFamily:
+        if (ntFamily) Run(gatherer, sink);
+        break;
     }
-  }
-  if (Matches(caption, 525)) Run(g.netadapterstostringlst, sink);
-  if (Matches(caption, 526)) Run(g.protocolstostringlst, sink);
-  if (Matches(caption, 527)) Run(g.servicestostringlst, sink);
-  if (Matches(caption, 528)) Run(g.clientstostringlst, sink);
-  if (Matches(caption, 529)) Run(g.tcpipdetailstostringlst, sink);
-  if (Matches(caption, 561)) {
-    Run(g.winsocktostringlst, sink);
-    if (!nt4 && !connections.empty()) {
-      try {
-        sink(connections, true);
-      } catch (const std::exception&) {
-        // The Winsock lines stay without the connections.
-      }
-    }
-  }
-  if (Matches(caption, 80)) Run(g.postatostringlst, sink);
-  if (Matches(caption, 81)) Run(g.proxytostringlst, sink);
-  if (Matches(caption, 82)) Run(g.explorerstostringlst, sink);
-  if (Matches(caption, 540)) Run(g.zakladniinfotostringlst, sink);
-  if (IsNTFamily()) {
-    if (Matches(caption, 101)) Run(g.userstostringlst, sink);
-    if (Matches(caption, 102)) Run(g.localgroupstostringlst, sink);
-    if (Matches(caption, 103)) Run(g.globalgroupstostringlst, sink);
   }
 }
 

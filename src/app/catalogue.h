@@ -3,6 +3,7 @@
 // to its gatherer, and the handlers that build, open and clear the right
 // pane's page.
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,31 @@ struct Gatherers {
   Gatherer globalgroupstostringlst;
 };
 
+// What a catalogue row does besides running its gatherer, and where.
+enum class CatalogueRule {
+  kEverywhere,  // runs on every system
+  kDialUp,      // not under Windows NT 4.0; a failing gatherer leaves the page without lines
+  kWinsock,     // the connections collected at start-up follow, except under Windows NT 4.0
+  kNtFamily,    // only on the Windows NT family
+};
+
+// A row matched by caption only, without a place in the left pane.
+inline constexpr int kNotListed = -1;
+
+// One sub-item of the catalogue: the caption the left pane shows and a page's
+// caption is compared with, the left-pane place, and the gatherer it runs.
+struct CatalogueRow {
+  int caption;                    // language string
+  int section;                    // left-pane section (0, 1, 2), or kNotListed
+  int place;                      // among the section's sub-items, or kNotListed
+  int icon;                       // in ImageList1, or kNotListed
+  Gatherer Gatherers::*gatherer;  // the gatherer the row runs
+  CatalogueRule rule;
+};
+
+// Every row, in the order a caption is compared with them.
+std::span<const CatalogueRow> Catalogue();
+
 struct CatalogueItem {
   int caption;  // language string
   int icon;     // in ImageList1
@@ -43,14 +69,15 @@ struct CatalogueSection {
   std::vector<CatalogueItem> items;
 };
 
-// The three left-pane sections in order.
+// The three left-pane sections in order, each with its listed rows by place.
 const std::vector<CatalogueSection>& CatalogueSections();
 
 // Receives a gatherer's lines: replacing the target's lines, or appended after them.
 using LineSink = std::function<void(const Lines& lines, bool append)>;
 
-// Compares the caption with the language strings in the fixed order and runs
-// every matching gatherer.  connections are the lines collected at start-up.
+// Compares the caption with every row's language string in table order and
+// runs every matching row's gatherer under the row's rule.  connections are
+// the lines collected at start-up.
 void RunCatalogue(const std::string& caption, const Gatherers& gatherers, const Lines& connections,
                   const LineSink& sink);
 

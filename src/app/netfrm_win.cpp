@@ -14,6 +14,7 @@
 #include "app/widgets_win.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
+#include "lang/string_ids.h"
 #include "platform/os/ports.h"
 #include "platform/os/win/gdi_win.h"
 
@@ -34,11 +35,11 @@ struct ButtonPlace {
   int hover;
 };
 constexpr ButtonPlace kButtons[] = {
-    {kReportBtn, 0, 10, IDB_BTN_REPORT, IDB_BTN_REPORT_HOVER},
-    {kAboutBtn, 190, 11, IDB_BTN_ABOUT, IDB_BTN_ABOUT_HOVER},
-    {kLangBtn, 280, 12, IDB_BTN_LANG, IDB_BTN_LANG_HOVER},
-    {kMinimizeBtn, 370, 13, IDB_BTN_MINIMIZE, IDB_BTN_MINIMIZE_HOVER},
-    {kCloseBtn, 460, 52, IDB_BTN_CLOSE, IDB_BTN_CLOSE_HOVER},
+    {kReportBtn, 0, IDS_REPORT_BUTTON, IDB_BTN_REPORT, IDB_BTN_REPORT_HOVER},
+    {kAboutBtn, 190, IDS_ABOUT_BUTTON, IDB_BTN_ABOUT, IDB_BTN_ABOUT_HOVER},
+    {kLangBtn, 280, IDS_LANGUAGE_BUTTON, IDB_BTN_LANG, IDB_BTN_LANG_HOVER},
+    {kMinimizeBtn, 370, IDS_MINIMIZE_BUTTON, IDB_BTN_MINIMIZE, IDB_BTN_MINIMIZE_HOVER},
+    {kCloseBtn, 460, IDS_CLOSE_BUTTON, IDB_BTN_CLOSE, IDB_BTN_CLOSE_HOVER},
 };
 
 HFONT MakeFont(int height, bool bold) {
@@ -208,8 +209,8 @@ void TNETFrm::FormCreate() {
   SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255);
   // 3. The wait note stays up, with the hourglass, until everything is gathered.
   ShowWaitDlg(window_);
-  SetWaitLabel(GetLangString(15));
-  SetWaitCaption(GetLangString(14));
+  SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
+  SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
   // 4. The active connections (not under Windows NT 4.0).
   ActiveConnections.clear();
   if (GetOSVersionCode() != oscode::kWinNT4) {
@@ -222,7 +223,7 @@ void TNETFrm::FormCreate() {
   // 5. Captions of the buttons and of the label over the gauge bar.
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
-  SetGaugeLabel(gaugeBar1_, GetLangString(1));
+  SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
   // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
   // 7. The device list.  A database that cannot be read is reported, and

@@ -4,6 +4,7 @@
 
 #include "lang/language.h"
 #include "lang/os_version.h"
+#include "lang/string_ids.h"
 #include "platform/os/ports.h"
 
 namespace vrex::gather {
@@ -112,8 +113,12 @@ void GetNetInfoBasic() {
 
 std::vector<std::string> zakladniinfotostringlst(const TBasicInfo& info, bool online) {
   return {
-      Line(531, info.HostIPAddress),     Line(532, info.PhysicalAddress), Line(601, info.ComputerOrDomain),
-      Line(600, info.WorkgroupOrDomain), Line(602, info.UserName),        Line(533, online ? "ON-LINE" : "OFF-LINE"),
+      Line(IDS_BASIC_IP_ADDRESS, info.HostIPAddress),
+      Line(IDS_BASIC_PHYSICAL_ADDRESS, info.PhysicalAddress),
+      Line(IDS_BASIC_COMPUTER_NAME, info.ComputerOrDomain),
+      Line(IDS_BASIC_WORKGROUP, info.WorkgroupOrDomain),
+      Line(IDS_BASIC_USER_NAME, info.UserName),
+      Line(IDS_BASIC_CONNECTION_STATUS, online ? "ON-LINE" : "OFF-LINE"),
   };
 }
 

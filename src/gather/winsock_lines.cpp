@@ -1,6 +1,7 @@
 #include "gather/winsock_lines.h"
 
 #include "lang/language.h"
+#include "lang/string_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -14,9 +15,9 @@ std::string Line(int labelId, const std::string& value) {
 
 std::vector<std::string> winsocktostringlst(const TWinsock& winsock) {
   return {
-      Line(541, winsock.Description()),
-      Line(542, std::to_string(winsock.MajorVersion()) + "." + std::to_string(winsock.MinorVersion())),
-      Line(543, winsock.Status()),
+      Line(IDS_WINSOCK_DESCRIPTION, winsock.Description()),
+      Line(IDS_WINSOCK_VERSION, std::to_string(winsock.MajorVersion()) + "." + std::to_string(winsock.MinorVersion())),
+      Line(IDS_WINSOCK_STATUS, winsock.Status()),
       " ",
   };
 }

@@ -1,5 +1,5 @@
-// The language modules' string tables: every ID the program looks up is present in every language, and the
-// texts whose exact form the renderers depend on have that form.
+// The language modules' string tables: every ID string_ids.h names is present in every language, the
+// program looks strings up by those names only, and the texts whose exact form the renderers depend on have that form.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "app/catalogue.h"
+#include "lang/string_ids.h"
 
 namespace vrex {
 namespace {
@@ -24,40 +27,6 @@ struct IdRange {
   int first, last;
 };
 
-// Every string ID the program uses, by role.
-// clang-format off
-const IdRange kUsedIds[] = {
-    // Main window: text over the gauge bar, button captions, wait dialog caption and message.
-    {1, 1}, {10, 15}, {52, 52},
-    // Left pane: section captions and sub-item captions (103 is matched by caption only).
-    {538, 539}, {100, 100}, {540, 540}, {525, 529}, {561, 561}, {80, 82}, {350, 350}, {101, 103},
-    // Basic information labels.
-    {531, 533}, {600, 602},
-    // Network adapters: driver sub-heading and labels.
-    {500, 505},
-    // TCP/IP labels and the DHCP yes/no values.
-    {299, 304}, {306, 306}, {20, 21},
-    // Winsock labels.
-    {541, 543},
-    // Mail account and browser labels.
-    {550, 555}, {357, 357}, {570, 571},
-    // Dial-up: "not installed" line, entry and property labels, switch on/off words.
-    {650, 650}, {1000, 1014}, {1016, 1022}, {1024, 1027}, {1029, 1029}, {1040, 1044}, {1050, 1051},
-    // Accounts: member heading, yes/no, user labels, headings, account kinds, privilege levels, value words.
-    {104, 104}, {110, 111}, {120, 130}, {133, 133}, {135, 135}, {140, 144}, {146, 146}, {149, 153},
-    {160, 161}, {165, 166}, {170, 172}, {180, 180}, {190, 190},
-    // Report window buttons, pop-up menu, caption; report date line and footer.
-    {50100, 50104}, {50200, 50202},
-};
-// clang-format on
-
-std::set<int> UsedIds() {
-  std::set<int> ids;
-  for (const auto& range : kUsedIds)
-    for (int id = range.first; id <= range.last; ++id) ids.insert(id);
-  return ids;
-}
-
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -65,20 +34,37 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
+// The names string_ids.h defines, with their IDs.
+std::map<std::string, int> StringIdNames() {
+  static const std::regex define(R"(^#define\s+(IDS_\w+)\s+(\d+)\s*$)");
+  std::map<std::string, int> names;
+  std::istringstream in(ReadText(kSourceDir / "lang" / "string_ids.h"));
+  std::string line;
+  while (std::getline(in, line)) {
+    std::smatch m;
+    if (std::regex_match(line, m, define)) names.emplace(m[1], std::stoi(m[2]));
+  }
+  return names;
+}
+
 struct Module {
   std::string firstLine;
+  std::string secondLine;
   std::vector<int> order;             // IDs in file order
   std::map<int, std::string> texts;   // ID -> unescaped text
-  std::vector<std::string> unparsed;  // lines inside the table that are no "ID, text" entry
+  std::vector<std::string> unparsed;  // lines inside the table that are no "name, text" entry
+  std::vector<std::string> unknown;   // entry names string_ids.h does not define
 };
 
 // Reads one string-table script: the entries between BEGIN and END of its STRINGTABLE.
 Module ParseModule(const std::string& code) {
-  static const std::regex entry(R"re(^\s*(\d+)\s*,\s*"((?:[^"]|"")*)"\s*$)re");
+  static const std::regex entry(R"re(^\s*(\w+)\s*,\s*"((?:[^"]|"")*)"\s*$)re");
+  const std::map<std::string, int> names = StringIdNames();
   Module module;
   std::istringstream in(ReadText(kSourceDir / "lang" / "modules" / ("VrexNet" + code + ".rc")));
   std::string line;
   std::getline(in, module.firstLine);
+  std::getline(in, module.secondLine);
   bool inTable = false;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -89,9 +75,13 @@ Module ParseModule(const std::string& code) {
     } else if (line == "END") {
       inTable = false;
     } else if (inTable && std::regex_match(line, m, entry)) {
-      int id = std::stoi(m[1]);
-      module.order.push_back(id);
-      module.texts[id] = std::regex_replace(m[2].str(), std::regex("\"\""), "\"");
+      auto name = names.find(m[1]);
+      if (name == names.end()) {
+        module.unknown.push_back(m[1]);
+        continue;
+      }
+      module.order.push_back(name->second);
+      module.texts[name->second] = std::regex_replace(m[2].str(), std::regex("\"\""), "\"");
     } else {
       module.unparsed.push_back(line);
     }
@@ -99,14 +89,19 @@ Module ParseModule(const std::string& code) {
   return module;
 }
 
-TEST(LanguageModules, EachHoldsExactlyTheUsedIdsInAscendingOrderWithText) {
-  const std::set<int> used = UsedIds();
-  ASSERT_EQ(used.size(), 137u);
+TEST(LanguageModules, EachHoldsExactlyTheNamedIdsInAscendingOrderWithText) {
+  const std::map<std::string, int> names = StringIdNames();
+  std::set<int> named;
+  for (const auto& [name, id] : names) named.insert(id);
+  ASSERT_EQ(names.size(), 137u);
+  ASSERT_EQ(named.size(), 137u) << "two names for one ID";
   for (const char* code : kCodes) {
     SCOPED_TRACE(code);
     Module module = ParseModule(code);
     EXPECT_EQ(module.firstLine, "#pragma code_page(65001)");
+    EXPECT_EQ(module.secondLine, "#include \"lang/string_ids.h\"");
     EXPECT_TRUE(module.unparsed.empty()) << module.unparsed.front();
+    EXPECT_TRUE(module.unknown.empty()) << module.unknown.front();
     EXPECT_TRUE(std::is_sorted(module.order.begin(), module.order.end()));
     EXPECT_EQ(module.order.size(), module.texts.size()) << "duplicate ID";
     std::set<int> present;
@@ -114,25 +109,31 @@ TEST(LanguageModules, EachHoldsExactlyTheUsedIdsInAscendingOrderWithText) {
       present.insert(id);
       EXPECT_FALSE(text.empty()) << id;
     }
-    EXPECT_EQ(present, used);
+    EXPECT_EQ(present, named);
   }
 }
 
-TEST(LanguageModules, EveryLiteralIdPassedToGetLangStringIsInEveryModule) {
-  static const std::regex call(R"(GetLangString\s*\(\s*(\d+))");
-  std::map<int, std::string> calls;  // ID -> first file that looks it up
+TEST(LanguageModules, EveryStringNameTheProgramUsesIsInEveryModuleAndNoLookupTakesANumber) {
+  static const std::regex use(R"(\bIDS_\w+)");
+  static const std::regex literal(R"(GetLangString\s*\(\s*\d)");
+  const std::map<std::string, int> names = StringIdNames();
+  std::map<std::string, std::string> uses;  // name -> first file that uses it
   for (const auto& file : fs::recursive_directory_iterator(kSourceDir)) {
     const auto ext = file.path().extension();
-    if (!file.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+    if (!file.is_regular_file() || (ext != ".cpp" && ext != ".h") || file.path().filename() == "string_ids.h") continue;
     const std::string text = ReadText(file.path());
-    for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it)
-      calls.emplace(std::stoi((*it)[1]), file.path().filename().string());
+    for (std::sregex_iterator it(text.begin(), text.end(), use), end; it != end; ++it)
+      uses.emplace(it->str(), file.path().filename().string());
+    EXPECT_FALSE(std::regex_search(text, literal)) << file.path().filename() << " looks a string up by number";
   }
-  ASSERT_FALSE(calls.empty());
+  ASSERT_FALSE(uses.empty());
   for (const char* code : kCodes) {
     Module module = ParseModule(code);
-    for (const auto& [id, where] : calls)
-      EXPECT_TRUE(module.texts.count(id)) << code << " lacks ID " << id << " used in " << where;
+    for (const auto& [name, where] : uses) {
+      auto id = names.find(name);
+      ASSERT_NE(id, names.end()) << name << " used in " << where << " is not in string_ids.h";
+      EXPECT_TRUE(module.texts.count(id->second)) << code << " lacks " << name << " used in " << where;
+    }
   }
 }
 
@@ -148,16 +149,17 @@ TEST(LanguageModules, NoTextIsTheFallbackOrCarriesMarkup) {
 
 TEST(LanguageModules, TextsTheRenderersSplitOrJoinHaveTheirRequiredForm) {
   // The pane and the report pick a gatherer by comparing captions, so equal captions would mix pages.
-  const int dispatchCaptions[] = {540, 525, 526, 527, 528, 561, 529, 80, 81, 82, 350, 101, 102, 103};
+  ASSERT_EQ(app::Catalogue().size(), 14u);
   // A dial-up switch's number is turned into the on/off word only when the label's one colon ends it.
-  const IdRange switchLabels[] = {{1001, 1014}, {1040, 1044}};
+  const IdRange switchLabels[] = {{IDS_DIALUP_USE_DIALING_RULES, IDS_DIALUP_NETWORK_LOGON},
+                                  {IDS_DIALUP_IPX_SPX, IDS_DIALUP_USE_LOGON_CREDENTIALS}};
   for (const char* code : kCodes) {
     SCOPED_TRACE(code);
     auto texts = ParseModule(code).texts;
     std::map<std::string, int> seen;
-    for (int id : dispatchCaptions) {
-      auto [it, fresh] = seen.emplace(texts[id], id);
-      EXPECT_TRUE(fresh) << id << " repeats the caption of " << it->second << ": " << texts[id];
+    for (const app::CatalogueRow& row : app::Catalogue()) {
+      auto [it, fresh] = seen.emplace(texts[row.caption], row.caption);
+      EXPECT_TRUE(fresh) << row.caption << " repeats the caption of " << it->second << ": " << texts[row.caption];
     }
     for (const auto& range : switchLabels) {
       for (int id = range.first; id <= range.last; ++id) {
@@ -168,8 +170,9 @@ TEST(LanguageModules, TextsTheRenderersSplitOrJoinHaveTheirRequiredForm) {
       }
     }
     // Texts run straight into the next piece: the entry name, the date, the program title, the day count.
-    for (int id : {1000, 50201, 50202}) EXPECT_TRUE(texts[id].ends_with(' ')) << id;
-    EXPECT_TRUE(texts[135].starts_with(' '));
+    for (int id : {IDS_DIALUP_CONNECTION, IDS_REPORT_CREATED, IDS_REPORT_GENERATED_BY})
+      EXPECT_TRUE(texts[id].ends_with(' ')) << id;
+    EXPECT_TRUE(texts[IDS_USER_DAYS].starts_with(' '));
   }
 }
 
