@@ -25,9 +25,9 @@ vrex_wine_version winxp
 vrex_start_program
 vrex_wine_tool wait "Vrex Info Network" 30000
 # Open the first section and its basic information, as a user would.
-vrex_wine_tool click "Vrex Info Network" 111 100 10
+vrex_wine_tool click-row "Vrex Info Network" 111 0
 vrex_wine_tool settle 300
-vrex_wine_tool click "Vrex Info Network" 111 60 30
+vrex_wine_tool click-row "Vrex Info Network" 111 1
 vrex_wine_tool settle 1000
 vrex_wine_screenshot out/run/screenshot.png
 echo "Vrex Info Network ran under Wine; its window: out/run/screenshot.png"

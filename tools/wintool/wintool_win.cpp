@@ -1,5 +1,6 @@
 // Drives windows of another process for the tests under Wine: waits for a
-// window, lists its child windows, sends real mouse and key messages, closes it.
+// window, lists its child windows, sends real mouse and key messages (a list
+// row is clicked where the list itself says the row is), closes it.
 #include <windows.h>
 
 #include <cstdio>
@@ -55,10 +56,44 @@ HWND ChildById(HWND window, int id) {
   return search.found;
 }
 
+// A left click as the mouse sends it, at client coordinates of the target.
+void PostClick(HWND target, int x, int y) {
+  LPARAM at = MAKELPARAM(x, y);
+  PostMessageA(target, WM_MOUSEMOVE, 0, at);
+  PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(target, WM_LBUTTONUP, 0, at);
+}
+
+// Clicks a row of a list control: the list answers LB_GETITEMRECT with the
+// row's rectangle, which must be in view; the click lands at its vertical
+// middle, at x when given, else at its horizontal middle.
+int ClickRow(HWND target, int row, const char* x) {
+  RECT rect{};
+  DWORD_PTR answer = static_cast<DWORD_PTR>(LB_ERR);
+  if (target == nullptr ||
+      !SendMessageTimeoutA(target, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect),
+                           SMTO_ABORTIFHUNG, 5000, &answer) ||
+      static_cast<LRESULT>(answer) == LB_ERR) {
+    std::fprintf(stderr, "wintool: no row %d in that list\n", row);
+    return 1;
+  }
+  POINT at{x != nullptr ? std::atoi(x) : (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  RECT client;
+  GetClientRect(target, &client);
+  if (!PtInRect(&client, at) || at.x < rect.left || at.x >= rect.right) {
+    std::fprintf(stderr, "wintool: row %d (%ld,%ld,%ld,%ld) is out of view at %ld,%ld\n", row, rect.left, rect.top,
+                 rect.right, rect.bottom, at.x, at.y);
+    return 1;
+  }
+  PostClick(target, at.x, at.y);
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
-               "               close TITLE | click TITLE ID X Y | key TITLE ID VK | settle MS\n");
+               "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
+               "               key TITLE ID VK | settle MS\n");
   return 2;
 }
 
@@ -108,13 +143,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "click" && argc >= 6) {
-    HWND target = ChildById(window, std::atoi(argv[3]));
-    LPARAM at = MAKELPARAM(std::atoi(argv[4]), std::atoi(argv[5]));
-    PostMessageA(target, WM_MOUSEMOVE, 0, at);
-    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(target, WM_LBUTTONUP, 0, at);
+    PostClick(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]), std::atoi(argv[5]));
     return 0;
   }
+  if (command == "click-row" && argc >= 5)
+    return ClickRow(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]), argc > 5 ? argv[5] : nullptr);
   if (command == "key" && argc >= 5) {
     HWND target = ChildById(window, std::atoi(argv[3]));
     WPARAM vk = static_cast<WPARAM>(std::strtol(argv[4], nullptr, 0));
