@@ -107,4 +107,13 @@ if(VREX_WIN_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)
   if(TARGET vrex_assets)
     add_dependencies(vrex_win_tests vrex_assets)
   endif()
+  # Tests that each need a setting of the run (a Windows version setting, a
+  # DLL override) and skip without the variable that says it is in place:
+  # small, so that the test script runs it once per setting.
+  file(GLOB VREX_WIN_SETTING_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/setting/*.cpp)
+  add_executable(vrex_win_setting_tests ${VREX_WIN_SETTING_TEST_SOURCES})
+  target_include_directories(vrex_win_setting_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(vrex_win_setting_tests PRIVATE vrex_win gtest gtest_main)
+  target_link_options(vrex_win_setting_tests PRIVATE -static)
+  set_target_properties(vrex_win_setting_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()

@@ -4,7 +4,7 @@
 #   build/win32        what users get: the 32-bit program and its modules into
 #                      dist/, and the release archive in out/release/; win32
 #                      thread model, so that no runtime newer than Windows 95 is needed
-#   build/win32-tests  the Windows test executable and test tools, 32-bit like
+#   build/win32-tests  the Windows test executables and test tools, 32-bit like
 #                      the program they drive (posix thread model for GoogleTest)
 #   build/win64        the same sources for 64-bit, compiled only: the code
 #                      stays right for both pointer sizes
@@ -29,7 +29,7 @@ windows_build win32 mingw-i686 -DVREX_WIN_TESTS=OFF -DVREX_DIST_DIR="$root/dist"
 cmake --build "$root/build/win32" -j"$jobs"
 
 windows_build win32-tests mingw-i686-posix
-cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests regwrite wintool inetmib1
+cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests vrex_win_setting_tests regwrite wintool inetmib1
 
 if [ "${VREX_SKIP_WIN64:-0}" != 1 ]; then
   windows_build win64 mingw-x86_64

@@ -1,26 +1,72 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: native unit tests, the format check,
-# the Windows test executable under Wine for each Windows version setting,
-# and the end-to-end runs of the program.  Ends with "N passed, N failed".
+# Sets up, builds and runs the tests.  Every form ends with "N passed,
+# N failed" and exits non-zero when anything failed.
+#
+#   scripts/test.sh                everything: native unit tests, the format
+#                                  check, the import check, the Windows tests
+#                                  under Wine and the end-to-end runs
+#   scripts/test.sh --unit         the native unit tests alone (native build only)
+#   scripts/test.sh --wine FILTER  the Windows tests under Wine, for each setting
+#                                  they run under, with that GoogleTest filter
+#   scripts/test.sh --e2e NAME     the end-to-end run tests/e2e/NAME.sh alone
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 out="$root/out"
+
+give_up() {
+  echo "$1"
+  echo "0 passed, 1 failed"
+  exit 1
+}
+usage() { give_up "usage: scripts/test.sh [--unit | --wine FILTER | --e2e NAME]"; }
+
+part=all
+filter='*'
+e2e_scripts=(tests/e2e/*.sh)
+case "${1:-}" in
+  "") [ $# -eq 0 ] || usage ;;
+  --unit) [ $# -eq 1 ] || usage; part=unit ;;
+  --wine) [ $# -eq 2 ] || usage; part=wine; filter=$2 ;;
+  --e2e)
+    [ $# -eq 2 ] || usage
+    part=e2e
+    e2e_scripts=("tests/e2e/$2.sh")
+    [ -f "${e2e_scripts[0]}" ] || give_up "no end-to-end script tests/e2e/$2.sh"
+    ;;
+  *) usage ;;
+esac
+
 rm -rf "$out/logs" "$out/screenshots"
 mkdir -p "$out/logs" "$out/screenshots"
 export VREX_RESULTS="$out/logs/results.txt"
 : >"$VREX_RESULTS"
 started=$(date +%s)
 
-bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+bash scripts/setup.sh || give_up "setup failed"
 
-if ! bash scripts/build.sh >"$out/logs/build.log" 2>&1; then
-  tail -40 "$out/logs/build.log"
-  echo "build failed (full log: out/logs/build.log)"
-  echo "0 passed, 1 failed"
-  exit 1
+build_log="$out/logs/build.log"
+build() {
+  case $part in
+    unit)
+      cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >"$build_log" 2>&1 &&
+        cmake --build "$root/build/native" -j"${VREX_JOBS:-2}" >>"$build_log" 2>&1
+      ;;
+    all) bash scripts/build.sh >"$build_log" 2>&1 ;;
+    # The 64-bit build only shows that the sources compile; the import check needs it.
+    *) VREX_SKIP_WIN64=1 bash scripts/build.sh >"$build_log" 2>&1 ;;
+  esac
+}
+if ! build; then
+  tail -40 "$build_log"
+  give_up "build failed (full log: out/logs/build.log)"
 fi
 echo "build: $(($(date +%s) - started)) s"
+
+record() {
+  echo "$1 $2" >>"$VREX_RESULTS"
+  echo "$1 $2"
+}
 
 # Counts a GoogleTest run from its log; a run that crashed counts as one failure.
 count_gtest() {
@@ -39,106 +85,133 @@ count_gtest() {
 }
 
 # Native unit tests (AddressSanitizer and UBSan).
-build/native/vrex_unit_tests --gtest_brief=1 >"$out/logs/unit.log" 2>&1
-count_gtest unit "$out/logs/unit.log" $?
+unit_tests() {
+  build/native/vrex_unit_tests --gtest_brief=1 >"$out/logs/unit.log" 2>&1
+  count_gtest unit "$out/logs/unit.log" $?
+}
 
 # Formatting of the sources.
-unformatted=$(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'benchmarks/*.cpp' |
-  xargs -r clang-format --dry-run 2>&1 | grep -oE '^[^:]+:[0-9]+' | cut -d: -f1 | sort -u)
-if [ -z "$unformatted" ]; then
-  echo "PASS format" >>"$VREX_RESULTS"
-  echo "format: clean"
-else
-  echo "FAIL format" >>"$VREX_RESULTS"
-  echo "format: not clang-formatted: $unformatted"
-fi
+format_check() {
+  local unformatted
+  unformatted=$(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' \
+    'benchmarks/*.cpp' | xargs -r clang-format --dry-run 2>&1 | grep -oE '^[^:]+:[0-9]+' | cut -d: -f1 | sort -u)
+  if [ -z "$unformatted" ]; then
+    echo "PASS format" >>"$VREX_RESULTS"
+    echo "format: clean"
+  else
+    echo "FAIL format" >>"$VREX_RESULTS"
+    echo "format: not clang-formatted: $unformatted"
+  fi
+}
 
 # Every shipped file, as the release archive holds it, loads on each served
 # Windows: header and imports against the export list.  The check itself must
 # reject what would not load: a program of the posix runtime and a 64-bit one.
-record() { echo "$1 $2" >>"$VREX_RESULTS"; echo "$1 $2"; }
-unpacked="$out/release-check"
-rm -rf "$unpacked" && mkdir -p "$unpacked"
-archive=$(ls "$out"/release/VrexNet-*-win32.zip)
-(cd "$unpacked" && cmake -E tar xf "$archive")
-importcheck=(build/native/tools/vrex_importcheck tools/importcheck/system_exports.txt)
-if "${importcheck[@]}" "$unpacked"/Network/*.exe "$unpacked"/Network/*.dll >"$out/logs/importcheck.log" 2>&1; then
-  record PASS "import check: every shipped file loads on Windows 95 to XP"
-else
-  record FAIL "import check: every shipped file loads on Windows 95 to XP"
-  sed 's/^/  /' "$out/logs/importcheck.log"
+import_check() {
+  local unpacked="$out/release-check" archive
+  local importcheck=(build/native/tools/vrex_importcheck tools/importcheck/system_exports.txt)
+  rm -rf "$unpacked" && mkdir -p "$unpacked"
+  archive=$(ls "$out"/release/VrexNet-*-win32.zip)
+  (cd "$unpacked" && cmake -E tar xf "$archive")
+  if "${importcheck[@]}" "$unpacked"/Network/*.exe "$unpacked"/Network/*.dll >"$out/logs/importcheck.log" 2>&1; then
+    record PASS "import check: every shipped file loads on Windows 95 to XP"
+  else
+    record FAIL "import check: every shipped file loads on Windows 95 to XP"
+    sed 's/^/  /' "$out/logs/importcheck.log"
+  fi
+  tail -1 "$out/logs/importcheck.log"
+  "${importcheck[@]}" build/win32-tests/tests/vrex_win_tests.exe >"$out/logs/importcheck-posix.log" 2>&1
+  if grep -q "KERNEL32.dll GetTickCount64: Windows 95 lacks it" "$out/logs/importcheck-posix.log"; then
+    record PASS "import check rejects the posix runtime"
+  else
+    record FAIL "import check rejects the posix runtime"
+  fi
+  "${importcheck[@]}" build/win64/dist/Network/VrexNet.exe >"$out/logs/importcheck-win64.log" 2>&1
+  if grep -q "machine 0x8664, not i386" "$out/logs/importcheck-win64.log"; then
+    record PASS "import check rejects a 64-bit program"
+  else
+    record FAIL "import check rejects a 64-bit program"
+  fi
+}
+
+# The Windows tests under Wine, with a GoogleTest filter.  The setting tests
+# run once per setting, each with the variable that says which setting is in
+# place (the others skip themselves); the main test executable runs whole
+# under an NT and a 9x setting.
+wine_tests() {
+  local filter=$1 pair version
+  local win_tests="$VREX_WIN_BUILD/tests/vrex_win_tests.exe"
+  local setting_tests="$VREX_WIN_BUILD/tests/vrex_win_setting_tests.exe"
+  # The test executable finds the English module and its INI beside itself, as the program does.
+  cp "$VREX_DIST/Network/VrexNetEN.dll" "$VREX_WIN_BUILD/tests/vrex_win_testsEN.dll"
+  printf '[Options]\r\nLanguage=EN\r\n' >"$VREX_WIN_BUILD/tests/vrex_win_tests.ini"
+  # Registry fixtures reach Wine's registry through the API, HKEY_DYN_DATA included.
+  vrex_wine_reg tests/fixtures/harness_dyn_data.reg
+
+  # The version code each Wine version setting must give.
+  for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
+    version=${pair%%:*}
+    vrex_wine_version "$version"
+    VREX_EXPECT_OS_CODE=${pair##*:} wine "$setting_tests" --gtest_brief=1 --gtest_filter="$filter" \
+      >"$out/logs/win-version-$version.log" 2>&1
+    count_gtest "win-version-$version" "$out/logs/win-version-$version.log" $?
+  done
+
+  # The connection walk over our SNMP test agent, which Wine loads in place of
+  # its own only when told to prefer the native inetmib1.
+  vrex_wine_version winxp
+  VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" wine "$setting_tests" --gtest_brief=1 \
+    --gtest_filter="$filter" >"$out/logs/win-testagent.log" 2>&1
+  count_gtest win-testagent "$out/logs/win-testagent.log" $?
+
+  # What ipconfig reports for this prefix: the basic information must agree with it.
+  wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
+  VREX_IPCONFIG_FILE=$(vrex_wine_path "$out/logs/ipconfig.txt")
+  export VREX_IPCONFIG_FILE
+
+  for version in winxp win98; do
+    vrex_wine_version "$version"
+    wine "$win_tests" --gtest_brief=1 --gtest_filter="$filter" >"$out/logs/win-$version.log" 2>&1
+    count_gtest "win-$version" "$out/logs/win-$version.log" $?
+  done
+}
+
+# End-to-end runs of the program; each script records PASS/FAIL lines.  Each
+# works on its own fresh copy of dist/ in out/e2e/dist.
+e2e_tests() {
+  local script name
+  source tests/harness/e2e.sh
+  for script in "$@"; do
+    name=$(basename "$script" .sh)
+    (vrex_e2e_dist "$root/dist" "$out/e2e/dist" && source "$script") >"$out/logs/e2e-$name.log" 2>&1
+    grep -E '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" | sed "s/^/  /"
+    grep -qE '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" || record FAIL "e2e $name: no checks ran"
+  done
+}
+
+if [ "$part" = all ] || [ "$part" = unit ]; then unit_tests; fi
+if [ "$part" = all ]; then
+  format_check
+  import_check
 fi
-tail -1 "$out/logs/importcheck.log"
-"${importcheck[@]}" build/win32-tests/tests/vrex_win_tests.exe >"$out/logs/importcheck-posix.log" 2>&1
-if grep -q "KERNEL32.dll GetTickCount64: Windows 95 lacks it" "$out/logs/importcheck-posix.log"; then
-  record PASS "import check rejects the posix runtime"
-else
-  record FAIL "import check rejects the posix runtime"
+
+if [ "$part" = all ] || [ "$part" = wine ] || [ "$part" = e2e ]; then
+  # Everything under Wine shares one throwaway prefix and one Xvfb, and drives
+  # the 32-bit program with 32-bit tests and tools.
+  export VREX_WIN_BUILD="$root/build/win32-tests"
+  export VREX_DIST="$root/dist"
+  export VREX_SCREENSHOTS="$out/screenshots"
+  source tests/harness/wine.sh
+  vrex_wine_start "$out/wine"
+  echo "wine prefix: $(($(date +%s) - started)) s"
+  if [ "$part" != e2e ]; then wine_tests "$filter"; fi
+  if [ "$part" != wine ]; then e2e_tests "${e2e_scripts[@]}"; fi
+  vrex_wine_stop
 fi
-"${importcheck[@]}" build/win64/dist/Network/VrexNet.exe >"$out/logs/importcheck-win64.log" 2>&1
-if grep -q "machine 0x8664, not i386" "$out/logs/importcheck-win64.log"; then
-  record PASS "import check rejects a 64-bit program"
-else
-  record FAIL "import check rejects a 64-bit program"
-fi
-
-# Everything under Wine shares one throwaway prefix and one Xvfb, and drives
-# the 32-bit program with 32-bit tests and tools.
-export VREX_WIN_BUILD="$root/build/win32-tests"
-export VREX_DIST="$root/dist"
-export VREX_SCREENSHOTS="$out/screenshots"
-source tests/harness/wine.sh
-vrex_wine_start "$out/wine"
-echo "wine prefix: $(($(date +%s) - started)) s"
-
-win_tests="$VREX_WIN_BUILD/tests/vrex_win_tests.exe"
-# The test executable finds the English module and its INI beside itself, as the program does.
-cp "$VREX_DIST/Network/VrexNetEN.dll" "$VREX_WIN_BUILD/tests/vrex_win_testsEN.dll"
-printf '[Options]\r\nLanguage=EN\r\n' >"$VREX_WIN_BUILD/tests/vrex_win_tests.ini"
-# Registry fixtures reach Wine's registry through the API, HKEY_DYN_DATA included.
-vrex_wine_reg tests/fixtures/harness_dyn_data.reg
-
-# The version code each Wine version setting must give.
-for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
-  version=${pair%%:*}
-  vrex_wine_version "$version"
-  VREX_EXPECT_OS_CODE=${pair##*:} wine "$win_tests" --gtest_brief=1 --gtest_filter='*VersionCode*' \
-    >"$out/logs/win-version-$version.log" 2>&1
-  count_gtest "win-version-$version" "$out/logs/win-version-$version.log" $?
-done
-
-# What ipconfig reports for this prefix: the basic information must agree with it.
-wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
-VREX_IPCONFIG_FILE=$(vrex_wine_path "$out/logs/ipconfig.txt")
-export VREX_IPCONFIG_FILE
-
-# The whole Windows test executable, under an NT and a 9x setting.
-for version in winxp win98; do
-  vrex_wine_version "$version"
-  wine "$win_tests" --gtest_brief=1 --gtest_filter='-*VersionCode*' >"$out/logs/win-$version.log" 2>&1
-  count_gtest "win-$version" "$out/logs/win-$version.log" $?
-done
-
-# The connection walk over our SNMP test agent, which Wine loads in place of
-# its own only when told to prefer the native inetmib1.
-vrex_wine_version winxp
-VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" wine "$win_tests" --gtest_brief=1 \
-  --gtest_filter='*TestAgent*' >"$out/logs/win-testagent.log" 2>&1
-count_gtest win-testagent "$out/logs/win-testagent.log" $?
-
-# End-to-end runs of the program; each script records PASS/FAIL lines.
-source tests/harness/e2e.sh
-for script in tests/e2e/*.sh; do
-  name=$(basename "$script" .sh)
-  ( source "$script" ) >"$out/logs/e2e-$name.log" 2>&1
-  grep -E '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" | sed "s/^/  /"
-done
-
-vrex_wine_stop
 
 passed=$(grep -c '^PASS ' "$VREX_RESULTS")
 failed=$(grep -c '^FAIL ' "$VREX_RESULTS")
-echo "screenshots: out/screenshots/"
+if [ "$part" != unit ]; then echo "screenshots: out/screenshots/"; fi
 echo "total time: $(($(date +%s) - started)) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,6 +1,7 @@
 # The Winsock page with the connections of a fixture table: our SNMP test
 # agent stands in for the system's, which Wine loads only when told to
-# prefer a native inetmib1 found beside the program.
+# prefer a native inetmib1 found beside the program (in this run's copy of
+# dist/).
 title="Vrex Info Network"
 agent="$VREX_WIN_BUILD/testagent/inetmib1.dll"
 vrex_wine_version winxp
@@ -13,11 +14,11 @@ udp 0.0.0.0 53
 ROWS
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" vrex_start_program
 vrex_check "test agent: main window appears" vrex_wine_tool wait "$title" 30000
-vrex_wine_tool click "$title" 111 100 10
+# Open the first section, then its Winsock sub-item (row 6).
+vrex_wine_tool click-row "$title" 111 0
 vrex_wine_tool settle 300
-vrex_wine_tool click "$title" 111 60 130
+vrex_wine_tool click-row "$title" 111 6
 vrex_wine_tool settle 800
 vrex_wine_screenshot "$VREX_SCREENSHOTS/winsock-connections.png"
 vrex_wine_tool close "$title"
 vrex_check "test agent: closes cleanly" vrex_wait_program 20
-rm -f "$VREX_DIST/Network/inetmib1.dll" "$VREX_DIST/Network/connections.txt"

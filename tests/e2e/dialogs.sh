@@ -3,7 +3,6 @@
 # restarts the program, which then speaks German.
 title="Vrex Info Network"
 vrex_wine_version winxp
-rm -f "$VREX_DIST/Network/VrexNet.ini"
 vrex_start_program
 vrex_wine_tool wait "$title" 30000
 
@@ -32,4 +31,3 @@ vrex_check "German is in force" test "$(vrex_ini_value RunLang)" = DE
 vrex_wine_screenshot "$VREX_SCREENSHOTS/program-restarted-de.png"
 vrex_wine_tool close "$title"
 vrex_check "the restarted program closes" vrex_wine_tool gone "$title" 20000
-rm -f "$VREX_DIST/Network/VrexNet.ini"

@@ -16,9 +16,9 @@ for version in win98 nt40 win2k winxp; do
   vrex_wine_tool settle 300
   vrex_wine_screenshot "$VREX_SCREENSHOTS/main-$version-start.png"
   # Open the first section, then its Winsock sub-item (row 6).
-  vrex_wine_tool click "$title" 111 100 10
+  vrex_wine_tool click-row "$title" 111 0
   vrex_wine_tool settle 300
-  vrex_wine_tool click "$title" 111 60 130
+  vrex_wine_tool click-row "$title" 111 6
   vrex_wine_tool settle 800
   vrex_wine_screenshot "$VREX_SCREENSHOTS/main-$version-page.png"
   vrex_wine_tool close "$title"

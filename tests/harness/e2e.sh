@@ -1,5 +1,7 @@
 # Helpers for the end-to-end scripts in tests/e2e/.  Each check prints one
-# PASS or FAIL line and records it for the summary.
+# PASS or FAIL line and records it for the summary.  The program runs from
+# VREX_DIST: for the end-to-end runs a fresh copy of the built dist/, so that
+# its INI and the stand-ins a script puts beside it never reach dist/.
 
 vrex_check() {
   local name=$1
@@ -11,7 +13,15 @@ vrex_check() {
   fi
 }
 
-# Starts the program from dist/Network as its working folder.
+# Copies the built install layout FROM to TO, afresh and without an INI, and
+# points VREX_DIST there.
+vrex_e2e_dist() {
+  rm -rf "$2" && mkdir -p "$(dirname "$2")" && cp -r "$1" "$2" || return 1
+  rm -f "$2/Network/VrexNet.ini"
+  export VREX_DIST="$2"
+}
+
+# Starts the program from $VREX_DIST/Network as its working folder.
 vrex_start_program() {
   pushd "$VREX_DIST/Network" >/dev/null || return 1
   vrex_wine_bg ./VrexNet.exe "$@"
