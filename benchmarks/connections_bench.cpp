@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "gather/connections.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace {
 

@@ -38,4 +38,4 @@ add_custom_target(vrex_assets DEPENDS ${VREX_ARTWORK_FILES})
 
 # The resource compiler does not report the bitmaps it reads, so name them.
 set_source_files_properties(${VREX_ARTWORK_RC} PROPERTIES
-  OBJECT_DEPENDS "${VREX_ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/app/art_ids.h")
+  OBJECT_DEPENDS "${VREX_ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/platform/ui/art_ids.h")

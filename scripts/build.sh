@@ -13,15 +13,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VREX_JOBS:-2}
 build_type=${VREX_BUILD_TYPE:-Release}
 host_tools="$root/build/native/tools"
+# The test command sets VREX_WERROR=ON: a warning then fails the build.
+werror="-DVREX_WERROR=${VREX_WERROR:-OFF}"
 
-cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug "$werror" >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
 
 windows_build() {
   local dir=$1 toolchain=$2
   shift 2
   cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE="$build_type" -DVREX_HOST_TOOLS_DIR="$host_tools" "$@" >/dev/null
+    -DCMAKE_BUILD_TYPE="$build_type" -DVREX_HOST_TOOLS_DIR="$host_tools" "$werror" "$@" >/dev/null
 }
 
 windows_build win32 mingw-i686 -DVREX_WIN_TESTS=OFF -DVREX_DIST_DIR="$root/dist" \

@@ -46,10 +46,12 @@ started=$(date +%s)
 bash scripts/setup.sh || give_up "setup failed"
 
 build_log="$out/logs/build.log"
+# Every target of ours builds with its warnings as errors here.
+export VREX_WERROR=ON
 build() {
   case $part in
     unit)
-      cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >"$build_log" 2>&1 &&
+      cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug -DVREX_WERROR=ON >"$build_log" 2>&1 &&
         cmake --build "$root/build/native" -j"${VREX_JOBS:-2}" >>"$build_log" 2>&1
       ;;
     all) bash scripts/build.sh >"$build_log" 2>&1 ;;

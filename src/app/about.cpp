@@ -46,9 +46,9 @@ std::string Format(const char* pattern, const std::string& text) {
 
 bool OpenAddress(const std::string& scheme, const std::string& address) {
   if (address.empty()) return true;
-  int result = os::Sh().Execute("open", scheme + address, "");
-  if (result > 32) return true;
-  os::SystemError error = os::Sh().LastErrorText();
+  os::ShellResult result = os::Sh().Execute("open", scheme + address, "");
+  if (result.Succeeded()) return true;
+  const os::SystemError& error = result.error;
   os::Msg().Show(Format(kShellErrorText, static_cast<int>(error.code), error.text), kErrorCaption,
                  os::mb::kOk | os::mb::kIconError);
   return false;

@@ -1,15 +1,14 @@
 #include "app/about_win.h"
-#include "platform/os/win/window_object_win.h"
+#include "platform/os/win/window_win.h"
 
 #include <stdexcept>
 
-#include "app/art_ids.h"
+#include "platform/ui/art_ids.h"
+
+using namespace vrex::ui;  // the dialogs' drawing helpers
 
 namespace vrex::app {
 namespace {
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // single border, system menu only
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
@@ -32,37 +31,21 @@ constexpr int kFlagBitmaps[] = {IDB_FLAG_EN, IDB_FLAG_ES, IDB_FLAG_DE, IDB_FLAG_
 
 int FlagControl(AboutFlag flag) { return kIdImageEN + static_cast<int>(flag) - static_cast<int>(AboutFlag::EN); }
 
-bool RegisterAboutClass(WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kAboutWindowClass, &windowClass)) return true;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kAboutWindowClass;
-  return RegisterClassA(&windowClass) != 0;
-}
-
 }  // namespace
 
-TDlgAbout::TDlgAbout(HWND owner) : owner_(owner) {
-  if (!RegisterAboutClass(WindowProc)) throw std::runtime_error("cannot register the about box");
+TDlgAbout::TDlgAbout(HWND owner) : ModalWindow(owner) {
   windowBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
-  RECT frame = WindowRectForClient(kAboutClientWidth, kAboutClientHeight, kStyle, kExStyle);
-  RECT place = CentreOnDesktop(owner, frame.right - frame.left, frame.bottom - frame.top);
-  window_ = CreateWindowExA(kExStyle, kAboutWindowClass, kAboutDesignCaption, kStyle, place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, owner, nullptr,
-                            GetModuleHandleA(nullptr), this);
-  if (window_ == nullptr) throw std::runtime_error("cannot create the about box");
+  CreateModal({kAboutWindowClass, kAboutDesignCaption, kAboutClientWidth, kAboutClientHeight}, "about box");
   CreateControls();
 }
 
 TDlgAbout::~TDlgAbout() { FreeDlg(); }
 
 void TDlgAbout::CreateControls() {
-  nameFont_ = MakeFont("Times New Roman", PointsToHeight(16), true);
-  versionFont_ = MakeFont("MS Sans Serif", PointsToHeight(10), true);
-  smallFont_ = MakeFont("Microsoft Sans Serif", -9, false);
-  linkFont_ = MakeFont("Microsoft Sans Serif", PointsToHeight(8), false, true);
+  nameFont_ = win::CreateFontFor({"Times New Roman", win::PointsToHeight(16), true});
+  versionFont_ = win::CreateFontFor({"MS Sans Serif", win::PointsToHeight(10), true});
+  smallFont_ = win::CreateFontFor({"Microsoft Sans Serif", -9, false});
+  linkFont_ = win::CreateFontFor({"Microsoft Sans Serif", win::PointsToHeight(8), false, false, true});
   logo_ = LoadArtBitmap(IDB_LOGO);
   copyright_ = LoadArtBitmap(IDB_COPYRIGHT);
 
@@ -117,7 +100,7 @@ bool TDlgAbout::SetDlg() {
 
   texts_ = ReadAboutTexts();
   NamePlacement placement = PlaceName(texts_.name);
-  nameFont_ = MakeFont("Times New Roman", PointsToHeight(placement.pointSize), true);
+  nameFont_ = win::CreateFontFor({"Times New Roman", win::PointsToHeight(placement.pointSize), true});
   controls_.Style(kIdLabelName)->font = nameFont_.get();
   controls_.SetLabelText(kIdLabelName, texts_.name);
   controls_.MoveLabel(kIdLabelName, 4, placement.top);
@@ -131,16 +114,12 @@ bool TDlgAbout::SetDlg() {
 }
 
 int TDlgAbout::ShowModal() {
-  done_ = false;
   result_ = 0;
-  RunModalLoop(window_, owner_, done_);
+  RunModal();
   return result_;
 }
 
-void TDlgAbout::FreeDlg() {
-  if (window_ != nullptr) DestroyWindow(window_);
-  window_ = nullptr;
-}
+void TDlgAbout::FreeDlg() { DestroyModal(); }
 
 void TDlgAbout::LabelWwwDblClick() { OpenWebAddress(texts_.web); }
 
@@ -148,7 +127,7 @@ void TDlgAbout::LabelMailClick() { OpenMailAddress(texts_.mail); }
 
 void TDlgAbout::Close(int result) {
   result_ = result;
-  done_ = true;
+  EndModal();
 }
 
 void TDlgAbout::PaintBackground(HDC dc, const RECT& area) const {
@@ -162,21 +141,13 @@ void TDlgAbout::PaintBackground(HDC dc, const RECT& area) const {
   DrawArt(dc, copyright_.get(), kCopyrightPicture, false);
 }
 
-LRESULT CALLBACK TDlgAbout::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::BoundWindowObject(window, message, lParam, &TDlgAbout::window_);
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) self->done_ = true;
-  return self->OnMessage(window, message, wParam, lParam);
-}
-
 LRESULT TDlgAbout::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      PaintBackground(dc, paint.rcPaint);
-      EndPaint(window, &paint);
+      win::PaintScope paint(window);
+      HDC dc = paint.dc();
+      PaintBackground(dc, paint.area());
       return 0;
     }
     case WM_DRAWITEM:

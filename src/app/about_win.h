@@ -5,7 +5,8 @@
 #include <array>
 
 #include "app/about.h"
-#include "app/dialog_draw_win.h"
+#include "platform/ui/dialog_draw_win.h"
+#include "platform/ui/modal_window_win.h"
 
 namespace vrex::app {
 
@@ -32,7 +33,7 @@ enum AboutControlId : int {
   kIdImageRUS,
 };
 
-class TDlgAbout : public AboutDialog {
+class TDlgAbout : public AboutDialog, private ui::ModalWindow {
  public:
   // Creates the box hidden; throws std::runtime_error when it cannot.
   explicit TDlgAbout(HWND owner);
@@ -44,22 +45,18 @@ class TDlgAbout : public AboutDialog {
   // IDCANCEL when closed by its close box or Escape.
   int ShowModal() override;
   void FreeDlg() override;
-  HWND Handle() const { return window_; }
+  using ModalWindow::Handle;
 
   // Click and double-click of the web and the mail address.
   void LabelWwwDblClick();
   void LabelMailClick();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   void PaintBackground(HDC dc, const RECT& area) const;
   void Close(int result);
 
-  HWND owner_;
-  HWND window_ = nullptr;
-  bool done_ = false;
   int result_ = 0;
   AboutTexts texts_;
   win::UniqueFont nameFont_;
@@ -70,8 +67,8 @@ class TDlgAbout : public AboutDialog {
   win::UniqueBitmap copyright_;
   std::array<win::UniqueBitmap, 7> flags_;
   win::UniqueBrush windowBrush_;
-  DrawnControls controls_{[this](HDC dc, const RECT& area) { PaintBackground(dc, area); }};
-  Hints hints_;
+  ui::DrawnControls controls_{[this](HDC dc, const RECT& area) { PaintBackground(dc, area); }};
+  ui::Hints hints_;
 };
 
 // The component the about button uses: Execute opens the box modally and

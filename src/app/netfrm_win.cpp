@@ -1,11 +1,11 @@
 #include "app/netfrm_win.h"
-#include "platform/os/win/window_object_win.h"
+#include "platform/os/win/window_win.h"
 
 #include <exception>
 
 #include "app/about_win.h"
-#include "app/art_ids.h"
-#include "app/wait_dialog.h"
+#include "platform/ui/art_ids.h"
+#include "app/wait_dialog_win.h"
 #include "gather/basic_info.h"
 #include "gather/connections.h"
 #include "gather/network.h"
@@ -16,7 +16,9 @@
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/os/win/fonts_win.h"
 #include "platform/os/win/gdi_win.h"
+#include "platform/ui/dialog_draw_win.h"
 
 namespace vrex::app {
 
@@ -42,20 +44,11 @@ constexpr ButtonPlace kButtons[] = {
     {kCloseBtn, 460, IDS_CLOSE_BUTTON, IDB_BTN_CLOSE, IDB_BTN_CLOSE_HOVER},
 };
 
-HFONT MakeFont(int height, bool bold) {
-  return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
-}
-
-HBITMAP LoadArtBitmap(HINSTANCE instance, int id) {
-  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 // An image list from a strip of equal pictures, magenta transparent.
-HIMAGELIST LoadStrip(HINSTANCE instance, int id, int size, int count) {
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
-  win::UniqueBitmap strip(LoadArtBitmap(instance, id));
-  if (list != nullptr && strip) ImageList_AddMasked(list, strip.get(), ART_KEY_COLOUR);
+win::UniqueImageList LoadStrip(int id, int size, int count) {
+  win::UniqueImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
+  win::UniqueBitmap strip = ui::LoadArtBitmap(id);
+  if (list && strip) ImageList_AddMasked(list.get(), strip.get(), ART_KEY_COLOUR);
   return list;
 }
 
@@ -71,11 +64,7 @@ view::Font PaneFont(bool bold, view::Colour colour = view::Colour::System(COLOR_
 
 TNETFrm::TNETFrm(HINSTANCE instance) : instance_(instance) {}
 
-TNETFrm::~TNETFrm() {
-  for (HIMAGELIST list : {imageList1_, sectionImages_, nodeGlyphs_}) {
-    if (list != nullptr) ImageList_Destroy(list);
-  }
-}
+TNETFrm::~TNETFrm() = default;
 
 bool TNETFrm::Create() {
   RegisterWidgetClasses(instance_);
@@ -86,7 +75,7 @@ bool TNETFrm::Create() {
   windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VREXNET));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
-  RegisterClassA(&windowClass);
+  win::RegisterClassOnce(windowClass);
   int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2;
   CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
@@ -95,22 +84,22 @@ bool TNETFrm::Create() {
 }
 
 void TNETFrm::LoadArt() {
-  font_.reset(MakeFont(-11, false));
-  labelFont_.reset(MakeFont(-13, true));
-  backgroundTile_.reset(LoadArtBitmap(instance_, IDB_BACKGROUND_TILE));
-  stripTile_.reset(LoadArtBitmap(instance_, IDB_STRIP_TILE));
-  wallpaperLeft_.reset(LoadArtBitmap(instance_, IDB_WALLPAPER_LEFT));
-  wallpaperRight_.reset(LoadArtBitmap(instance_, IDB_WALLPAPER_RIGHT));
+  font_ = win::CreateFontFor({"MS Sans Serif", -11});
+  labelFont_ = win::CreateFontFor({"MS Sans Serif", -13, true});
+  backgroundTile_ = ui::LoadArtBitmap(IDB_BACKGROUND_TILE);
+  stripTile_ = ui::LoadArtBitmap(IDB_STRIP_TILE);
+  wallpaperLeft_ = ui::LoadArtBitmap(IDB_WALLPAPER_LEFT);
+  wallpaperRight_ = ui::LoadArtBitmap(IDB_WALLPAPER_RIGHT);
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
-    buttonArt_[i].resting.reset(LoadArtBitmap(instance_, kButtons[i].resting));
-    buttonArt_[i].hover.reset(LoadArtBitmap(instance_, kButtons[i].hover));
+    buttonArt_[i].resting = ui::LoadArtBitmap(kButtons[i].resting);
+    buttonArt_[i].hover = ui::LoadArtBitmap(kButtons[i].hover);
   }
-  imageList1_ = LoadStrip(instance_, IDB_IMAGELIST1, ART_ICON_SIZE, ART_IMAGELIST1_COUNT);
-  sectionImages_ = LoadStrip(instance_, IDB_SECTIONIMAGES, ART_ICON_SIZE, ART_SECTIONIMAGES_COUNT);
-  nodeGlyphs_ = ImageList_Create(ART_GLYPH_SIZE, ART_GLYPH_SIZE, ILC_COLOR24 | ILC_MASK, 2, 0);
+  imageList1_ = LoadStrip(IDB_IMAGELIST1, ART_ICON_SIZE, ART_IMAGELIST1_COUNT);
+  sectionImages_ = LoadStrip(IDB_SECTIONIMAGES, ART_ICON_SIZE, ART_SECTIONIMAGES_COUNT);
+  nodeGlyphs_.reset(ImageList_Create(ART_GLYPH_SIZE, ART_GLYPH_SIZE, ILC_COLOR24 | ILC_MASK, 2, 0));
   for (int id : {IDB_EXPANDGLYPH, IDB_CONTRACTGLYPH}) {
-    win::UniqueBitmap glyph(LoadArtBitmap(instance_, id));
-    ImageList_AddMasked(nodeGlyphs_, glyph.get(), ART_KEY_COLOUR);
+    win::UniqueBitmap glyph = ui::LoadArtBitmap(id);
+    ImageList_AddMasked(nodeGlyphs_.get(), glyph.get(), ART_KEY_COLOUR);
   }
 }
 
@@ -156,9 +145,9 @@ void TNETFrm::CreateComponents() {
   gauge.labelBounds = RECT{8, 0, 353, 17};  // Label1 sits at left 208 of the panel, over the bar at 200
   gaugeBar1_ = CreateGaugeBar(panel1, kGaugeBar1, RECT{200, 16, 200 + 353, 16 + 17}, gauge);
 
-  view::SectionListArt leftArt{sectionImages_, imageList1_, nodeGlyphs_, wallpaperLeft_.get()};
+  view::SectionListArt leftArt{sectionImages_.get(), imageList1_.get(), nodeGlyphs_.get(), wallpaperLeft_.get()};
   sectionListBox1_.Create(panel1, kSectionListBox1, RECT{1, 1, 1 + 193, 1 + 415}, leftArt, 16);
-  view::SectionListArt rightArt{imageList1_, imageList1_, nodeGlyphs_, wallpaperRight_.get()};
+  view::SectionListArt rightArt{imageList1_.get(), imageList1_.get(), nodeGlyphs_.get(), wallpaperRight_.get()};
   sectionListBox2_.Create(panel1, kSectionListBox2, RECT{200, 87, 200 + 345, 87 + 329}, rightArt, 10);
 
   auto& left = sectionListBox1_.Model();
@@ -262,9 +251,11 @@ void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 void TNETFrm::MinimizeBtnClick() { ShowWindow(window_, SW_MINIMIZE); }
 
 LRESULT CALLBACK TNETFrm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::WindowObject<TNETFrm>(window, message, lParam);
-  if (message == WM_NCCREATE) self->window_ = window;
-  return self != nullptr ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+  return win::Guarded([&]() -> LRESULT {
+    auto* self = win::BoundWindowObject(window, message, lParam, &TNETFrm::window_);
+    if (self == nullptr || message == WM_NCDESTROY) return DefWindowProcA(window, message, wParam, lParam);
+    return self->OnMessage(message, wParam, lParam);
+  });
 }
 
 LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

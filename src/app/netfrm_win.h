@@ -13,11 +13,11 @@
 #include "app/catalogue.h"
 #include "components/inet_detector.h"
 #include "platform/os/win/handles_win.h"
+#include "platform/program.h"
 #include "view/section_listbox_win.h"
 
 namespace vrex::app {
 
-inline constexpr const char* kApplicationTitle = "Vrex Info Network";
 inline constexpr int kMainWidth = 587;
 inline constexpr int kMainHeight = 486;
 
@@ -73,7 +73,6 @@ class TNETFrm {
   // The gatherers, by the names the catalogue knows them by.
   std::vector<std::string> zakladniinfotostringlst();
   std::vector<std::string> winsocktostringlst();
-  components::TINetDetector& INetDetector1() { return *iNetDetector1_; }
 
   view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
   view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }
@@ -103,9 +102,10 @@ class TNETFrm {
   std::array<ButtonArt, 5> buttonArt_;
   std::array<HWND, 5> buttons_{};
   HWND gaugeBar1_ = nullptr;
-  HIMAGELIST imageList1_ = nullptr;
-  HIMAGELIST sectionImages_ = nullptr;
-  HIMAGELIST nodeGlyphs_ = nullptr;
+  // Before the lists that draw from them, so that they go after the lists.
+  win::UniqueImageList imageList1_;
+  win::UniqueImageList sectionImages_;
+  win::UniqueImageList nodeGlyphs_;
   view::SectionListBoxWin sectionListBox1_;
   view::SectionListBoxWin sectionListBox2_;
   Gatherers gatherers_;

@@ -1,11 +1,14 @@
-#include "app/wait_dialog.h"
-#include "platform/os/win/window_object_win.h"
+#include "app/wait_dialog_win.h"
+#include "platform/os/win/window_win.h"
 
 #include <memory>
 #include <stdexcept>
 
-#include "app/art_ids.h"
-#include "app/dialog_draw_win.h"
+#include "platform/ui/art_ids.h"
+#include "platform/os/win/fonts_win.h"
+#include "platform/ui/dialog_draw_win.h"
+
+using namespace vrex::ui;  // the dialogs' drawing helpers
 
 namespace vrex::app {
 namespace {
@@ -36,7 +39,7 @@ class WaitDialog {
   win::UniqueFont labelFont_;
   win::UniqueBitmap hourglass_;
   DrawnControls controls_{[this](HDC dc, const RECT& area) { PaintBackground(dc, area); }};
-  HHOOK cursorHook_ = nullptr;
+  win::UniqueHook cursorHook_;
 };
 
 // The one note of the program, or none.
@@ -45,17 +48,16 @@ HCURSOR waitCursor = nullptr;
 
 void RegisterWaitClass(WNDPROC procedure) {
   WNDCLASSA windowClass{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kWaitDialogClass, &windowClass)) return;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hCursor = LoadCursor(nullptr, IDC_WAIT);
   windowClass.lpszClassName = kWaitDialogClass;
-  RegisterClassA(&windowClass);
+  win::RegisterClassOnce(windowClass);
 }
 
 WaitDialog::WaitDialog(HWND mainWindow) {
   RegisterWaitClass(WindowProc);
-  labelFont_ = MakeFont("MS Sans Serif", PointsToHeight(8), true);
+  labelFont_ = win::CreateFontFor({"MS Sans Serif", win::PointsToHeight(8), true});
   hourglass_ = LoadArtBitmap(IDB_HOURGLASS);
   RECT frame = WindowRectForClient(kWaitClientWidth, kWaitClientHeight, kStyle, kExStyle);
   RECT place = CentreOverWindow(mainWindow, frame.right - frame.left, frame.bottom - frame.top);
@@ -76,12 +78,12 @@ WaitDialog::WaitDialog(HWND mainWindow) {
   // Every window of the thread keeps the hourglass: whatever cursor a window
   // sets for itself, the hook sets the hourglass again after it.
   waitCursor = LoadCursor(nullptr, IDC_WAIT);
-  cursorHook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, CursorHook, nullptr, GetCurrentThreadId());
+  cursorHook_.reset(SetWindowsHookExA(WH_CALLWNDPROCRET, CursorHook, nullptr, GetCurrentThreadId()));
   SetCursor(waitCursor);
 }
 
 WaitDialog::~WaitDialog() {
-  if (cursorHook_ != nullptr) UnhookWindowsHookEx(cursorHook_);
+  cursorHook_.reset();
   if (window_ == nullptr) return;
   HWND owner = GetWindow(window_, GW_OWNER);
   ShowWindow(window_, SW_HIDE);
@@ -110,26 +112,28 @@ LRESULT CALLBACK WaitDialog::CursorHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT CALLBACK WaitDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::WindowObject<WaitDialog>(window, message, lParam);
-  if (self != nullptr) {
-    switch (message) {
-      case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(window, &client);
-        self->PaintBackground(reinterpret_cast<HDC>(wParam), client);
-        return 1;
+  return win::Guarded([&]() -> LRESULT {
+    auto* self = win::WindowObject<WaitDialog>(window, message, lParam);
+    if (self != nullptr) {
+      switch (message) {
+        case WM_ERASEBKGND: {
+          RECT client;
+          GetClientRect(window, &client);
+          self->PaintBackground(reinterpret_cast<HDC>(wParam), client);
+          return 1;
+        }
+        case WM_DRAWITEM:
+          if (self->controls_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+          break;
+        case WM_CLOSE: return 0;  // goes when the gathering is done, not before
+        case WM_NCDESTROY:
+          self->window_ = nullptr;
+          SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+          break;
       }
-      case WM_DRAWITEM:
-        if (self->controls_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-        break;
-      case WM_CLOSE: return 0;  // goes when the gathering is done, not before
-      case WM_NCDESTROY:
-        self->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        break;
     }
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  });
 }
 
 }  // namespace

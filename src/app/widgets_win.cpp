@@ -5,49 +5,50 @@
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/handles_win.h"
 #include "platform/os/win/newer_functions_win.h"
+#include "platform/os/win/window_win.h"
 
 namespace vrex::app {
 namespace {
 
 using win::TileBitmap;
 
-constexpr const char* kStyleProperty = "VrexWidgetStyle";
-
+// Each widget owns its style, kept in its user data until WM_NCDESTROY.
 template <typename Style>
 Style* StyleOf(HWND window) {
-  return static_cast<Style*>(GetPropA(window, kStyleProperty));
+  return win::OwnedState<Style>(window);
 }
 
 template <typename Style>
 void Attach(HWND window, Style style) {
-  SetPropA(window, kStyleProperty, new Style(std::move(style)));
+  win::SetOwnedState(window, std::make_unique<Style>(std::move(style)));
 }
 
 template <typename Style>
 void Detach(HWND window) {
-  std::unique_ptr<Style> owned(StyleOf<Style>(window));
-  RemovePropA(window, kStyleProperty);
+  win::ReleaseOwnedState<Style>(window);
 }
 
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND: {
-      auto* style = StyleOf<PanelStyle>(window);
-      RECT client;
-      GetClientRect(window, &client);
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (style != nullptr && style->tile != nullptr) {
-        TileBitmap(dc, style->tile, client, POINT{0, 0});
-      } else {
-        win::UniqueBrush brush(CreateSolidBrush(style != nullptr ? style->color : GetSysColor(COLOR_BTNFACE)));
-        FillRect(dc, &client, brush.get());
+  return win::Guarded([&]() -> LRESULT {
+    switch (message) {
+      case WM_ERASEBKGND: {
+        auto* style = StyleOf<PanelStyle>(window);
+        RECT client;
+        GetClientRect(window, &client);
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        if (style != nullptr && style->tile != nullptr) {
+          TileBitmap(dc, style->tile, client, POINT{0, 0});
+        } else {
+          win::UniqueBrush brush(CreateSolidBrush(style != nullptr ? style->color : GetSysColor(COLOR_BTNFACE)));
+          FillRect(dc, &client, brush.get());
+        }
+        if (style != nullptr && style->loweredInnerBevel) DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
+        return 1;
       }
-      if (style != nullptr && style->loweredInnerBevel) DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
-      return 1;
+      case WM_NCDESTROY: Detach<PanelStyle>(window); break;
     }
-    case WM_NCDESTROY: Detach<PanelStyle>(window); break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  });
 }
 
 struct ButtonState {
@@ -90,65 +91,66 @@ void PaintButton(HWND window, HDC dc) {
 }
 
 LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = StyleOf<ButtonState>(window);
-  if (win::HandleMouseLeaveTimer(window, message, wParam)) return 0;
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      if (state != nullptr) PaintButton(window, dc);
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_ERASEBKGND: return 1;
-    case WM_MOUSEMOVE:
-      if (state != nullptr) {
-        if (!state->hover) {
-          state->hover = true;
-          win::TrackMouseLeave(window);
+  return win::Guarded([&]() -> LRESULT {
+    auto* state = StyleOf<ButtonState>(window);
+    if (win::HandleMouseLeaveTimer(window, message, wParam)) return 0;
+    switch (message) {
+      case WM_PAINT: {
+        win::PaintScope paint(window);
+        HDC dc = paint.dc();
+        if (state != nullptr) PaintButton(window, dc);
+        return 0;
+      }
+      case WM_ERASEBKGND: return 1;
+      case WM_MOUSEMOVE:
+        if (state != nullptr) {
+          if (!state->hover) {
+            state->hover = true;
+            win::TrackMouseLeave(window);
+            InvalidateRect(window, nullptr, FALSE);
+          }
+          if (state->style.onMouseMove) state->style.onMouseMove();
+        }
+        return 0;
+      case WM_MOUSELEAVE:
+        if (state != nullptr) {
+          state->hover = false;
+          state->pressed = false;
+          InvalidateRect(window, nullptr, FALSE);
+          if (state->style.onExit) state->style.onExit();
+        }
+        return 0;
+      case WM_LBUTTONDOWN:
+        if (state != nullptr) {
+          state->pressed = true;
+          SetCapture(window);
           InvalidateRect(window, nullptr, FALSE);
         }
-        if (state->style.onMouseMove) state->style.onMouseMove();
-      }
-      return 0;
-    case WM_MOUSELEAVE:
-      if (state != nullptr) {
-        state->hover = false;
-        state->pressed = false;
-        InvalidateRect(window, nullptr, FALSE);
-        if (state->style.onExit) state->style.onExit();
-      }
-      return 0;
-    case WM_LBUTTONDOWN:
-      if (state != nullptr) {
-        state->pressed = true;
-        SetCapture(window);
-        InvalidateRect(window, nullptr, FALSE);
-      }
-      return 0;
-    case WM_LBUTTONUP:
-      if (state != nullptr && state->pressed) {
-        state->pressed = false;
-        ReleaseCapture();
-        InvalidateRect(window, nullptr, FALSE);
-        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        RECT client;
-        GetClientRect(window, &client);
-        if (PtInRect(&client, at) && state->style.onClick) {
-          // The click may close the window; copy the action first.
-          auto action = state->style.onClick;
-          action();
+        return 0;
+      case WM_LBUTTONUP:
+        if (state != nullptr && state->pressed) {
+          state->pressed = false;
+          ReleaseCapture();
+          InvalidateRect(window, nullptr, FALSE);
+          POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+          RECT client;
+          GetClientRect(window, &client);
+          if (PtInRect(&client, at) && state->style.onClick) {
+            // The click may close the window; copy the action first.
+            auto action = state->style.onClick;
+            action();
+          }
         }
+        return 0;
+      case WM_SETTEXT: {
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
       }
-      return 0;
-    case WM_SETTEXT: {
-      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-      InvalidateRect(window, nullptr, FALSE);
-      return result;
+      case WM_NCDESTROY: Detach<ButtonState>(window); break;
     }
-    case WM_NCDESTROY: Detach<ButtonState>(window); break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  });
 }
 
 struct GaugeState {
@@ -176,23 +178,24 @@ void PaintGauge(HWND window, HDC dc) {
 }
 
 LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      if (StyleOf<GaugeState>(window) != nullptr) PaintGauge(window, dc);
-      EndPaint(window, &paint);
-      return 0;
+  return win::Guarded([&]() -> LRESULT {
+    switch (message) {
+      case WM_PAINT: {
+        win::PaintScope paint(window);
+        HDC dc = paint.dc();
+        if (StyleOf<GaugeState>(window) != nullptr) PaintGauge(window, dc);
+        return 0;
+      }
+      case WM_ERASEBKGND: return 1;
+      case WM_SETTEXT: {
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+      }
+      case WM_NCDESTROY: Detach<GaugeState>(window); break;
     }
-    case WM_ERASEBKGND: return 1;
-    case WM_SETTEXT: {
-      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-      InvalidateRect(window, nullptr, FALSE);
-      return result;
-    }
-    case WM_NCDESTROY: Detach<GaugeState>(window); break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  });
 }
 
 HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds, DWORD style) {
@@ -204,21 +207,18 @@ HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds,
 }  // namespace
 
 void RegisterWidgetClasses(HINSTANCE instance) {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
   WNDCLASSA windowClass{};
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpfnWndProc = PanelProc;
   windowClass.lpszClassName = kPanelClass;
-  RegisterClassA(&windowClass);
+  win::RegisterClassOnce(windowClass);
   windowClass.lpfnWndProc = ExplorerButtonProc;
   windowClass.lpszClassName = kExplorerButtonClass;
-  RegisterClassA(&windowClass);
+  win::RegisterClassOnce(windowClass);
   windowClass.lpfnWndProc = GaugeProc;
   windowClass.lpszClassName = kGaugeLabelClass;
-  RegisterClassA(&windowClass);
+  win::RegisterClassOnce(windowClass);
 }
 
 HWND CreatePanel(HWND parent, int id, const RECT& bounds, const PanelStyle& style) {

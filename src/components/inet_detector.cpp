@@ -3,14 +3,12 @@
 #include <exception>
 
 #include "platform/os/ports.h"
+#include "platform/program.h"
 
 namespace vrex::components {
 namespace {
 
-constexpr std::size_t kHostNameBufferLength = 64;
 constexpr const char* kRemoteAccessKey = "System\\CurrentControlSet\\Services\\RemoteAccess";
-// The caption of the application's standard exception box.
-constexpr const char* kApplicationTitle = "Vrex Info Network";
 
 }  // namespace
 
@@ -45,15 +43,10 @@ void TINetDetector::UpdateTimer() {
 
 bool TINetDetector::CheckLocalAddress() {
   std::string address;
-  {
-    os::WinsockSession winsock(0x0101);
-    auto name = os::Sock().HostName(kHostNameBufferLength);
-    if (!name) return false;
-    hostEntry_ = os::Sock().AddressesOf(*name);
-    if (!hostEntry_) return false;
-    for (const auto& entry : *hostEntry_) address = os::DottedQuad(entry);
-    lastAddress_ = address;
-  }
+  hostEntry_ = os::OwnHostAddresses();
+  if (!hostEntry_) return false;
+  for (const auto& entry : *hostEntry_) address = os::DottedQuad(entry);
+  lastAddress_ = address;
   return !address.empty() && address != "127.0.0.1";
 }
 

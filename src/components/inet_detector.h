@@ -42,8 +42,6 @@ class TINetDetector {
   void SetDispatchInterval(std::uint32_t value);
   // The result of the last tick; false before the first.
   bool Online() const { return online_; }
-  // The state is the detector's own: a value written from outside is ignored.
-  void SetOnline(bool) {}
   // Fired for each check within a tick whose result differs from the state before the tick.
   TNotifyEvent OnChanged;
 
@@ -51,9 +49,8 @@ class TINetDetector {
   bool CheckLocalAddress();
   void TimerTick();
 
-  // The address and the host entry found by the last successful lookup.
+  // The address found by the last successful lookup.
   const std::string& LastAddress() const { return lastAddress_; }
-  const std::optional<std::vector<os::Ipv4>>& HostEntry() const { return hostEntry_; }
 
  private:
   void UpdateTimer();

@@ -4,6 +4,7 @@
 
 #include "components/inet_detector.h"
 #include "platform/os/win/handles_win.h"
+#include "platform/os/win/window_win.h"
 
 namespace vrex::components {
 namespace {
@@ -16,14 +17,11 @@ class HiddenWindowTimer : public TickTimer {
   explicit HiddenWindowTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, kWindowClass, &windowClass)) {
-      windowClass.lpfnWndProc = &HiddenWindowTimer::WindowProc;
-      windowClass.hInstance = instance;
-      windowClass.lpszClassName = kWindowClass;
-      RegisterClassA(&windowClass);
-    }
-    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    windowClass.lpfnWndProc = &HiddenWindowTimer::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kWindowClass;
+    win::RegisterClassOnce(windowClass);
+    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
   }
 
   ~HiddenWindowTimer() override {
@@ -41,12 +39,12 @@ class HiddenWindowTimer : public TickTimer {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) {
-      auto* self = reinterpret_cast<HiddenWindowTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return win::Guarded([&]() -> LRESULT {
+      auto* self = win::WindowObject<HiddenWindowTimer>(window, message, lParam);
+      if (message != WM_TIMER) return DefWindowProcA(window, message, wParam, lParam);
       if (self != nullptr && self->onTick_) self->onTick_();
       return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    });
   }
 
   std::function<void()> onTick_;

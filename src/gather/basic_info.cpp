@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "gather/label_value_line.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
@@ -9,8 +10,6 @@
 
 namespace vrex::gather {
 namespace {
-
-constexpr std::size_t kHostNameBufferLength = 64;
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -55,10 +54,7 @@ void ReadNTNames(TBasicInfo& info) {
   }
 }
 
-std::string Line(int labelId, const std::string& value) {
-  return "<IMG src=\"idx:0\"></IMG> <FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
-         " <IND x=\"200\"><FONT color=\"clmaroon\"> " + value + " </FONT>";
-}
+std::string Line(int labelId, const std::string& value) { return LabelValueLine(0, GetLangString(labelId), value); }
 
 }  // namespace
 
@@ -86,10 +82,7 @@ std::string PhysicalAddressLookup() {
 
 std::string LocalIPAddressLookup() {
   std::string result;
-  os::WinsockSession winsock(0x0101);
-  auto name = os::Sock().HostName(kHostNameBufferLength);
-  if (!name) return result;
-  auto addresses = os::Sock().AddressesOf(*name);
+  auto addresses = os::OwnHostAddresses();
   if (!addresses) return result;
   for (const auto& address : *addresses) result = os::DottedQuad(address);
   return result;

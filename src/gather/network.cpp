@@ -10,8 +10,6 @@
 namespace vrex::gather {
 namespace {
 
-constexpr std::uint32_t kPlatformNT = 2;
-constexpr std::size_t kHostNameBufferLength = 64;
 constexpr const char* kNTClassRoot = "SYSTEM\\CurrentControlSet\\Control\\Class";
 constexpr const char* kWin9xClassRoot = "SYSTEM\\CurrentControlSet\\Services\\Class";
 constexpr const char* kNT5NetworkRoot = "SYSTEM\\CurrentControlSet\\Control\\Network";
@@ -26,12 +24,12 @@ os::OsVersionInfo VersionBlock() {
 
 bool LibraryIsNT() {
   auto info = VersionBlock();
-  return info.platformId == kPlatformNT && info.majorVersion >= 3 && info.majorVersion <= 5;
+  return info.platformId == os::kPlatformWin32NT && info.majorVersion >= 3 && info.majorVersion <= 5;
 }
 
 bool LibraryIsNT5() {
   auto info = VersionBlock();
-  return info.platformId == kPlatformNT && info.majorVersion == 5;
+  return info.platformId == os::kPlatformWin32NT && info.majorVersion == 5;
 }
 
 void AddUnique(std::vector<std::string>& list, const std::string& entry) {
@@ -76,10 +74,7 @@ void TNetwork::SetDeviceSource(std::shared_ptr<DeviceSource> source) {
 
 std::string TNetwork::LocalAddressList() {
   std::string list;
-  os::WinsockSession winsock(0x0101);
-  auto name = os::Sock().HostName(kHostNameBufferLength);
-  if (!name) return list;
-  auto addresses = os::Sock().AddressesOf(*name);
+  auto addresses = os::OwnHostAddresses();
   if (!addresses) return list;
   for (const auto& address : *addresses) list += os::DottedQuad(address) + ",";
   if (!list.empty()) list.pop_back();

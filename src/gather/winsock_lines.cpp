@@ -1,15 +1,13 @@
 #include "gather/winsock_lines.h"
 
+#include "gather/label_value_line.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
 
 namespace vrex::gather {
 namespace {
 
-std::string Line(int labelId, const std::string& value) {
-  return "<IMG src=\"idx:6\"></IMG> <FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
-         " <IND x=\"200\"><FONT color=\"clmaroon\"> " + value + " </FONT>";
-}
+std::string Line(int labelId, const std::string& value) { return LabelValueLine(6, GetLangString(labelId), value); }
 
 }  // namespace
 

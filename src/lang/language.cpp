@@ -4,6 +4,7 @@
 
 #include "lang/ini.h"
 #include "platform/os/ports.h"
+#include "platform/program.h"
 #include "platform/text.h"
 
 namespace vrex {
@@ -13,7 +14,6 @@ namespace {
 os::ModuleHandle languageModule = 0;
 
 constexpr int kStringBufferLength = 1024;
-constexpr const char* kMissingModuleCaption = "Vrex Info Network";
 // The program's ANSI text; 0xE1 is the a with acute accent in both Czech and Western code pages.
 constexpr const char* kMissingModuleText = "Jazykov\xE1 mutace %s modulu neexistuje!";
 
@@ -63,9 +63,10 @@ std::string GetLanguageModulePath() {
   }
   std::string path = LanguageModulePathFor(code);
   if (!os::Fs().Exists(path)) {
-    std::string message = kMissingModuleText;
-    message.replace(message.find("%s"), 2, code);
-    os::Msg().Show(message, kMissingModuleCaption, os::mb::kOk | os::mb::kIconError);
+    const std::string_view text = kMissingModuleText;
+    const std::size_t at = text.find("%s");
+    const std::string message = std::string(text.substr(0, at)) + code + std::string(text.substr(at + 2));
+    os::Msg().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);

@@ -1,17 +1,16 @@
 #include "lang/language_dialog_win.h"
-#include "platform/os/win/window_object_win.h"
+#include "platform/os/win/window_win.h"
 
 #include <stdexcept>
 
-#include "app/art_ids.h"
+#include "platform/ui/art_ids.h"
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/newer_functions_win.h"
 
+using namespace vrex::ui;  // the dialogs' drawing helpers
+
 namespace vrex::app {
 namespace {
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // dialog border, system menu only
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 // Flag bitmaps of the buttons, top to bottom.
 constexpr int kFlagBitmaps[] = {IDB_FLAG_CSY, IDB_FLAG_DE, IDB_FLAG_EN, IDB_FLAG_ES,
@@ -28,16 +27,6 @@ constexpr RECT kCancelBounds{80, 180, 80 + 81, 180 + 25};
 // The dialog that is open, or none.
 TLanguagesettings* openDialog = nullptr;
 
-bool RegisterLanguageClass(WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kLanguageDialogClass, &windowClass)) return true;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kLanguageDialogClass;
-  return RegisterClassA(&windowClass) != 0;
-}
-
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 // The language buttons are flat speed buttons: owner-drawn buttons that keep
@@ -49,36 +38,38 @@ constexpr const char* kHotProperty = "VrexSpeedButtonHot";
 constexpr int kDisabledGlyphAlpha = 96;
 
 LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto base = reinterpret_cast<WNDPROC>(GetPropA(button, kBaseProcProperty));
-  if (win::HandleMouseLeaveTimer(button, message, wParam)) return 0;
-  switch (message) {
-    case BM_GETCHECK: return GetPropA(button, kDownProperty) != nullptr ? BST_CHECKED : BST_UNCHECKED;
-    case BM_SETCHECK:
-      if (wParam == BST_CHECKED)
-        SetPropA(button, kDownProperty, reinterpret_cast<HANDLE>(1));
-      else
-        RemovePropA(button, kDownProperty);
-      InvalidateRect(button, nullptr, FALSE);
-      return 0;
-    case WM_MOUSEMOVE:
-      if (GetPropA(button, kHotProperty) == nullptr) {
-        SetPropA(button, kHotProperty, reinterpret_cast<HANDLE>(1));
-        win::TrackMouseLeave(button);
+  return win::Guarded([&]() -> LRESULT {
+    auto base = reinterpret_cast<WNDPROC>(GetPropA(button, kBaseProcProperty));
+    if (win::HandleMouseLeaveTimer(button, message, wParam)) return 0;
+    switch (message) {
+      case BM_GETCHECK: return GetPropA(button, kDownProperty) != nullptr ? BST_CHECKED : BST_UNCHECKED;
+      case BM_SETCHECK:
+        if (wParam == BST_CHECKED)
+          SetPropA(button, kDownProperty, reinterpret_cast<HANDLE>(1));
+        else
+          RemovePropA(button, kDownProperty);
         InvalidateRect(button, nullptr, FALSE);
-      }
-      break;
-    case WM_MOUSELEAVE:
-      RemovePropA(button, kHotProperty);
-      InvalidateRect(button, nullptr, FALSE);
-      break;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-      RemovePropA(button, kBaseProcProperty);
-      RemovePropA(button, kDownProperty);
-      RemovePropA(button, kHotProperty);
-      break;
-  }
-  return CallWindowProcA(base, button, message, wParam, lParam);
+        return 0;
+      case WM_MOUSEMOVE:
+        if (GetPropA(button, kHotProperty) == nullptr) {
+          SetPropA(button, kHotProperty, reinterpret_cast<HANDLE>(1));
+          win::TrackMouseLeave(button);
+          InvalidateRect(button, nullptr, FALSE);
+        }
+        break;
+      case WM_MOUSELEAVE:
+        RemovePropA(button, kHotProperty);
+        InvalidateRect(button, nullptr, FALSE);
+        break;
+      case WM_NCDESTROY:
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+        RemovePropA(button, kBaseProcProperty);
+        RemovePropA(button, kDownProperty);
+        RemovePropA(button, kHotProperty);
+        break;
+    }
+    return CallWindowProcA(base, button, message, wParam, lParam);
+  });
 }
 
 void MakeSpeedButton(HWND button) {
@@ -95,28 +86,21 @@ win::UniqueBrush MakeDitherBrush() {
 
 }  // namespace
 
-TLanguagesettings::TLanguagesettings(HWND owner) : owner_(owner) {
-  if (!RegisterLanguageClass(WindowProc)) throw std::runtime_error("cannot register the language dialog");
+TLanguagesettings::TLanguagesettings(HWND owner) : ModalWindow(owner) {
   tileBitmap_ = LoadArtBitmap(IDB_BACKGROUND_TILE);
   tile_.reset(tileBitmap_ ? CreatePatternBrush(tileBitmap_.get()) : CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   dither_ = MakeDitherBrush();
-  RECT frame = WindowRectForClient(kLanguageClientWidth, kLanguageClientHeight, kStyle, kExStyle);
-  RECT place = CentreOnDesktop(owner, frame.right - frame.left, frame.bottom - frame.top);
-  window_ = CreateWindowExA(kExStyle, kLanguageDialogClass, kLanguageDialogCaption, kStyle, place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, owner, nullptr,
-                            GetModuleHandleA(nullptr), this);
-  if (window_ == nullptr) throw std::runtime_error("cannot create the language dialog");
+  CreateModal({kLanguageDialogClass, kLanguageDialogCaption, kLanguageClientWidth, kLanguageClientHeight},
+              "language dialog");
   CreateControls();
 }
 
-TLanguagesettings::~TLanguagesettings() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
+TLanguagesettings::~TLanguagesettings() { DestroyModal(); }
 
 void TLanguagesettings::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  labelFont_ = MakeFont("MS Sans Serif", PointsToHeight(8), true);
-  buttonFont_ = MakeFont("MS Sans Serif", PointsToHeight(8), true);
+  labelFont_ = win::CreateFontFor({"MS Sans Serif", win::PointsToHeight(8), true});
+  buttonFont_ = win::CreateFontFor({"MS Sans Serif", win::PointsToHeight(8), true});
   LabelStyle label;
   label.font = labelFont_.get();
   label.format = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX;
@@ -158,18 +142,15 @@ void TLanguagesettings::ShowChoice() {
   }
 }
 
-void TLanguagesettings::ShowModal() {
-  done_ = false;
-  RunModalLoop(window_, owner_, done_);
-}
+void TLanguagesettings::ShowModal() { RunModal(); }
 
 void TLanguagesettings::SpeedButton8Click() {
   CommitLanguageChoice(choice_);
   confirmed_ = true;
-  done_ = true;
+  EndModal();
 }
 
-void TLanguagesettings::SpeedButton9Click() { done_ = true; }
+void TLanguagesettings::SpeedButton9Click() { EndModal(); }
 
 void TLanguagesettings::DrawSpeedButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) const {
   int width = item.rcItem.right - item.rcItem.left;
@@ -225,22 +206,14 @@ void TLanguagesettings::PaintBackground(HDC dc, const RECT& area) const {
   DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
 }
 
-LRESULT CALLBACK TLanguagesettings::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::BoundWindowObject(window, message, lParam, &TLanguagesettings::window_);
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) self->done_ = true;
-  return self->OnMessage(window, message, wParam, lParam);
-}
-
 LRESULT TLanguagesettings::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
+      win::PaintScope paint(window);
+      HDC dc = paint.dc();
       SetBrushOrgEx(dc, 0, 0, nullptr);
-      PaintBackground(dc, paint.rcPaint);
-      EndPaint(window, &paint);
+      PaintBackground(dc, paint.area());
       return 0;
     }
     case WM_DRAWITEM: {

@@ -4,7 +4,8 @@
 
 #include <array>
 
-#include "app/dialog_draw_win.h"
+#include "platform/ui/dialog_draw_win.h"
+#include "platform/ui/modal_window_win.h"
 #include "lang/language_dialog.h"
 
 namespace vrex::app {
@@ -19,18 +20,18 @@ inline constexpr int kLanguageClientHeight = 224;
 inline constexpr int kIdSpeedButton1 = 301;
 inline constexpr int kIdLanguageLabel1 = 311;
 
-class TLanguagesettings {
+class TLanguagesettings : private ui::ModalWindow {
  public:
   // Creates the dialog hidden; throws std::runtime_error when it cannot.
   explicit TLanguagesettings(HWND owner);
-  ~TLanguagesettings();
+  ~TLanguagesettings() override;
   TLanguagesettings(const TLanguagesettings&) = delete;
   TLanguagesettings& operator=(const TLanguagesettings&) = delete;
 
   // Enables and presses the language buttons from the module files and the INI file.
   void Prepare();
   void ShowModal();
-  HWND Handle() const { return window_; }
+  using ModalWindow::Handle;
   // Whether the dialog was closed with Ok (the choice is then written).
   bool Confirmed() const { return confirmed_; }
 
@@ -38,16 +39,12 @@ class TLanguagesettings {
   void SpeedButton9Click();  // Cancel
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   void ShowChoice();
   void PaintBackground(HDC dc, const RECT& area) const;
   void DrawSpeedButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) const;
 
-  HWND owner_;
-  HWND window_ = nullptr;
-  bool done_ = false;
   bool confirmed_ = false;
   LanguageChoice choice_;
   win::UniqueBrush tile_;
@@ -56,7 +53,7 @@ class TLanguagesettings {
   win::UniqueFont labelFont_;
   win::UniqueFont buttonFont_;
   std::array<win::UniqueBitmap, 7> flags_;
-  DrawnControls controls_{[this](HDC dc, const RECT& area) { PaintBackground(dc, area); }};
+  ui::DrawnControls controls_{[this](HDC dc, const RECT& area) { PaintBackground(dc, area); }};
 };
 
 // What the main window's language button calls: opens the dialog modally

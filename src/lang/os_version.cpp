@@ -8,9 +8,6 @@
 namespace vrex {
 namespace {
 
-constexpr std::uint32_t kPlatformWin32s = 0;
-constexpr std::uint32_t kPlatformNT = 2;
-
 std::string ServiceText(const os::OsVersionInfo& info) {
   return text::Trim(text::UpToNul(std::string_view(info.csdVersion.data(), info.csdVersion.size())));
 }
@@ -18,8 +15,8 @@ std::string ServiceText(const os::OsVersionInfo& info) {
 }  // namespace
 
 std::uint8_t OsVersionCodeOf(const os::OsVersionInfo& info) {
-  if (info.platformId == kPlatformWin32s) return oscode::kWin32s;
-  if (info.platformId == kPlatformNT) {
+  if (info.platformId == os::kPlatformWin32s) return oscode::kWin32s;
+  if (info.platformId == os::kPlatformWin32NT) {
     switch (info.majorVersion) {
       case 3: return oscode::kWinNT3;
       case 4: return oscode::kWinNT4;

@@ -1,7 +1,7 @@
 #include "platform/text.h"
 
 #include <cctype>
-#include <climits>
+#include <limits>
 
 namespace vrex::text {
 namespace {
@@ -77,22 +77,22 @@ std::string ChangeFileExt(std::string_view path, std::string_view extension) {
   return out;
 }
 
-bool LeadingInteger(std::string_view text, long& value) {
+bool LeadingInteger(std::string_view text, std::int64_t& value) {
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
   if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-  long result = 0;
+  std::int64_t result = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
     int digit = text[i] - '0';
-    if (result > (LONG_MAX - digit) / 10) return false;  // overflow is not a number
+    if (result > (std::numeric_limits<std::int64_t>::max() - digit) / 10) return false;  // overflow is not a number
     result = result * 10 + digit;
   }
   value = negative ? -result : result;
   return true;
 }
 
-bool ParseInteger(std::string_view text, long& value) {
+bool ParseInteger(std::string_view text, std::int64_t& value) {
   std::size_t digits = text.find_first_not_of("+-") == 0 ? 0 : 1;
   if (text.empty() || text.find_first_not_of("0123456789", digits) != std::string_view::npos) return false;
   return LeadingInteger(text, value);

@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers for the ANSI strings the program works in.  Case rules are
 // ASCII-only, as the registry and the language codes need.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +23,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string UpToNul(std::string_view text);
 // Path with its extension (from the last '.' of the file name) replaced; appended when there is none.
 std::string ChangeFileExt(std::string_view path, std::string_view extension);
-// Whole number at the start of text (optional sign); false when there is none.
-bool LeadingInteger(std::string_view text, long& value);
+// Whole number at the start of text (optional sign); false when there is none
+// or it does not fit 64 bits.  Fixed width: the same in the tests and the program.
+bool LeadingInteger(std::string_view text, std::int64_t& value);
 // The whole text is a decimal integer (optional sign, no blanks).
-bool ParseInteger(std::string_view text, long& value);
+bool ParseInteger(std::string_view text, std::int64_t& value);
 
 }  // namespace vrex::text

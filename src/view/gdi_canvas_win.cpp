@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "platform/os/win/fonts_win.h"
 #include "view/icon_strip_win.h"
 
 namespace vrex::view {
@@ -24,11 +25,10 @@ GdiFontCache::Entry& GdiFontCache::Get(const Font& font, int pixelsPerInch) {
         entry.underline == font.underline && entry.pixelsPerInch == pixelsPerInch && entry.name == font.name)
       return entry;
   }
-  HFONT handle = CreateFontA(-MulDiv(font.size, pixelsPerInch, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                             font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  win::UniqueFont handle = win::CreateFontFor(
+      {font.name, win::PointsToHeight(font.size, pixelsPerInch), font.bold, font.italic, font.underline});
   entries_.push_back(
-      Entry{font.name, font.size, font.bold, font.italic, font.underline, pixelsPerInch, win::UniqueFont(handle)});
+      Entry{font.name, font.size, font.bold, font.italic, font.underline, pixelsPerInch, std::move(handle)});
   return entries_.back();
 }
 

@@ -146,14 +146,14 @@ bool ReadAttributes(MarkupKind kind, std::string_view tag, MarkupItem& item) {
   switch (kind) {
     case MarkupKind::Indent: {
       auto value = AttributeValue(tag, "x");
-      long x = 0;
+      std::int64_t x = 0;
       if (!value || !text::ParseInteger(*value, x)) return false;
-      item.number = static_cast<int>(std::clamp<long>(x, -kMaxPosition, kMaxPosition));
+      item.number = static_cast<int>(std::clamp<std::int64_t>(x, -kMaxPosition, kMaxPosition));
       return true;
     }
     case MarkupKind::Image: {
       auto value = AttributeValue(tag, "src");
-      long index = 0;
+      std::int64_t index = 0;
       if (!value || !text::StartsWithNoCase(*value, "idx:") || !text::LeadingInteger(value->substr(4), index)) {
         return false;
       }
@@ -203,7 +203,7 @@ Colour ParseColour(std::string_view value) {
 }
 
 std::optional<int> ParseFontSize(std::string_view value) {
-  long size = 0;
+  std::int64_t size = 0;
   if (!text::LeadingInteger(value, size)) return std::nullopt;
   constexpr int kHtmlSizes[] = {8, 10, 12, 14, 16};
   if (size >= 1 && size <= 5) return kHtmlSizes[size - 1];

@@ -189,7 +189,6 @@ class TSectionListBox {
   void LineChanged(const TListSection& section, int line);
   void HeaderChanged(const TListSection& section);
   void ToggleCheck(int section, int line);
-  void Rebuild();
 
   SectionListHost& host_;
   std::vector<std::unique_ptr<TListSection>> sections_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/os/win/gdi_win.h"
-#include "platform/os/win/window_object_win.h"
+#include "platform/os/win/window_win.h"
 #include "view/gdi_canvas_win.h"
 #include "view/icon_strip_win.h"
 #include "view/markup.h"
@@ -31,16 +31,13 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
 }  // namespace
 
 void SectionListBoxWin::RegisterListClass() {
-  static const bool registered = [] {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &SectionListBoxWin::WindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassA(&windowClass) != 0;
-  }();
-  (void)registered;
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = &SectionListBoxWin::WindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.lpszClassName = kClassName;
+  win::RegisterClassOnce(windowClass);
 }
 
 SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
@@ -53,7 +50,7 @@ SectionListBoxWin::~SectionListBoxWin() {
 bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const SectionListArt& art, int scrollWidth) {
   art_ = art;
   scrollWidth_ = scrollWidth;
-  markupFonts_ = std::make_unique<GdiFontCache>();
+  fonts_ = std::make_unique<GdiFontCache>();
   sectionIcons_ = std::make_unique<IconStrip>(art.sectionImages);
   lineIcons_ = std::make_unique<IconStrip>(art.subItemImages);
   glyphs_ = std::make_unique<IconStrip>(art.nodeGlyphs);
@@ -71,27 +68,23 @@ bool SectionListBoxWin::Create(HWND parent, int id, const RECT& bounds, const Se
 }
 
 LRESULT CALLBACK SectionListBoxWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win::BoundWindowObject(window, message, lParam, &SectionListBoxWin::window_);
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    self->scrollBar_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->OnMessage(message, wParam, lParam);
+  return win::Guarded([&]() -> LRESULT {
+    auto* self = win::BoundWindowObject(window, message, lParam, &SectionListBoxWin::window_);
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+      self->scrollBar_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+  });
 }
 
 HFONT SectionListBoxWin::FontHandle(const view::Font& font) {
-  auto key = std::make_tuple(font.name, font.size, font.bold, font.italic, font.underline);
-  auto found = fonts_.find(key);
-  if (found == fonts_.end()) {
+  if (pixelsPerInch_ == 0) {
     win::WindowDc screen(window_);
-    int height = -MulDiv(font.size, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    HFONT handle =
-        CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, 0, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str());
-    found = fonts_.emplace(key, win::UniqueFont(handle)).first;
+    pixelsPerInch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
   }
-  return found->second.get();
+  return fonts_->Get(font, pixelsPerInch_).handle.get();
 }
 
 const view::Font& SectionListBoxWin::LineFont(const TListSection& section) const {
@@ -120,7 +113,7 @@ int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   HDC dc = MeasuringDc();
   if (IsMarkupLine(text)) {
     // One canvas for all measuring, so its fonts are made once.
-    if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, markupFonts_.get());
+    if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, fonts_.get());
     MarkupOptions options{TextRight() - list.subItemIndent, list.wordWrap, LineFont(section), lineIcons_->Count()};
     return std::max(1, MeasureMarkupLine(*measuringCanvas_, text, options));
   }
@@ -294,8 +287,8 @@ void SectionListBoxWin::FillBackground(HDC dc, const RECT& rect) const {
 // copied in one piece: many small drawing calls straight to a window are
 // slow under Wine, and the rows never flicker.
 void SectionListBoxWin::Paint() {
-  PAINTSTRUCT paint;
-  HDC screen = BeginPaint(window_, &paint);
+  win::PaintScope paint(window_);
+  HDC screen = paint.dc();
   SIZE size{std::max(1, clientWidth_), std::max(1, rows_.ViewHeight())};
   if (!bufferDc_ || size.cx != bufferSize_.cx || size.cy != bufferSize_.cy) {
     bufferDc_.reset();
@@ -307,7 +300,7 @@ void SectionListBoxWin::Paint() {
   HDC dc = bufferDc_.get();
   RECT area{};
   RECT rows{0, 0, RowsRight(), rows_.ViewHeight()};
-  if (IntersectRect(&area, &paint.rcPaint, &rows)) {
+  if (IntersectRect(&area, &paint.area(), &rows)) {
     FillBackground(dc, area);
     SetBkMode(dc, TRANSPARENT);
     int y = 0;
@@ -328,7 +321,6 @@ void SectionListBoxWin::Paint() {
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left, area.top,
            SRCCOPY);
   }
-  EndPaint(window_, &paint);
 }
 
 void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section) {
@@ -391,7 +383,7 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   int right = std::min<int>(rect.right, TextRight());
   if (IsMarkupLine(text)) {
     // The text area begins one pixel right of the indent and the row icon.
-    GdiCanvas canvas(dc, art_.subItemImages, markupFonts_.get(), lineIcons_.get());
+    GdiCanvas canvas(dc, art_.subItemImages, fonts_.get(), lineIcons_.get());
     MarkupOptions options{right - (x + 1), model_.wordWrap, font, lineIcons_->Count()};
     DrawMarkupLine(canvas, text, x + 1, rect.top, options);
   } else {

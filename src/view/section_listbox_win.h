@@ -86,9 +86,10 @@ class SectionListBoxWin : public SectionListHost {
   bool focused_ = false;
   bool scrollBarShown_ = false;
   int wheelDelta_ = 0;
-  std::map<std::tuple<std::string, int, bool, bool, bool>, win::UniqueFont> fonts_;
-  // Fonts of the markup rows, kept for the life of the list rather than made anew for each row.
-  std::unique_ptr<class GdiFontCache> markupFonts_;
+  // Fonts of the headers, lines and markup rows, kept for the life of the list
+  // rather than made anew for each row.
+  std::unique_ptr<class GdiFontCache> fonts_;
+  int pixelsPerInch_ = 0;
   win::UniqueDc measuringDc_;
   std::unique_ptr<class GdiCanvas> measuringCanvas_;
   // The icons of the art, copied for fast drawing.

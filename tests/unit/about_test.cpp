@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "helpers/version_block.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex::app {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "gather/basic_info.h"
 #include "lang/language.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex::gather {
 namespace {

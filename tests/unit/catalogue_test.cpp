@@ -5,7 +5,7 @@
 #include "app/catalogue.h"
 #include "common/recording_list_host.h"
 #include "lang/language.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex::app {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "helpers/version_block.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex {
 namespace {

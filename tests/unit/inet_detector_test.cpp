@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "components/inet_detector.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex::components {
 namespace {
@@ -84,16 +84,6 @@ TEST_F(Detector, SettersRestartOrStopTheTimerOnlyWhenTheValueChanges) {
   EXPECT_EQ(log.calls, (std::vector<std::string>{"kill", "set 250", "kill", "kill", "set 500", "kill"}));
   detector.SetEnabled(true);
   EXPECT_EQ(log.calls.back(), "set 500");
-}
-
-TEST_F(Detector, OnlineCannotBeSetFromOutside) {
-  TINetDetector detector(Recording(log));
-  detector.SetOnline(true);
-  EXPECT_FALSE(detector.Online());
-  Resolve({{10, 0, 0, 2}});
-  Tick(detector);
-  detector.SetOnline(false);
-  EXPECT_TRUE(detector.Online());
 }
 
 TEST_F(Detector, ChangeThatHoldsThroughTheTickFiresTwice) {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "lang/ini.h"
 #include "lang/language.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex {
 namespace {

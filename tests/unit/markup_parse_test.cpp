@@ -86,6 +86,7 @@ TEST(MarkupReader, AttributeSearchRules) {
   EXPECT_EQ(Only("<IMG src=\"IDX:21\">").number, 21);
   EXPECT_EQ(Only("<IMG src=\"idx:22\">").number, 22);  // the layout decides it draws nothing
   EXPECT_EQ(Only("<IND x=\"99999999\">").number, kMaxPosition);
+  EXPECT_EQ(Only("<IND x=\"3000000000\">").number, kMaxPosition);  // past 32 bits, in the program too
 }
 
 TEST(MarkupReader, EntitiesAmpersandsAndLineEnds) {

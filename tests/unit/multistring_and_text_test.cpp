@@ -45,7 +45,11 @@ TEST(TextHelpers, SplitLinesReadsAFileAsGetlineWould) {
 }
 
 TEST(TextHelpers, Integers) {
-  long value = 0;
+  std::int64_t value = 0;
+  // Past 32 bits: the program, where long is 32 bits, must read what the tests read.
+  EXPECT_TRUE(text::ParseInteger("3000000000", value));
+  EXPECT_EQ(value, 3000000000);
+  EXPECT_FALSE(text::ParseInteger("9223372036854775808", value));
   EXPECT_TRUE(text::LeadingInteger("10pt", value));
   EXPECT_EQ(value, 10);
   EXPECT_FALSE(text::LeadingInteger("x10", value));

@@ -7,7 +7,7 @@
 #include "gather/network.h"
 #include "gather/winsock_lines.h"
 #include "lang/language.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex::gather {
 namespace {
@@ -63,9 +63,13 @@ TEST_F(NetworkObject, ClassListReaderOnThe9xLayoutFollowsTheLink) {
   Strings list;
   ReadClassList(k9xRoot, "NetTrans", "DriverDesc", list);
   EXPECT_EQ(list, (Strings{"TCP/IP", "IPX/SPX-compatible Protocol"}));
-  // The first NetService entry links to a key that does not exist: the
-  // reader stops there and does not go on to the second entry.
+  // Class keys come sorted as the registry lists them: MoreServices before
+  // Services, so the first NetService entry is the one whose link holds.
   ReadClassList(k9xRoot, "NetService", "DriverDesc", list);
+  EXPECT_EQ(list, Strings{"File and printer sharing"});
+  // The first NetClient entry (Clients) links to a key that does not exist:
+  // the reader stops there and does not go on to MoreClients.
+  ReadClassList(k9xRoot, "NetClient", "DriverDesc", list);
   EXPECT_TRUE(list.empty());
 }
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/os_version.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 namespace vrex {
 namespace {

@@ -1,7 +1,7 @@
 // The REGEDIT4 reader and the in-memory registry it fills.
 #include <gtest/gtest.h>
 
-#include "platform/os/memory/memory_registry.h"
+#include "support/memory/memory_registry.h"
 
 namespace vrex::os {
 namespace {
@@ -53,11 +53,13 @@ TEST(RegFile, ReadsEveryValueFormTheFixturesUse) {
   EXPECT_EQ(registry.Open(RootKey::CurrentUser, "Software\\Gone", Access::ReadOnly), nullptr);
 }
 
-TEST(RegFile, SubkeysEnumerateInCreationOrderAndFullAccessCanBeDenied) {
+TEST(RegFile, SubkeysEnumerateSortedWithoutCaseAndFullAccessCanBeDenied) {
   memory::MemoryRegistry registry;
-  registry.LoadText("REGEDIT4\n[HKLM\\A\\Zeta]\n[HKLM\\A\\Alpha]\n[HKLM\\A\\zeta\\Child]\n");
+  registry.LoadText(
+      "REGEDIT4\n[HKLM\\A\\Zeta]\n[HKLM\\A\\_low]\n[HKLM\\A\\alpha]\n[HKLM\\A\\zeta\\Child]\n[HKLM\\A\\Beta]\n");
   auto key = registry.Open(RootKey::LocalMachine, "A", Access::ReadOnly);
-  EXPECT_EQ(key->SubKeyNames(), (std::vector<std::string>{"Zeta", "Alpha"}));
+  // As the real registry: upper case compared, so "_" sorts after the letters.
+  EXPECT_EQ(key->SubKeyNames(), (std::vector<std::string>{"alpha", "Beta", "Zeta", "_low"}));
   registry.DenyFullAccess(RootKey::LocalMachine, "A");
   EXPECT_EQ(registry.Open(RootKey::LocalMachine, "A", Access::Full), nullptr);
   EXPECT_NE(registry.Open(RootKey::LocalMachine, "A", Access::ReadOnly), nullptr);

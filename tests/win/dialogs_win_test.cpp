@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app/about_win.h"
-#include "app/wait_dialog.h"
+#include "app/wait_dialog_win.h"
 #include "components/file_version.h"
 #include "lang/language_dialog_win.h"
-#include "platform/os/memory/memory_network.h"
-#include "platform/os/memory/memory_shell.h"
+#include "support/memory/memory_network.h"
+#include "support/memory/memory_shell.h"
 #include "platform/os/win/shell_win.h"
 #include "platform/os/win/version_resources_win.h"
 #include "platform/os/win/win_ports_win.h"
@@ -81,7 +81,13 @@ void SaveScreenshot(HWND window, const std::string& name) {
   Sleep(100);  // until the X server shows what was drawn
   RECT rect;
   GetWindowRect(window, &rect);
-  BITMAPINFOHEADER header{sizeof header, rect.right - rect.left, rect.bottom - rect.top, 1, 24, BI_RGB};
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = rect.right - rect.left;
+  header.biHeight = rect.bottom - rect.top;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
   std::vector<BYTE> bits(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -281,7 +287,10 @@ std::string HintOf(HWND dialog, int id) {
   while ((tooltip = FindWindowExA(nullptr, tooltip, TOOLTIPS_CLASSA, nullptr)) != nullptr)
     if (GetWindow(tooltip, GW_OWNER) == dialog) break;
   char text[256] = {};
-  TOOLINFOA tool{TTTOOLINFOA_V2_SIZE, 0, dialog, reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id))};
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
   tool.lpszText = text;
   if (tooltip != nullptr) SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
   return text;
@@ -297,7 +306,8 @@ AboutSeen LookAtAbout(HWND about, HWND owner) {
                  HintOf(about, kIdLabelVer),
                  ClientSize(about),
                  IsWindowEnabled(owner) != FALSE,
-                 PlaceOf(GetDlgItem(about, kIdLabelName)).top};
+                 PlaceOf(GetDlgItem(about, kIdLabelName)).top,
+                 {}};
   for (int id = kIdImageEN; id <= kIdImageRUS; ++id)
     if (IsWindowVisible(GetDlgItem(about, id))) seen.visibleFlags.push_back(id);
   return seen;
@@ -408,8 +418,9 @@ TEST(AboutVersionResources, DatesNeedNoResourceAndFailuresGiveNothing) {
   DeleteFileA(plain.c_str());
 
   os::win::Win32Shell shell;
-  EXPECT_LE(shell.Execute("open", "Z:\\nonexistent\\vrex\\nothing.vrexdoc", ""), 32);
-  os::SystemError error = shell.LastErrorText();
+  os::ShellResult started = shell.Execute("open", "Z:\\nonexistent\\vrex\\nothing.vrexdoc", "");
+  EXPECT_FALSE(started.Succeeded());
+  const os::SystemError& error = started.error;
   EXPECT_NE(error.code, 0u);
   ASSERT_FALSE(error.text.empty());
   EXPECT_NE(error.text.back(), '\n');

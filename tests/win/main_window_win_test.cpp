@@ -9,7 +9,7 @@
 #include "app/netfrm_win.h"
 #include "app/widgets_win.h"
 #include "lang/language.h"
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 #include "platform/os/win/win_ports_win.h"
 
 namespace vrex::app {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/art_ids.h"
+#include "platform/ui/art_ids.h"
 #include "platform/os/win/handles_win.h"
 #include "view/gdi_canvas_win.h"
 #include "view/markup.h"
@@ -86,7 +86,8 @@ std::vector<Row> TemplateRows() {
   };
   // Every icon of the strip; number 22 is past the last one and leaves no gap before "|end".
   std::string icons = "<FONT color=\"clblue\">Icons:</FONT> ";
-  for (int i = 0; i <= ART_IMAGELIST1_COUNT; ++i) icons += "<IMG src=\"idx:" + std::to_string(i) + "\"></IMG>";
+  for (int i = 0; i <= ART_IMAGELIST1_COUNT; ++i)
+    icons.append("<IMG src=\"idx:").append(std::to_string(i)).append("\"></IMG>");
   rows.push_back({icons + "|end</FONT>"});
   return rows;
 }

@@ -1,7 +1,7 @@
 # Artwork converter, run by the Windows build (cmake/assets.cmake) to turn
 # assets/*.px and the drawn pictures into the bitmaps of the resource script.
 add_executable(vrex_pixelart ${CMAKE_CURRENT_LIST_DIR}/pixelart.cpp ${CMAKE_CURRENT_LIST_DIR}/pixelart_parse.cpp)
-target_compile_options(vrex_pixelart PRIVATE -Wall -Wextra)
+target_link_libraries(vrex_pixelart PRIVATE vrex_warnings)
 set_target_properties(vrex_pixelart PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 # Preview of all artwork at 4x: <build>/artwork/contact_sheet.bmp.

@@ -5,6 +5,6 @@ add_library(inetmib1 SHARED ${CMAKE_CURRENT_LIST_DIR}/snmpagent_win.cpp ${CMAKE_
 set_target_properties(inetmib1 PROPERTIES PREFIX "" OUTPUT_NAME inetmib1
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/testagent
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/testagent/lib)
-target_compile_options(inetmib1 PRIVATE -Wall -Wextra)
+target_link_libraries(inetmib1 PRIVATE vrex_warnings)
 target_link_libraries(inetmib1 PRIVATE snmpapi)
 target_link_options(inetmib1 PRIVATE -static -Wl,--enable-stdcall-fixup)

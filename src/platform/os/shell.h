@@ -1,6 +1,6 @@
 #pragma once
 // Starting documents, addresses and programs through the shell
-// (ShellExecuteA), and the system's text for the last error.
+// (ShellExecuteA), with the system's text for the error of a failed start.
 #include <cstdint>
 #include <string>
 
@@ -11,15 +11,18 @@ struct SystemError {
   std::string text;  // the system's message, without the trailing line break and full stop
 };
 
+struct ShellResult {
+  int code = 0;       // ShellExecuteA's result: above 32 means success
+  SystemError error;  // for a failure: the last error, read at once, and its message
+  bool Succeeded() const { return code > 32; }
+};
+
 class Shell {
  public:
   virtual ~Shell() = default;
   // ShellExecuteA without an owner window or working folder, shown normally.
-  // An empty verb is the default verb, empty parameters are none.  Results
-  // above 32 mean success.
-  virtual int Execute(const std::string& verb, const std::string& file, const std::string& parameters) = 0;
-  // The calling thread's last error code and its system message.
-  virtual SystemError LastErrorText() = 0;
+  // An empty verb is the default verb, empty parameters are none.
+  virtual ShellResult Execute(const std::string& verb, const std::string& file, const std::string& parameters) = 0;
 };
 
 }  // namespace vrex::os

@@ -12,6 +12,14 @@ std::string DottedQuad(const Ipv4& address) {
   return buffer;
 }
 
+std::optional<std::vector<Ipv4>> OwnHostAddresses() {
+  constexpr std::size_t kHostNameBufferLength = 64;
+  WinsockSession winsock(0x0101);
+  auto name = Sock().HostName(kHostNameBufferLength);
+  if (!name) return std::nullopt;
+  return Sock().AddressesOf(*name);
+}
+
 WinsockSession::WinsockSession(std::uint16_t versionRequested) {
   WinsockData data;
   error_ = Sock().Startup(versionRequested, data);

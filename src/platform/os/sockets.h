@@ -43,6 +43,11 @@ class Sockets {
 // The address in the form inet_ntoa gives it.
 std::string DottedQuad(const Ipv4& address);
 
+// The host's own addresses in resolver order: gethostname into a 64-byte
+// buffer, then gethostbyname of that name, inside one Winsock 1.1 session.
+// Nothing when Winsock, the name or the lookup fails.
+std::optional<std::vector<Ipv4>> OwnHostAddresses();
+
 // One WSAStartup, matched by exactly one WSACleanup when it succeeded.
 class WinsockSession {
  public:

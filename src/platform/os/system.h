@@ -7,6 +7,11 @@
 
 namespace vrex::os {
 
+// Platform identifiers of the version block.
+inline constexpr std::uint32_t kPlatformWin32s = 0;
+inline constexpr std::uint32_t kPlatformWin32Windows = 1;  // the 9x family
+inline constexpr std::uint32_t kPlatformWin32NT = 2;
+
 // The OSVERSIONINFOA block, 148 bytes on Windows.
 struct OsVersionInfo {
   std::uint32_t majorVersion = 0;
@@ -19,7 +24,7 @@ struct OsVersionInfo {
 class System {
  public:
   virtual ~System() = default;
-  // False when the call fails; the block is then left zeroed.
+  // False when the call fails; the block is then left untouched.
   virtual bool QueryVersion(OsVersionInfo& info) = 0;
   virtual std::uint16_t GetSystemDefaultLangID() = 0;
   // Full path of the running executable.

@@ -1,6 +1,7 @@
 #pragma once
 // One move-only owner for every kind of Win32 handle, with an alias per kind.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -44,6 +45,9 @@ inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
 inline void DeleteDcHandle(HDC dc) { DeleteDC(dc); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
+inline void DestroyImageListHandle(HIMAGELIST list) { ImageList_Destroy(list); }
+inline void LocalFreeMemory(HLOCAL memory) { LocalFree(memory); }
+inline void UnhookHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
 
 using UniqueRegKey = UniqueHandle<HKEY, CloseRegKey>;
 using UniqueModule = UniqueHandle<HMODULE, FreeModuleHandle>;
@@ -56,6 +60,9 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueDc = UniqueHandle<HDC, DeleteDcHandle>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
+using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalFreeMemory>;
+using UniqueHook = UniqueHandle<HHOOK, UnhookHook>;
 // CreateFileA fails with INVALID_HANDLE_VALUE, not null: this gives null then.
 inline HANDLE FileHandle(HANDLE opened) { return opened == INVALID_HANDLE_VALUE ? nullptr : opened; }
 

@@ -6,8 +6,7 @@ namespace vrex::os::win {
 
 class Win32Shell : public Shell {
  public:
-  int Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
-  SystemError LastErrorText() override;
+  ShellResult Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
 };
 
 }  // namespace vrex::os::win

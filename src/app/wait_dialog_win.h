@@ -1,7 +1,7 @@
 #pragma once
 // The wait note the main window shows while it gathers at start-up: at most
 // one at a time, always on top, with the hourglass cursor for the whole
-// program while it is shown.  Windows only.
+// program while it is shown.
 #include <windows.h>
 
 #include <string>

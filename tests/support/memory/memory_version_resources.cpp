@@ -1,4 +1,4 @@
-#include "platform/os/memory/memory_version_resources.h"
+#include "support/memory/memory_version_resources.h"
 
 #include <algorithm>
 #include <cstring>

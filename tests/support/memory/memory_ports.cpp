@@ -1,4 +1,4 @@
-#include "platform/os/memory/memory_ports.h"
+#include "support/memory/memory_ports.h"
 
 #include <algorithm>
 #include <cstring>

@@ -17,12 +17,11 @@ class MemoryShell : public Shell {
     std::string parameters;
     bool operator==(const Call&) const = default;
   };
-  int Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
-  SystemError LastErrorText() override { return lastError; }
+  ShellResult Execute(const std::string& verb, const std::string& file, const std::string& parameters) override;
 
   std::vector<Call> calls;
   std::deque<int> results;  // results given in order; 42 (success) when empty
-  SystemError lastError;
+  SystemError lastError;    // what a failed start reports
 };
 
 }  // namespace vrex::os::memory

@@ -1,5 +1,6 @@
-#include "platform/os/memory/memory_registry.h"
+#include "support/memory/memory_registry.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -107,8 +108,12 @@ MemoryRegistry::Node* MemoryRegistry::Create(RootKey root, std::string_view path
   for (const auto& part : SplitPath(path)) {
     Node* child = node->Child(part);
     if (child == nullptr) {
-      node->children.push_back(std::make_unique<Node>());
-      child = node->children.back().get();
+      // Subkeys enumerate sorted without case, comparing upper case as Windows and Wine do.
+      auto place = std::lower_bound(node->children.begin(), node->children.end(), part,
+                                    [](const std::unique_ptr<Node>& existing, const std::string& name) {
+                                      return text::ToUpper(existing->name) < text::ToUpper(name);
+                                    });
+      child = node->children.insert(place, std::make_unique<Node>())->get();
       child->name = part;
     }
     node = child;

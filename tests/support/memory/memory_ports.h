@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/memory/memory_network.h"
-#include "platform/os/memory/memory_registry.h"
-#include "platform/os/memory/memory_shell.h"
-#include "platform/os/memory/memory_version_resources.h"
+#include "support/memory/memory_network.h"
+#include "support/memory/memory_registry.h"
+#include "support/memory/memory_shell.h"
+#include "support/memory/memory_version_resources.h"
 #include "platform/os/ports.h"
 
 namespace vrex::os::memory {

@@ -9,22 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/win/fonts_win.h"
 #include "platform/os/win/handles_win.h"
 
-namespace vrex::app {
+namespace vrex::ui {
 
 // A bitmap of the program's artwork (art_ids.h), or null when it is missing.
 win::UniqueBitmap LoadArtBitmap(int id);
-// The same with the key colour replaced by background, for controls that
-// cannot draw transparently.
-win::UniqueBitmap LoadArtBitmapOver(int id, COLORREF background);
 // Stretches the bitmap into target; with transparent, the key colour is left out.
 void DrawArt(HDC dc, HBITMAP bitmap, const RECT& target, bool transparent);
-
-// A font of the given pixel height (negative: character height, as in LOGFONT).
-win::UniqueFont MakeFont(const char* face, int height, bool bold, bool underline = false);
-// Pixel height of a font of the given point size on the screen.
-int PointsToHeight(int points);
 
 struct LabelStyle {
   HFONT font = nullptr;
@@ -95,4 +88,4 @@ RECT CentreOverWindow(HWND owner, int width, int height);
 // WM_QUIT ends the loop early and is posted again for the caller's loop.
 void RunModalLoop(HWND window, HWND owner, const bool& done);
 
-}  // namespace vrex::app
+}  // namespace vrex::ui

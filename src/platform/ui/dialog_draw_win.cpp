@@ -1,14 +1,14 @@
-#include "app/dialog_draw_win.h"
+#include "platform/ui/dialog_draw_win.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "app/art_ids.h"
+#include "platform/ui/art_ids.h"
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/newer_functions_win.h"
 
-namespace vrex::app {
+namespace vrex::ui {
 namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
@@ -39,28 +39,6 @@ win::UniqueBitmap LoadArtBitmap(int id) {
       LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-win::UniqueBitmap LoadArtBitmapOver(int id, COLORREF background) {
-  win::UniqueBitmap bitmap = LoadArtBitmap(id);
-  DIBSECTION section{};
-  if (!bitmap || GetObjectA(bitmap.get(), sizeof section, &section) != sizeof section ||
-      section.dsBm.bmBitsPixel != 24 || section.dsBm.bmBits == nullptr)
-    return bitmap;
-  // 24-bit rows are stored blue, green, red, padded to 4 bytes.
-  auto* bits = static_cast<BYTE*>(section.dsBm.bmBits);
-  for (LONG y = 0; y < section.dsBm.bmHeight; ++y) {
-    BYTE* pixel = bits + y * section.dsBm.bmWidthBytes;
-    for (LONG x = 0; x < section.dsBm.bmWidth; ++x, pixel += 3) {
-      if (RGB(pixel[2], pixel[1], pixel[0]) == ART_KEY_COLOUR) {
-        pixel[0] = GetBValue(background);
-        pixel[1] = GetGValue(background);
-        pixel[2] = GetRValue(background);
-      }
-    }
-  }
-  GdiFlush();
-  return bitmap;
-}
-
 void DrawArt(HDC dc, HBITMAP bitmap, const RECT& target, bool transparent) {
   BITMAP info{};
   if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return;
@@ -74,17 +52,6 @@ void DrawArt(HDC dc, HBITMAP bitmap, const RECT& target, bool transparent) {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   }
-}
-
-win::UniqueFont MakeFont(const char* face, int height, bool bold, bool underline) {
-  return win::UniqueFont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
-int PointsToHeight(int points) {
-  win::WindowDc screen(nullptr);
-  return -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
 }
 
 HWND DrawnControls::AddLabel(HWND parent, int id, const RECT& bounds, const std::string& text, const LabelStyle& style,
@@ -280,4 +247,4 @@ void RunModalLoop(HWND window, HWND owner, const bool& done) {
   ShowWindow(window, SW_HIDE);
 }
 
-}  // namespace vrex::app
+}  // namespace vrex::ui

@@ -1,6 +1,6 @@
 #pragma once
 // In-memory registry for tests, filled from REGEDIT4 fixtures.  Subkeys
-// enumerate in the order they were first created.
+// enumerate as the real registry lists them: sorted, without regard to case.
 #include <map>
 #include <memory>
 #include <set>

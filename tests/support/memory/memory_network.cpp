@@ -1,4 +1,4 @@
-#include "platform/os/memory/memory_network.h"
+#include "support/memory/memory_network.h"
 
 #include <algorithm>
 #include <cstring>

@@ -107,7 +107,6 @@ class MemorySnmpAgent : public SnmpExtension {
   void SetObject(Oid name, SnmpValue value);
   // Removes every object whose name begins with prefix (e.g. one column).
   void RemoveObjects(const Oid& prefix);
-  std::size_t ObjectCount() const { return objects_.size(); }
 
   static Oid TcpCell(int column, Ipv4 local, std::uint32_t localPort, Ipv4 remote, std::uint32_t remotePort);
   static Oid UdpCell(int column, Ipv4 local, std::uint32_t localPort);
