@@ -283,6 +283,7 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int RunApplication(HINSTANCE instance, int showCommand) {
+  LanguageModuleOwner languageModule;  // goes after the window that reads it
   TNETFrm form(instance);
   if (!form.Create()) return 1;
   // A start-up that could not start Winsock has asked to end without showing the window.

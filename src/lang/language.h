@@ -26,4 +26,14 @@ os::ModuleHandle LanguageModuleHandle();
 // Releases the module and forgets it (the program keeps it to the end; tests start afresh).
 void UnloadLanguageModule();
 
+// The owner of the language module: the run of the program.  It releases the
+// module when the run ends, while the ports it goes through still exist.
+class LanguageModuleOwner {
+ public:
+  LanguageModuleOwner() = default;
+  ~LanguageModuleOwner() { UnloadLanguageModule(); }
+  LanguageModuleOwner(const LanguageModuleOwner&) = delete;
+  LanguageModuleOwner& operator=(const LanguageModuleOwner&) = delete;
+};
+
 }  // namespace vrex
