@@ -156,7 +156,7 @@ void BuildLeftPane(view::TSectionListBox& left) {
 }
 
 void OpenPaneSection(view::TSectionListBox& source, view::TSectionListBox& target, int index) {
-  target.BeginUpdate();
+  view::ScopedUpdate update(target);
   try {
     view::TListSection& section = target.Section(index);
     bool sameClick = &source == &target && section.State() == view::TListSectionState::lssExpanded;
@@ -165,7 +165,6 @@ void OpenPaneSection(view::TSectionListBox& source, view::TSectionListBox& targe
   } catch (const std::exception&) {
     // The section keeps its state.
   }
-  target.EndUpdate();
 }
 
 MainPanes::MainPanes(view::TSectionListBox& left, view::TSectionListBox& right, const Gatherers& gatherers,
@@ -188,9 +187,8 @@ void MainPanes::SectionListBox1ExpandSection(view::TSectionListBox&, int section
 }
 
 void MainPanes::SectionListBox1ContractSection(view::TSectionListBox&, int) {
-  right_.BeginUpdate();
+  view::ScopedUpdate update(right_);
   right_.ClearSections();
-  right_.EndUpdate();
 }
 
 void MainPanes::SectionListBox1SubItemClick(view::TSectionListBox& sender, int sectionIdx, int subitemidx) {
@@ -203,7 +201,8 @@ void MainPanes::SectionListBox2SectionClick(view::TSectionListBox&, int sectionI
 }
 
 void MainPanes::ShowSectionPage(const view::TListSection& section) {
-  right_.BeginUpdate();
+  // A gatherer that throws leaves the page half built, but the pane still repaints.
+  view::ScopedUpdate update(right_);
   right_.ClearSections();
   right_.AddSection().SetCaption(section.Caption());
   const auto& items = section.SubItems();
@@ -220,7 +219,6 @@ void MainPanes::ShowSectionPage(const view::TListSection& section) {
     });
   }
   for (int i = 0; i < items.Count(); ++i) right_.Section(i + 1).SetImageIndex(section.GetSubItemImage(i));
-  right_.EndUpdate();
 }
 
 }  // namespace vrex::app

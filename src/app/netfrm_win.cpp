@@ -246,6 +246,12 @@ void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
 
 void TNETFrm::LangBtnClick() { OpenLanguageDialog(window_); }
 
+void TNETFrm::RestoreFocus() {
+  HWND target =
+      lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(window_, lastFocus_) ? lastFocus_ : buttons_[0];
+  if (target != nullptr) SetFocus(target);
+}
+
 void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
 void TNETFrm::MinimizeBtnClick() { ShowWindow(window_, SW_MINIMIZE); }
@@ -277,6 +283,16 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       info->ptMaxSize = POINT{kMainWidth, kMainHeight};
       return 0;
     }
+    // The keyboard comes back where it was, or to the first tab stop.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_SETFOCUS: RestoreFocus(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
@@ -292,11 +308,15 @@ int RunApplication(HINSTANCE instance, int showCommand) {
     UpdateWindow(form.Handle());
   }
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(form.Handle(), message);
   return static_cast<int>(message.wParam);
+}
+
+void DispatchProgramMessage(HWND mainWindow, MSG& message) {
+  // Tab and the arrow keys between the controls go to the dialog manager.
+  if (mainWindow != nullptr && IsDialogMessageA(mainWindow, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
 }
 
 }  // namespace vrex::app

@@ -90,6 +90,7 @@ class TNETFrm {
   void CreateComponents();
   void LoadArt();
   void ConnectGatherers();
+  void RestoreFocus();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
@@ -102,6 +103,7 @@ class TNETFrm {
   std::array<ButtonArt, 5> buttonArt_;
   std::array<HWND, 5> buttons_{};
   HWND gaugeBar1_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
   // Before the lists that draw from them, so that they go after the lists.
   win::UniqueImageList imageList1_;
   win::UniqueImageList sectionImages_;
@@ -114,5 +116,8 @@ class TNETFrm {
 };
 
 int RunApplication(HINSTANCE instance, int showCommand);
+// One message of the program's loop: keyboard navigation between the main
+// window's controls first, then the usual translation and dispatch.
+void DispatchProgramMessage(HWND mainWindow, MSG& message);
 
 }  // namespace vrex::app

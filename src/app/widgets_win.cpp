@@ -88,6 +88,20 @@ void PaintButton(HWND window, HDC dc) {
   RECT text{x, shift, client.right - 2, client.bottom + shift};
   DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   if (state->hover) DrawEdge(dc, &client, state->pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  if (GetFocus() == window) {
+    RECT mark{1, 1, client.right - 1, client.bottom - 1};
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &mark);
+  }
+}
+
+// The button's action, as a click gives it.
+void PressButton(ButtonState* state) {
+  if (state == nullptr || !state->style.onClick) return;
+  // The action may close the window; copy it first.
+  auto action = state->style.onClick;
+  action();
 }
 
 LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -135,11 +149,7 @@ LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LP
           POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
           RECT client;
           GetClientRect(window, &client);
-          if (PtInRect(&client, at) && state->style.onClick) {
-            // The click may close the window; copy the action first.
-            auto action = state->style.onClick;
-            action();
-          }
+          if (PtInRect(&client, at)) PressButton(state);
         }
         return 0;
       case WM_SETTEXT: {
@@ -147,6 +157,17 @@ LRESULT CALLBACK ExplorerButtonProc(HWND window, UINT message, WPARAM wParam, LP
         InvalidateRect(window, nullptr, FALSE);
         return result;
       }
+      // The keyboard: a tab stop that Space and Enter press.
+      case WM_GETDLGCODE: {
+        const auto* sent = reinterpret_cast<const MSG*>(lParam);
+        if (sent != nullptr && sent->message == WM_KEYDOWN && sent->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+        return DLGC_BUTTON;
+      }
+      case WM_KEYDOWN:
+        if (wParam == VK_SPACE || wParam == VK_RETURN) PressButton(state);
+        return 0;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS: InvalidateRect(window, nullptr, FALSE); return 0;
       case WM_NCDESTROY: Detach<ButtonState>(window); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -198,8 +219,8 @@ LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   });
 }
 
-HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds, DWORD style) {
-  return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds, DWORD style, DWORD exStyle = 0) {
+  return CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
                          bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
@@ -222,7 +243,8 @@ void RegisterWidgetClasses(HINSTANCE instance) {
 }
 
 HWND CreatePanel(HWND parent, int id, const RECT& bounds, const PanelStyle& style) {
-  HWND panel = CreateChild(kPanelClass, parent, id, bounds, WS_CLIPCHILDREN);
+  // The dialog manager looks inside a panel for the tab stops of its children.
+  HWND panel = CreateChild(kPanelClass, parent, id, bounds, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
   if (panel != nullptr) Attach(panel, style);
   return panel;
 }

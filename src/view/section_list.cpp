@@ -124,7 +124,7 @@ TListSection& TSectionListBox::AddSection() {
 }
 
 void TSectionListBox::AssignSections(const TSectionListBox& other) {
-  BeginUpdate();
+  ScopedUpdate update(*this);
   ClearSections();
   for (const auto& source : other.sections_) {
     TListSection& copy = AddSection();
@@ -139,7 +139,6 @@ void TSectionListBox::AssignSections(const TSectionListBox& other) {
     copy.SetImageIndex(source->imageIndex_);
     copy.SetState(source->state_);
   }
-  EndUpdate();
 }
 
 void TSectionListBox::BeginUpdate() {
@@ -175,10 +174,9 @@ void TSectionListBox::ShowSectionAtTop(const TListSection& section) {
 }
 
 void TSectionListBox::ContractAll() {
-  BeginUpdate();
+  ScopedUpdate update(*this);
   if (RowCount() > 0) host_.SetSelectedRow(0);
   for (auto& section : sections_) section->SetState(TListSectionState::lssContracted);
-  EndUpdate();
 }
 
 TListSection* TSectionListBox::SelectedSection() {
@@ -242,12 +240,11 @@ void TSectionListBox::ToggleSection(int index) {
     return;
   }
   if (oneExpanded) {
-    BeginUpdate();
+    ScopedUpdate update(*this);
     section.SetState(TListSectionState::lssExpanded);
     for (auto& other : sections_) {
       if (other.get() != &section) other->SetState(TListSectionState::lssContracted);
     }
-    EndUpdate();
   } else {
     section.SetState(TListSectionState::lssExpanded);
   }
@@ -323,9 +320,8 @@ void TSectionListBox::HeaderChanged(const TListSection& section) {
 }
 
 void TSectionListBox::RemeasureAll() {
-  BeginUpdate();
+  ScopedUpdate update(*this);
   for (int row = 0; row < RowCount(); ++row) host_.RowChanged(row, host_.MeasureRow(*this, row));
-  EndUpdate();
 }
 
 }  // namespace vrex::view

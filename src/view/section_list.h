@@ -196,6 +196,19 @@ class TSectionListBox {
   int updateCount_ = 0;
 };
 
+// BeginUpdate now, EndUpdate when the scope ends, also when it ends by an
+// exception: a page build that throws still lets the list repaint.
+class ScopedUpdate {
+ public:
+  explicit ScopedUpdate(TSectionListBox& list) : list_(list) { list_.BeginUpdate(); }
+  ~ScopedUpdate() { list_.EndUpdate(); }
+  ScopedUpdate(const ScopedUpdate&) = delete;
+  ScopedUpdate& operator=(const ScopedUpdate&) = delete;
+
+ private:
+  TSectionListBox& list_;
+};
+
 inline constexpr const char* kSubItemAccessError = "Access of imageindex of non-existing subitem";
 inline constexpr std::uint32_t kCheckBit = 1u << 16;
 

@@ -311,10 +311,10 @@ void SectionListBoxWin::Paint() {
       win::ScopedClip clip(dc, rect);
       auto at = model_.RowAt(row);
       const TListSection& section = model_.Section(at.section);
+      bool selected = row == rows_.Selected();
       if (at.line < 0) {
-        DrawHeader(dc, rect, section);
+        DrawHeader(dc, rect, section, selected && focused_);
       } else {
-        bool selected = row == rows_.Selected();
         DrawLine(dc, rect, section, at.line, selected, selected && focused_);
       }
     }
@@ -323,7 +323,7 @@ void SectionListBoxWin::Paint() {
   }
 }
 
-void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section) {
+void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool focused) {
   Fill(dc, rect, ToColorRef(model_.sectionColor));
   const view::Font& font = section.fontUsage == TFontUsage::fuSubItems ? model_.sectionFont : section.font;
   int height = rect.bottom - rect.top;
@@ -349,6 +349,11 @@ void SectionListBoxWin::DrawHeader(HDC dc, const RECT& rect, const TListSection&
   Line(dc, rect.left, rect.top, rect.right - 1, rect.top, RGB(255, 255, 255));
   Line(dc, rect.right - 1, rect.top, rect.right - 1, rect.bottom - 1, RGB(128, 128, 128));
   Line(dc, rect.left, rect.bottom - 1, rect.right, rect.bottom - 1, RGB(128, 128, 128));
+  // The keyboard's place: a dotted rectangle inside the frame.
+  if (focused) {
+    RECT mark{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
+    DrawFocusRect(dc, &mark);
+  }
 }
 
 void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected,
@@ -394,7 +399,8 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
     format |= model_.wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
   }
-  if (focused && !wallpaper) DrawFocusRect(dc, &rect);
+  // Over a wallpaper too: without it the keyboard's place would not show.
+  if (focused) DrawFocusRect(dc, &rect);
 }
 
 LRESULT SectionListBoxWin::ListBoxQuery(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -434,7 +440,10 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (model_.wordWrap && clientWidth_ != width) model_.RemeasureAll();
       return 0;
     }
-    case WM_LBUTTONDOWN: {
+    // A fast second press counts as a press of its own, so that a double
+    // click on a header or a check box toggles twice.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
       SetFocus(window_);
@@ -442,7 +451,6 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       model_.MouseDown(x < RowsRight() ? rows_.RowAtY(y) : -1, x);
       return 0;
     }
-    case WM_LBUTTONDBLCLK: return 0;
     case WM_KEYDOWN: KeyDown(wParam); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:

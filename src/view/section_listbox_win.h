@@ -70,7 +70,7 @@ class SectionListBoxWin : public SectionListHost {
 
   HFONT FontHandle(const view::Font& font);
   void FillBackground(HDC dc, const RECT& rect) const;
-  void DrawHeader(HDC dc, const RECT& rect, const TListSection& section);
+  void DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool focused);
   void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
   const view::Font& LineFont(const TListSection& section) const;
   HDC MeasuringDc();

@@ -2,6 +2,8 @@
 // the four pane handlers build, open and clear the right pane's page.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "app/catalogue.h"
 #include "common/recording_list_host.h"
 #include "lang/language.h"
@@ -208,6 +210,13 @@ TEST_F(PanesTest, RightHeaderClickTogglesThroughTheHandlerOnly) {
   EXPECT_EQ(right.Section(1).State(), TListSectionState::lssContracted);
   right.MouseDown(0, 40);  // the heading has no lines but still opens
   EXPECT_EQ(right.Section(0).State(), TListSectionState::lssExpanded);
+}
+
+TEST_F(PanesTest, AGathererThatThrowsLeavesThePaneRepaintingAndTheErrorToTheWindow) {
+  gatherers.proxytostringlst = []() -> Lines { throw std::runtime_error("registry gone"); };
+  EXPECT_THROW(left.MouseDown(left.HeaderRow(1), 60), std::runtime_error);
+  EXPECT_EQ(right.UpdateCount(), 0);
+  EXPECT_EQ(rightHost.redrawSwitches.back(), true);
 }
 
 TEST_F(PanesTest, OpenPaneSectionOutsideThePageKeepsTheUpdateBalanced) {
