@@ -45,7 +45,6 @@ class LineBuilder {
     if (clipped_) return;
     if (record_) out_.icons.push_back(MarkupIcon{x_, 0, index});
     x_ += iconSize_;
-    visible_ = true;
     glued_ = true;
   }
 
@@ -64,7 +63,7 @@ class LineBuilder {
     firstIcon_ = out_.icons.size();
     x_ = 0;
     height_ = 0;
-    hasItems_ = visible_ = glued_ = clipped_ = false;
+    hasItems_ = glued_ = clipped_ = false;
     anyLineEnded_ = true;
   }
 
@@ -86,14 +85,14 @@ class LineBuilder {
     if (record_) out_.runs.push_back(MarkupRun{x_, 0, size.width, size.height, font, std::string(text)});
     x_ += size.width;
     Grow(size.height);
-    if (text.find_first_not_of(' ') != std::string_view::npos) visible_ = true;
     glued_ = text.back() != ' ';
   }
 
   // Splits text into words, each with the blanks after it, and starts a new
   // visual line before a word that would pass the right edge.  A word wider
   // than the whole line, or one that follows the previous text without a
-  // blank, stays where it is; so does the first visible word of a line.
+  // blank, stays where it is.  The first word after an indent is no
+  // exception: it too starts a new line rather than pass the edge.
   void Wrap(std::string_view text) {
     std::size_t pieceStart = 0;
     std::size_t pos = 0;
@@ -102,14 +101,15 @@ class LineBuilder {
       if (wordEnd == std::string_view::npos) wordEnd = text.size();
       std::size_t next = text.find_first_not_of(' ', wordEnd);
       if (next == std::string_view::npos) next = text.size();
-      if (wordEnd > pos && visible_ && !glued_ &&
+      if (wordEnd > pos && !glued_ &&
           x_ + canvas_.TextExtent(font, text.substr(pieceStart, wordEnd - pieceStart)).width > options_.width &&
-          canvas_.TextExtent(font, text.substr(pos, wordEnd - pos)).width <= options_.width) {
+          canvas_.TextExtent(font, text.substr(pos, wordEnd - pos)).width <= options_.width &&
+          x_ + canvas_.TextExtent(font, text.substr(pieceStart, pos - pieceStart)).width > 0) {
+        // (A word at the left edge already has the whole line.)
         Flush(text.substr(pieceStart, pos - pieceStart));
         EndVisualLine(false);
         pieceStart = pos;
       }
-      if (wordEnd > pos) visible_ = true;
       glued_ = next == wordEnd;  // no blank after the word
       pos = next;
     }
@@ -164,7 +164,6 @@ class LineBuilder {
   int top_ = 0;
   int height_ = 0;             // of the visual line so far
   bool hasItems_ = false;      // the visual line holds a run or an icon
-  bool visible_ = false;       // ... that shows something other than blanks
   bool glued_ = false;         // the last thing placed ends in a non-blank (or is an icon)
   bool clipped_ = false;       // an ellipsis ended the visual line
   bool anyLineEnded_ = false;  // a break or rule came before

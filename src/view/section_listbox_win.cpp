@@ -104,21 +104,33 @@ int SectionListBoxWin::RowsRight() const { return clientWidth_ - (scrollBarShown
 
 int SectionListBoxWin::TextRight() const { return clientWidth_ - scrollWidth_; }
 
+// Where a line's text goes, for measuring and drawing alike: after the
+// sub-item indent, the check box and the line's icon, up to the text's right
+// edge.  A row measured at another width than it is drawn at loses its last
+// wrapped line.
+SectionListBoxWin::TextArea SectionListBoxWin::LineTextArea(const TListSection& section, int line) const {
+  int x = model_.subItemIndent;
+  if (section.controlType == TSectionControlType::scCheckbox) x += 16;
+  if (section.GetSubItemImage(line) >= 0 && art_.subItemImages != nullptr) x += 16 + model_.imageSpacing;
+  return TextArea{x, TextRight()};
+}
+
 int SectionListBoxWin::MeasureRow(const TSectionListBox& list, int row) {
   if (list.IsHeaderRow(row)) return list.sectionHeight;
   auto at = list.RowAt(row);
   const TListSection& section = list.Section(at.section);
   if (!section.autoSize) return section.itemHeight;
   const std::string& text = list.RowText(row);
+  const TextArea area = LineTextArea(section, at.line);
   HDC dc = MeasuringDc();
   if (IsMarkupLine(text)) {
     // One canvas for all measuring, so its fonts are made once.
     if (!measuringCanvas_) measuringCanvas_ = std::make_unique<GdiCanvas>(dc, art_.subItemImages, fonts_.get());
-    MarkupOptions options{TextRight() - list.subItemIndent, list.wordWrap, LineFont(section), lineIcons_->Count()};
+    MarkupOptions options{area.MarkupWidth(), list.wordWrap, LineFont(section), lineIcons_->Count()};
     return std::max(1, MeasureMarkupLine(*measuringCanvas_, text, options));
   }
   if (!list.wordWrap) return section.itemHeight;
-  RECT bounds{0, 0, TextRight() - list.subItemIndent, 0};
+  RECT bounds{0, 0, area.right - area.left, 0};
   win::ScopedSelect select(dc, FontHandle(LineFont(section)));
   TEXTMETRICA metrics;
   GetTextMetricsA(dc, &metrics);
@@ -385,16 +397,15 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
     x += 16 + model_.imageSpacing;
   }
   const std::string& text = section.SubItems()[line];
-  int right = std::min<int>(rect.right, TextRight());
+  const TextArea textArea = LineTextArea(section, line);
   if (IsMarkupLine(text)) {
-    // The text area begins one pixel right of the indent and the row icon.
     GdiCanvas canvas(dc, art_.subItemImages, fonts_.get(), lineIcons_.get());
-    MarkupOptions options{right - (x + 1), model_.wordWrap, font, lineIcons_->Count()};
-    DrawMarkupLine(canvas, text, x + 1, rect.top, options);
+    MarkupOptions options{textArea.MarkupWidth(), model_.wordWrap, font, lineIcons_->Count()};
+    DrawMarkupLine(canvas, text, rect.left + textArea.MarkupLeft(), rect.top, options);
   } else {
     win::ScopedSelect select(dc, FontHandle(font));
     SetTextColor(dc, ToColorRef(font.colour));
-    RECT area{x, rect.top, right, rect.bottom};
+    RECT area{rect.left + textArea.left, rect.top, std::min<int>(rect.right, textArea.right), rect.bottom};
     UINT format = DT_NOPREFIX | DT_EXPANDTABS;
     format |= model_.wordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);

@@ -71,6 +71,15 @@ class SectionListBoxWin : public SectionListHost {
   HFONT FontHandle(const view::Font& font);
   void FillBackground(HDC dc, const RECT& rect) const;
   void DrawHeader(HDC dc, const RECT& rect, const TListSection& section, bool focused);
+  // The columns of a line's text, from the row's left edge.
+  struct TextArea {
+    int left;
+    int right;
+    // Markup is laid out from one pixel right of the indent and the icons.
+    int MarkupLeft() const { return left + 1; }
+    int MarkupWidth() const { return right - MarkupLeft(); }
+  };
+  TextArea LineTextArea(const TListSection& section, int line) const;
   void DrawLine(HDC dc, const RECT& rect, const TListSection& section, int line, bool selected, bool focused);
   const view::Font& LineFont(const TListSection& section) const;
   HDC MeasuringDc();

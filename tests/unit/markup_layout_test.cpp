@@ -124,9 +124,9 @@ TEST(MarkupLayout, WordWrapAtBlanks) {
   layout = Layout("<FONT>short " + wide + " end</FONT>", Options(300));
   EXPECT_EQ(Runs(layout), (std::vector<Placed>{{0, 0, "short " + wide + " "}, {0, 12, "end"}}));
 
-  // The first visible word of a visual line never wraps, even after an indent.
+  // The first word after an indent wraps like any other rather than pass the edge.
   layout = Layout("<IND x=\"280\"><FONT>long words</FONT>", Options(300));
-  EXPECT_EQ(Runs(layout), (std::vector<Placed>{{280, 0, "long "}, {0, 12, "words"}}));
+  EXPECT_EQ(Runs(layout), (std::vector<Placed>{{0, 12, "long words"}}));
 }
 
 TEST(MarkupLayout, BreaksAndWrappedValueContinuations) {
