@@ -127,6 +127,29 @@ TEST_F(Detector, LoopbackOnlyIsOfflineUnlessTheDialUpFlagIsSet) {
   EXPECT_EQ(world.sockets.addressLookups, 4);
 }
 
+// On line when the address is not the loopback address, or when the
+// remote-access service reports an active dial-up connection.
+TEST_F(Detector, OnLineByTheAddressOrByTheDialUpFlag) {
+  struct Case {
+    os::Ipv4 address;
+    std::uint8_t remoteConnection;
+    bool online;
+  };
+  const Case cases[] = {
+      {{10, 0, 0, 2}, 0, true},
+      {{10, 0, 0, 2}, 1, true},
+      {{127, 0, 0, 1}, 0, false},
+      {{127, 0, 0, 1}, 1, true},
+  };
+  for (const Case& c : cases) {
+    TINetDetector detector(Recording(log));
+    Resolve({c.address});
+    RemoteConnection({c.remoteConnection, 0, 0, 0});
+    Tick(detector);
+    EXPECT_EQ(detector.Online(), c.online) << os::DottedQuad(c.address) << ", flag " << int{c.remoteConnection};
+  }
+}
+
 TEST_F(Detector, LastAddressOfTheListDecides) {
   TINetDetector detector(Recording(log));
   Resolve({{10, 0, 0, 2}, {127, 0, 0, 1}});
