@@ -223,6 +223,19 @@ TEST_F(WinsockInfo, LinesShowDescriptionVersionStatusAndABlankLine) {
             (Strings{Line("Description:", "WinSock 2.0"), Line("Version:", "2.2"), Line("Status:", "Running"), " "}));
 }
 
+TEST_F(WinsockInfo, VersionLineShowsTheLowByteAsMajorAndTheHighByteAsMinor) {
+  struct Case {
+    std::uint16_t highVersion;
+    const char* shown;
+  };
+  for (const Case& c : {Case{0x0002, "2.0"}, Case{0x0201, "1.2"}, Case{0x0101, "1.1"}}) {
+    world.sockets.data.highVersion = c.highVersion;
+    TWinsock winsock;
+    winsock.GetInfo();
+    EXPECT_EQ(winsocktostringlst(winsock).at(1), Line("Version:", c.shown)) << c.highVersion;
+  }
+}
+
 TEST_F(WinsockInfo, FailedStartShowsEmptyDescriptionVersionZeroAndTheFailure) {
   world.sockets.startupError = 10091;
   TWinsock winsock;
