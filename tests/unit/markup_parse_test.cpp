@@ -144,5 +144,25 @@ TEST(WrapValueLines, BreakPlacement) {
   EXPECT_EQ(WrapValueLines("abc", 0, 0, 4), "abc");
 }
 
+// One blank at each position around the searched positions 26 to 29 (width
+// 30, back 4): a blank at the width itself or after it is not a break.
+TEST(WrapValueLines, BlankAtTheEdgesOfTheSearch) {
+  struct Case {
+    int blankAt;  // position from 1 in a text of 40 characters
+    const char* wrapped;
+  };
+  const Case cases[] = {
+      {25, "aaaaaaaaaaaaaaaaaaaaaaaa b<BR><IND x=\"9\">bbbbbbbbbbbbbb"},
+      {26, "aaaaaaaaaaaaaaaaaaaaaaaaa <BR><IND x=\"9\">bbbbbbbbbbbbbb"},
+      {29, "aaaaaaaaaaaaaaaaaaaaaaaaaaaa <BR><IND x=\"9\">bbbbbbbbbbb"},
+      {30, "aaaaaaaaaaaaaaaaaaaaaaaaaa<BR><IND x=\"9\">aaa bbbbbbbbbb"},
+      {31, "aaaaaaaaaaaaaaaaaaaaaaaaaa<BR><IND x=\"9\">aaaa bbbbbbbbb"},
+  };
+  for (const Case& c : cases) {
+    std::string text = std::string(c.blankAt - 1, 'a') + " " + std::string(40 - c.blankAt, 'b');
+    EXPECT_EQ(WrapValueLines(text, 9, 30, 4), c.wrapped) << "blank at " << c.blankAt;
+  }
+}
+
 }  // namespace
 }  // namespace vrex::view
