@@ -2,6 +2,8 @@
 // events in order, check marks and icons live in the line tags.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "common/recording_list_host.h"
 
 namespace vrex::view {
@@ -133,6 +135,30 @@ TEST_F(SectionListTest, CheckBoxesToggleOnlyStrictlyInsideTheBoxAndNotWhenReadOn
   EXPECT_EQ(host.rows.Selected(), 1);
   EXPECT_EQ(events, (std::vector<std::string>{"sub 0.0", "sub 0.0", "check 0.0", "sub 0.0", "check 0.0", "sub 0.0",
                                               "check 0.0", "sub 0.0"}));
+}
+
+// The box of a line that may be changed takes clicks at x 15 to 28 (indent 14).
+TEST_F(SectionListTest, CheckBoxOfAnEditableSectionTogglesOnlyBetweenItsEdges) {
+  auto& section = list.Section(0);
+  section.controlType = TSectionControlType::scCheckbox;
+  section.readOnly = false;
+  section.SetState(State::lssExpanded);
+  const std::pair<int, bool> clicks[] = {{14, false}, {15, true}, {28, true}, {29, false}};
+  for (auto [x, toggles] : clicks) {
+    section.SetSubItemCheck(0, false);
+    list.MouseDown(1, x);
+    EXPECT_EQ(section.GetSubItemCheck(0), toggles) << "x " << x;
+  }
+}
+
+// A line that is gone answers no check, even where its tag was.
+TEST_F(SectionListTest, ChecksAnswerOnlyForExistingLines) {
+  auto& section = list.Section(2);  // four lines
+  for (int line = 0; line < 4; ++line) section.SetSubItemCheck(line, true);
+  section.SubItems().Delete(3);
+  const std::pair<int, bool> lines[] = {{-1, false}, {0, true}, {2, true}, {3, false}};
+  for (auto [line, checked] : lines) EXPECT_EQ(section.GetSubItemCheck(line), checked) << "line " << line;
+  EXPECT_THROW(section.SetSubItemCheck(3, true), ESectionListBoxError);
 }
 
 TEST_F(SectionListTest, ImagesAndChecksShareTheTagWithoutDisturbingEachOther) {
