@@ -1,6 +1,7 @@
 # The program under Wine for a 9x and three NT settings: it loads its language
 # module, shows the fixed-size main window captioned from it, builds a page
-# when a left sub-item is clicked, and closes cleanly.
+# when a left sub-item is clicked (its rows read through the list's list box
+# queries), and closes cleanly.
 title="Vrex Info Network"
 for version in win98 nt40 win2k winxp; do
   vrex_wine_version "$version"
@@ -21,6 +22,13 @@ for version in win98 nt40 win2k winxp; do
   vrex_wine_tool click-row "$title" 111 6
   vrex_wine_tool settle 800
   vrex_wine_screenshot "$VREX_SCREENSHOTS/main-$version-page.png"
+  # The page's rows, H for a header and L for a line: eight sections, the
+  # Winsock one (the seventh) open with its four lines, and four more for each
+  # connection collected at start-up except under Windows NT 4.0.
+  kinds=$(vrex_wine_tool rows "$title" 112 | cut -f2 | sed 's/^header$/H/; s/^line$/L/' | tr -d '\r\n')
+  if [ "$version" = nt40 ]; then winsock='L{4}'; else winsock='(L{4})+'; fi
+  vrex_check "$version: Winsock page holds the eight headers and the Winsock lines" \
+    grep -qE "^H{7}${winsock}H\$" <<<"$kinds"
   vrex_wine_tool close "$title"
   vrex_check "$version: closes cleanly" vrex_wait_program 20
 done

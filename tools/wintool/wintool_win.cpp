@@ -1,6 +1,7 @@
 // Drives windows of another process for the tests under Wine: waits for a
-// window, lists its child windows, sends real mouse and key messages (a list
-// row is clicked where the list itself says the row is), closes it.
+// window, lists its child windows and the rows of a list, sends real mouse and
+// key messages (a list row is clicked where the list itself says the row is),
+// closes it.
 #include <windows.h>
 
 #include <cstdio>
@@ -89,11 +90,44 @@ int ClickRow(HWND target, int row, const char* x) {
   return 0;
 }
 
+// Prints each row of a list control, one a line: its index, "header" or
+// "line" by the row's item data (the section list gives its headers 1), and
+// its text as LB_GETTEXT answers it (empty where the list keeps no text).
+int PrintRows(HWND target) {
+  auto ask = [target](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
+    DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
+    bool sent = SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    answer = static_cast<LRESULT>(result);
+    return sent && answer != LB_ERR;
+  };
+  LRESULT count = 0;
+  if (target == nullptr || !ask(LB_GETCOUNT, 0, 0, count)) {
+    std::fprintf(stderr, "wintool: that control answers no LB_GETCOUNT\n");
+    return 1;
+  }
+  for (int row = 0; row < count; ++row) {
+    LRESULT data = 0;
+    if (!ask(LB_GETITEMDATA, static_cast<WPARAM>(row), 0, data)) {
+      std::fprintf(stderr, "wintool: no item data for row %d\n", row);
+      return 1;
+    }
+    std::string text;
+    LRESULT length = 0;
+    if (ask(LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, length) && length > 0) {
+      text.assign(static_cast<std::size_t>(length) + 1, '\0');
+      if (!ask(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()), length)) length = 0;
+      text.resize(static_cast<std::size_t>(length));
+    }
+    std::printf("%d\t%s\t%s\n", row, data == 1 ? "header" : "line", text.c_str());
+  }
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
-               "               key TITLE ID VK | settle MS\n");
+               "               rows TITLE ID | key TITLE ID VK | settle MS\n");
   return 2;
 }
 
@@ -148,6 +182,7 @@ int main(int argc, char** argv) {
   }
   if (command == "click-row" && argc >= 5)
     return ClickRow(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]), argc > 5 ? argv[5] : nullptr);
+  if (command == "rows" && argc >= 4) return PrintRows(ChildById(window, std::atoi(argv[3])));
   if (command == "key" && argc >= 5) {
     HWND target = ChildById(window, std::atoi(argv[3]));
     WPARAM vk = static_cast<WPARAM>(std::strtol(argv[4], nullptr, 0));
