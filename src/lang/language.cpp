@@ -14,8 +14,9 @@ namespace {
 os::ModuleHandle languageModule = 0;
 
 constexpr int kStringBufferLength = 1024;
-// The program's ANSI text; 0xE1 is the a with acute accent in both Czech and Western code pages.
-constexpr const char* kMissingModuleText = "Jazykov\xE1 mutace %s modulu neexistuje!";
+// In UTF-8 and shown in Unicode, so that the a with acute accent reads right
+// under every code page (in ANSI it would read as a Cyrillic letter under 1251).
+constexpr const char* kMissingModuleText = "Jazykov\xC3\xA1 mutace %s modulu neexistuje!";
 
 }  // namespace
 
@@ -66,7 +67,7 @@ std::string GetLanguageModulePath() {
     const std::string_view text = kMissingModuleText;
     const std::size_t at = text.find("%s");
     const std::string message = std::string(text.substr(0, at)) + code + std::string(text.substr(at + 2));
-    os::Msg().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::Msg().ShowUtf8(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);

@@ -98,4 +98,42 @@ bool ParseInteger(std::string_view text, std::int64_t& value) {
   return LeadingInteger(text, value);
 }
 
+std::u16string Utf8ToUtf16(std::string_view text) {
+  constexpr char16_t kReplacement = 0xFFFD;
+  std::u16string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    // The length of the sequence the lead byte begins; none for a continuation byte or 0xF8..0xFF.
+    std::size_t length = lead < 0x80             ? 1
+                         : (lead & 0xE0) == 0xC0 ? 2
+                         : (lead & 0xF0) == 0xE0 ? 3
+                         : (lead & 0xF8) == 0xF0 ? 4
+                                                 : 0;
+    if (length == 0) {
+      out += kReplacement;
+      ++i;
+      continue;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    std::size_t taken = 1;
+    while (taken < length && i + taken < text.size() && (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80) {
+      code = (code << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
+      ++taken;
+    }
+    i += taken;
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (taken < length || code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+      out += kReplacement;  // cut short, overlong or no code point
+    } else if (code >= 0x10000) {
+      code -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (code >> 10));
+      out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(code);
+    }
+  }
+  return out;
+}
+
 }  // namespace vrex::text

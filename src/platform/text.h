@@ -28,5 +28,9 @@ std::string ChangeFileExt(std::string_view path, std::string_view extension);
 bool LeadingInteger(std::string_view text, std::int64_t& value);
 // The whole text is a decimal integer (optional sign, no blanks).
 bool ParseInteger(std::string_view text, std::int64_t& value);
+// UTF-8 as UTF-16, for the system's Unicode functions (Windows 95 cannot
+// convert UTF-8 itself).  A byte that begins no well-formed sequence becomes
+// U+FFFD, as do overlong forms, surrogates and code points past U+10FFFF.
+std::u16string Utf8ToUtf16(std::string_view text);
 
 }  // namespace vrex::text

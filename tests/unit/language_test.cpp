@@ -45,7 +45,10 @@ TEST_F(LanguageTest, MissingModuleShowsTheCzechMessageOnceAndFallsBackToEnglish)
   AddModule("EN", {{1, "Network"}});
   LoadLanguageModule();
   ASSERT_EQ(world.messages.shown.size(), 1u);
-  EXPECT_EQ(world.messages.shown[0].text, "Jazykov\xE1 mutace FR modulu neexistuje!");
+  // UTF-8 shown in Unicode: the accented a reads the same under every code page.
+  EXPECT_EQ(world.messages.shown[0].text, "Jazykov\xC3\xA1 mutace FR modulu neexistuje!");
+  EXPECT_TRUE(world.messages.shown[0].utf8);
+  EXPECT_EQ(world.messages.shown[0].caption, "Vrex Info Network");
   EXPECT_EQ(world.messages.shown[0].flags & 0xF0, os::mb::kIconError);
   EXPECT_EQ(Ini("Language"), "EN");
   EXPECT_EQ(Ini("RunLang"), "EN");
@@ -56,7 +59,7 @@ TEST_F(LanguageTest, EmptyLanguageLooksForAModuleWithoutCode) {
   world.files.WriteString(kIni, "Options", "Language", "");
   LoadLanguageModule();
   ASSERT_EQ(world.messages.shown.size(), 1u);
-  EXPECT_EQ(world.messages.shown[0].text, "Jazykov\xE1 mutace  modulu neexistuje!");
+  EXPECT_EQ(world.messages.shown[0].text, "Jazykov\xC3\xA1 mutace  modulu neexistuje!");
   // The EN module's existence is not tested: it is simply loaded, and here it is missing.
   EXPECT_EQ(world.modules.loaded, std::vector<std::string>{"C:\\Vrex\\Network\\VrexNetEN.dll"});
   EXPECT_EQ(LanguageModuleHandle(), 0u);

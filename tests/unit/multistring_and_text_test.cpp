@@ -61,5 +61,27 @@ TEST(TextHelpers, Integers) {
   EXPECT_FALSE(text::ParseInteger("-", value));
 }
 
+TEST(TextHelpers, Utf8ToUtf16DecodesEveryLengthAndReplacesWhatIsNoCharacter) {
+  struct Case {
+    std::string_view utf8;
+    std::u16string utf16;
+  };
+  const Case cases[] = {
+      {"", u""},
+      {"Jazykov\xC3\xA1 mutace", u"Jazykov\u00E1 mutace"},
+      {"\xD0\x9E \xD1\x8F", u"\u041E \u044F"},                            // Cyrillic, two bytes each
+      {"\xE2\x82\xAC\xEF\xBF\xBF", u"\u20AC\uFFFF"},                      // three bytes
+      {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", u"\xD83D\xDE00\xDBFF\xDFFF"},  // four: a surrogate pair each
+      {"\xC3", u"\uFFFD"},                                                // cut short at the end
+      {"\xE2\x82x", u"\uFFFDx"},                                          // cut short before a plain byte
+      {"\x80\xBFz\xF8", u"\uFFFD\uFFFDz\uFFFD"},                          // no lead byte
+      {"\xC0\xAF\xE0\x80\xAF", u"\uFFFD\uFFFD"},                          // overlong '/'
+      {"\xED\xA0\x80", u"\uFFFD"},                                        // a surrogate
+      {"\xF4\x90\x80\x80", u"\uFFFD"},                                    // past U+10FFFF
+      {std::string_view("a\0b", 3), std::u16string(u"a\0b", 3)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(text::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
+}
+
 }  // namespace
 }  // namespace vrex

@@ -21,6 +21,9 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // Returns the button pressed.
   virtual int Show(const std::string& text, const std::string& caption, std::uint32_t flags) = 0;
+  // The same for texts in UTF-8, shown in Unicode: they read the same under
+  // every code page, where an ANSI text reads right only under its own.
+  virtual int ShowUtf8(const std::string& text, const std::string& caption, std::uint32_t flags) = 0;
 };
 
 }  // namespace vrex::os

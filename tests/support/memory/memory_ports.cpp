@@ -123,6 +123,15 @@ void MemoryFiles::RemoveFile(const std::string& path) {
 
 int RecordingMessageBoxes::Show(const std::string& text, const std::string& caption, std::uint32_t flags) {
   shown.push_back(Shown{text, caption, flags});
+  return Answer(flags);
+}
+
+int RecordingMessageBoxes::ShowUtf8(const std::string& text, const std::string& caption, std::uint32_t flags) {
+  shown.push_back(Shown{text, caption, flags, true});
+  return Answer(flags);
+}
+
+int RecordingMessageBoxes::Answer(std::uint32_t flags) {
   if (!answers.empty()) {
     int answer = answers.front();
     answers.pop_front();

@@ -87,10 +87,15 @@ class RecordingMessageBoxes : public MessageBoxes {
     std::string text;
     std::string caption;
     std::uint32_t flags;
+    bool utf8 = false;  // shown in Unicode from UTF-8 texts
   };
   int Show(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+  int ShowUtf8(const std::string& text, const std::string& caption, std::uint32_t flags) override;
   std::vector<Shown> shown;
   std::deque<int> answers;  // answers given in order; IDOK (or IDYES for yes/no boxes) when empty
+
+ private:
+  int Answer(std::uint32_t flags);
 };
 
 // Owns one adapter of each port and installs them for its lifetime.

@@ -40,6 +40,7 @@ class Win32Files : public Files, public IniFiles {
 class Win32MessageBoxes : public MessageBoxes {
  public:
   int Show(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+  int ShowUtf8(const std::string& text, const std::string& caption, std::uint32_t flags) override;
 };
 
 // Installs the Win32 adapters for the life of the process.
