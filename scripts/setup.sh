@@ -10,6 +10,9 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   # Wine runs the 32-bit program: wine32 comes from the i386 architecture.
   wine wine64 wine32:i386 libcups2 libcups2:i386 xvfb imagemagick
+  # Wine's own fonts (/usr/share/wine/fonts): without them window frames show
+  # letters in place of their caption buttons.
+  fonts-wine
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
 )
