@@ -21,6 +21,7 @@ constexpr const char* kCzechCaption = "O Aplikaci";
 constexpr std::size_t kLongName = 15;
 constexpr NamePlacement kLargeName{16, 194};
 constexpr NamePlacement kSmallName{12, 198};
+constexpr int kSmallestNameSize = 8;
 
 // Selectors of GetFileVersionText.
 constexpr int kInternalName = 2, kFileVersion = 4, kLegalCopyright = 5, kComments = 7, kProductVersion = 9;
@@ -90,6 +91,12 @@ AboutTexts ReadAboutTexts() {
 }
 
 NamePlacement PlaceName(std::string_view name) { return name.size() > kLongName ? kSmallName : kLargeName; }
+
+int FitNameSize(const NamePlacement& placement, int room, const std::function<int(int pointSize)>& widthAt) {
+  int size = placement.pointSize;
+  while (size > kSmallestNameSize && widthAt(size) > room) --size;
+  return size;
+}
 
 bool OpenWebAddress(const std::string& address) { return OpenAddress("http://", address); }
 

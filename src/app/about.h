@@ -45,6 +45,11 @@ struct NamePlacement {
   int top;
 };
 NamePlacement PlaceName(std::string_view name);
+// The name keeps clear of the version beside it: the placement's size when
+// the name's width there fits the room, else the largest smaller size down to
+// 8 points that fits (8 when none does).  widthAt gives the name's width at a
+// point size.
+int FitNameSize(const NamePlacement& placement, int room, const std::function<int(int pointSize)>& widthAt);
 
 // Open "http://" + address or "mailto:" + address through the shell.  True
 // for an empty address and on success; on failure the system's error is shown.

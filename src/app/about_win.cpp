@@ -17,6 +17,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kNameShadow = RGB(0, 128, 255);
 
 constexpr UINT kLine = DT_SINGLELINE | DT_NOPREFIX;
+constexpr int kNameLeft = 4;
 // The version keeps its right edge under the flag's.
 constexpr int kVersionRight = 188;
 constexpr RECT kLogo{0, 0, 200, 200};
@@ -30,6 +31,14 @@ constexpr int kFlagBitmaps[] = {IDB_FLAG_EN, IDB_FLAG_ES, IDB_FLAG_DE, IDB_FLAG_
                                 IDB_FLAG_FR, IDB_FLAG_IT, IDB_FLAG_RUS};
 
 int FlagControl(AboutFlag flag) { return kIdImageEN + static_cast<int>(flag) - static_cast<int>(AboutFlag::EN); }
+
+// A control's rectangle in its dialog's client coordinates.
+RECT PlaceInDialog(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
 
 }  // namespace
 
@@ -99,15 +108,25 @@ bool TDlgAbout::SetDlg() {
   SetWindowTextA(window_, language.caption.c_str());
 
   texts_ = ReadAboutTexts();
-  NamePlacement placement = PlaceName(texts_.name);
-  nameFont_ = win::CreateFontFor({"Times New Roman", win::PointsToHeight(placement.pointSize), true});
-  controls_.Style(kIdLabelName)->font = nameFont_.get();
-  controls_.SetLabelText(kIdLabelName, texts_.name);
-  controls_.MoveLabel(kIdLabelName, 4, placement.top);
-  hints_.Set(window_, GetDlgItem(window_, kIdLabelName), texts_.nameHint);
-  controls_.SetLabelText(kIdLabelCopyr1, texts_.copyright);
+  // The version first: the name ends before it, or one label would paint over the other.
   controls_.SetLabelText(kIdLabelVer, texts_.version);
   hints_.Set(window_, GetDlgItem(window_, kIdLabelVer), texts_.versionHint);
+  HWND name = GetDlgItem(window_, kIdLabelName);
+  NamePlacement placement = PlaceName(texts_.name);
+  auto setName = [&](int pointSize) {
+    nameFont_ = win::CreateFontFor({"Times New Roman", win::PointsToHeight(pointSize), true});
+    controls_.Style(kIdLabelName)->font = nameFont_.get();
+    controls_.SetLabelText(kIdLabelName, texts_.name);
+    controls_.MoveLabel(kIdLabelName, kNameLeft, placement.top);
+  };
+  int room = PlaceInDialog(GetDlgItem(window_, kIdLabelVer)).left - kNameLeft;
+  setName(FitNameSize(placement, room, [&](int pointSize) {
+    setName(pointSize);
+    RECT place = PlaceInDialog(name);
+    return static_cast<int>(place.right - place.left);
+  }));
+  hints_.Set(window_, name, texts_.nameHint);
+  controls_.SetLabelText(kIdLabelCopyr1, texts_.copyright);
   controls_.SetLabelText(kIdLabelWww, texts_.web);
   controls_.SetLabelText(kIdLabelMail, texts_.mail);
   return true;

@@ -90,6 +90,19 @@ TEST_F(AboutTest, NamesLongerThanFifteenCharactersAreSetSmallerAndLower) {
   EXPECT_EQ(PlaceName("Vrex Info Networ").top, 198);
 }
 
+TEST_F(AboutTest, ANameTooWideForTheRoomBesideTheVersionIsSetSmallerDownToEightPoints) {
+  struct Case {
+    NamePlacement placement;
+    int room;
+    int size;
+  };
+  // Ten pixels a point.
+  const Case cases[] = {{{12, 198}, 120, 12}, {{12, 198}, 119, 11}, {{16, 194}, 100, 10},
+                        {{12, 198}, 80, 8},   {{12, 198}, 10, 8},   {{8, 198}, 10, 8}};
+  for (const Case& c : cases)
+    EXPECT_EQ(FitNameSize(c.placement, c.room, [](int points) { return points * 10; }), c.size) << c.room;
+}
+
 TEST_F(AboutTest, LinksOpenThroughTheShellAndReportItsFailures) {
   EXPECT_TRUE(OpenWebAddress(kWebAddress));
   EXPECT_TRUE(OpenMailAddress(kMailAddress));

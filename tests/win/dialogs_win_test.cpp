@@ -1,10 +1,12 @@
-// The wait dialog, the about box and the language dialog as real windows
-// under Wine, driven with real messages from a timer while their modal loops
-// run; and the version resource and shell adapters they stand on.
+// The wait dialog, the about box, the language dialog and the missing-module
+// message as real windows under Wine, driven with real messages from a timer
+// while their modal loops run; and the version resource and shell adapters
+// they stand on.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -14,12 +16,16 @@
 #include "app/about_win.h"
 #include "app/wait_dialog_win.h"
 #include "components/file_version.h"
+#include "lang/language.h"
 #include "lang/language_dialog_win.h"
 #include "support/memory/memory_network.h"
 #include "support/memory/memory_shell.h"
+#include "platform/os/win/fonts_win.h"
 #include "platform/os/win/shell_win.h"
 #include "platform/os/win/version_resources_win.h"
 #include "platform/os/win/win_ports_win.h"
+#include "platform/ui/art_ids.h"
+#include "platform/ui/dialog_draw_win.h"
 #include "vrex_version.h"
 
 namespace vrex::app {
@@ -56,6 +62,22 @@ POINT CentreOf(HWND window) {
 HWND VisibleWindow(const char* windowClass, const char* caption) {
   HWND window = FindWindowA(windowClass, caption);
   return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+// The colours a control shows, row by row, read from its own DC once it has painted.
+std::vector<COLORREF> ShownPixels(HWND control) {
+  UpdateWindow(control);
+  RECT area;
+  GetClientRect(control, &area);
+  win::WindowDc shown(control);
+  win::UniqueDc copy(CreateCompatibleDC(shown.get()));
+  win::UniqueBitmap bits(CreateCompatibleBitmap(shown.get(), area.right, area.bottom));
+  win::ScopedSelect select(copy.get(), bits.get());
+  BitBlt(copy.get(), 0, 0, area.right, area.bottom, shown.get(), 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < area.bottom; ++y)
+    for (int x = 0; x < area.right; ++x) pixels.push_back(GetPixel(copy.get(), x, y));
+  return pixels;
 }
 
 void Pump() {
@@ -231,6 +253,30 @@ class DialogFixture : public ::testing::Test {
   HWND owner_ = nullptr;
 };
 
+// A picture of the program's artwork as drawn over white: its key colour shows the white.
+std::vector<COLORREF> ArtOverWhite(int id) {
+  win::UniqueBitmap art = ui::LoadArtBitmap(id);
+  BITMAP info{};
+  GetObjectA(art.get(), sizeof info, &info);
+  win::WindowDc screen(nullptr);
+  win::UniqueDc dc(CreateCompatibleDC(screen.get()));
+  win::ScopedSelect select(dc.get(), art.get());
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < info.bmHeight; ++y) {
+    for (int x = 0; x < info.bmWidth; ++x) {
+      COLORREF colour = GetPixel(dc.get(), x, y);
+      pixels.push_back(colour == ART_KEY_COLOUR ? RGB(255, 255, 255) : colour);
+    }
+  }
+  return pixels;
+}
+
+// White, navy, or a smoothed edge between them.
+bool NavyOnWhite(COLORREF colour) {
+  int grey = GetRValue(colour);
+  return GetGValue(colour) == grey && std::abs((GetBValue(colour) - 128) * 2 - grey) <= 4;
+}
+
 using WaitDialogWin = DialogFixture;
 
 TEST_F(WaitDialogWin, ShownOnTopOverTheMainWindowUntilHidden) {
@@ -252,6 +298,14 @@ TEST_F(WaitDialogWin, ShownOnTopOverTheMainWindowUntilHidden) {
   SetWaitLabel("Reading the network settings ...");
   EXPECT_EQ(TextOf(wait), "Vrex Info Network");
   EXPECT_EQ(TextOf(GetDlgItem(wait, kIdLabelWait)), "Reading the network settings ...");
+  // The hourglass pixel for pixel over the note's white, and the label's text in navy on white.
+  std::vector<COLORREF> hourglass = ShownPixels(GetDlgItem(wait, kIdImageWait));
+  EXPECT_EQ(hourglass.size(), 32u * 32u);
+  EXPECT_EQ(hourglass, ArtOverWhite(IDB_HOURGLASS));
+  std::vector<COLORREF> label = ShownPixels(GetDlgItem(wait, kIdLabelWait));
+  EXPECT_EQ(label.size(), 271u * 13u);
+  EXPECT_GT(std::count(label.begin(), label.end(), RGB(0, 0, 128)), 100);
+  EXPECT_TRUE(std::all_of(label.begin(), label.end(), NavyOnWhite));
 
   // The hourglass stays whatever cursor a window of the program sets for itself.
   auto setCursor = [&] { SendMessageA(owner_, WM_SETCURSOR, WPARAM(owner_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); };
@@ -280,6 +334,8 @@ struct AboutSeen {
   bool ownerEnabled = true;
   LONG nameTop = 0;
   std::vector<int> visibleFlags;
+  RECT namePlace{}, versionPlace{}, copyrightPlace{};
+  SIZE copyrightNeeds{};  // in the label's width, with its font
 };
 
 std::string HintOf(HWND dialog, int id) {
@@ -310,6 +366,15 @@ AboutSeen LookAtAbout(HWND about, HWND owner) {
                  {}};
   for (int id = kIdImageEN; id <= kIdImageRUS; ++id)
     if (IsWindowVisible(GetDlgItem(about, id))) seen.visibleFlags.push_back(id);
+  seen.namePlace = PlaceOf(GetDlgItem(about, kIdLabelName));
+  seen.versionPlace = PlaceOf(GetDlgItem(about, kIdLabelVer));
+  seen.copyrightPlace = PlaceOf(GetDlgItem(about, kIdLabelCopyr1));
+  win::UniqueFont small = win::CreateFontFor({"Microsoft Sans Serif", -9});
+  win::WindowDc dc(about);
+  win::ScopedSelect select(dc.get(), small.get());
+  RECT needed{0, 0, seen.copyrightPlace.right - seen.copyrightPlace.left, 0};
+  DrawTextA(dc.get(), seen.copyright.c_str(), -1, &needed, DT_CALCRECT | DT_RIGHT | DT_WORDBREAK | DT_NOPREFIX);
+  seen.copyrightNeeds = SIZE{needed.right, needed.bottom};
   return seen;
 }
 
@@ -342,6 +407,14 @@ TEST_F(AboutBoxWin, ShowsTheProgramsVersionEnglishFlagAndOpensBothLinks) {
   EXPECT_EQ(seen.version, VREX_PRODUCT_VERSION_TEXT);
   EXPECT_EQ(seen.versionHint, "Build:  " VREX_VERSION_TEXT);
   EXPECT_NE(seen.copyright.find("Vrex"), std::string::npos) << seen.copyright;
+  // The name ends before the version begins: neither label paints over the other.
+  EXPECT_LE(seen.namePlace.right, seen.versionPlace.left);
+  EXPECT_EQ(seen.versionPlace.right, 188);
+  // The copyright's lines fit its label whole.
+  EXPECT_EQ(seen.copyrightPlace.right - seen.copyrightPlace.left, 105);
+  EXPECT_EQ(seen.copyrightPlace.bottom - seen.copyrightPlace.top, 29);
+  EXPECT_LE(seen.copyrightNeeds.cx, 105) << seen.copyright;
+  EXPECT_LE(seen.copyrightNeeds.cy, 29) << seen.copyright;
   EXPECT_EQ(seen.web, "www.example.org/vrexnet");
   EXPECT_EQ(seen.mail, "support@example.org");
   EXPECT_EQ(seen.visibleFlags, std::vector<int>{kIdImageEN});
@@ -538,6 +611,27 @@ TEST_F(LanguageDialogWin, CloseBoxAndCancelWriteNothingAndTheDialogOpensAgain) {
   EXPECT_EQ(ReadIni("Language"), "DE");
   EXPECT_TRUE(shell_.calls.empty());
   EXPECT_FALSE(ui_.terminated);
+}
+
+using MissingModuleWin = DialogFixture;
+
+TEST_F(MissingModuleWin, TheMessageReadsInUnicodeAndEnglishIsTakenInstead) {
+  WriteIni("Language", "RUS");
+  std::wstring message;
+  ModalScript script({[&] {
+    HWND box = VisibleWindow("#32770", "Vrex Info Network");
+    if (box == nullptr) return false;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t text[256] = {};
+      GetWindowTextW(child, text, 256);
+      if (std::wstring(text).find(L"neexistuje") != std::wstring::npos) message = text;
+    }
+    return PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0) != FALSE;
+  }});
+  EXPECT_EQ(GetLanguageModulePath(), Module("EN"));
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(message, L"Jazykov\u00E1 mutace RUS modulu neexistuje!");
+  EXPECT_EQ(ReadIni("Language"), "EN");
 }
 
 }  // namespace
