@@ -6,48 +6,28 @@
 #include <vector>
 
 #include "app/about_win.h"
-#include "app/netfrm_win.h"
-#include "lang/language.h"
-#include "platform/os/win/win_ports_win.h"
-#include "support/memory/memory_ports.h"
+#include "main_window_fixture.h"
 
 namespace vrex::app {
 namespace {
 
-class KeyboardTest : public ::testing::Test {
+using namespace test;
+
+class KeyboardTest : public MainWindowFixture {
  protected:
   void SetUp() override {
-    os::win::InstallWin32Ports();
-    os::Ports ports = os::Os();
-    ports.messages = &messages;
-    os::InstallPorts(ports);
-    form = std::make_unique<TNETFrm>(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(form->Create());
-    ShowWindow(form->Handle(), SW_SHOW);
+    MainWindowFixture::SetUp();
     SetForegroundWindow(form->Handle());
-    Pump();
+    Pump(form->Handle());
   }
-  void TearDown() override {
-    DestroyWindow(form->Handle());
-    Pump();
-    form.reset();
-    UnloadLanguageModule();
-  }
-  void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(form->Handle(), message);
-  }
-  // A key pressed and let go where the keyboard is.
+  // A key pressed and let go where the keyboard is, through the program's message step.
   void Press(WPARAM key) {
     HWND focus = GetFocus();
     PostMessageA(focus, WM_KEYDOWN, key, 1);
     PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
-    Pump();
+    Pump(form->Handle());
   }
   int FocusedId() const { return GetDlgCtrlID(GetFocus()); }
-
-  os::memory::RecordingMessageBoxes messages;
-  std::unique_ptr<TNETFrm> form;
 };
 
 TEST_F(KeyboardTest, TabWalksTheStopsInOrderFromTheFirstButton) {

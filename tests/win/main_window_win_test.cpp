@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/netfrm_win.h"
+#include "main_window_fixture.h"
 #include "app/widgets_win.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
@@ -17,36 +18,7 @@
 namespace vrex::app {
 namespace {
 
-void Pump() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-RECT RowRect(HWND list, int row) {
-  RECT rect{};
-  SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-  return rect;
-}
-
-void ClickRow(HWND list, int row, int x = 60) {
-  RECT rect = RowRect(list, row);
-  LPARAM at = MAKELPARAM(x, (rect.top + rect.bottom) / 2);
-  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageA(list, WM_LBUTTONUP, 0, at);
-  Pump();
-}
-
-void PressSpace(HWND list) {
-  PostMessageA(list, WM_KEYDOWN, VK_SPACE, 1);
-  PostMessageA(list, WM_CHAR, ' ', 1);
-  PostMessageA(list, WM_KEYUP, VK_SPACE, 0xC0000001);
-  Pump();
-}
-
-int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+using namespace test;
 
 std::vector<std::string> ManyLines(const char* label, int count) {
   std::vector<std::string> lines;
@@ -57,37 +29,7 @@ std::vector<std::string> ManyLines(const char* label, int count) {
   return lines;
 }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    os::win::InstallWin32Ports();
-    // A missing language module must not stop the test on a modal message box.
-    os::Ports ports = os::Os();
-    ports.messages = &messages;
-    os::InstallPorts(ports);
-    form = std::make_unique<TNETFrm>(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(form->Create());
-    // The pages below are counted without the connections found at start-up.
-    ActiveConnections.clear();
-    ShowWindow(form->Handle(), SW_SHOW);
-    Pump();
-    left = form->SectionListBox1().Handle();
-    right = form->SectionListBox2().Handle();
-  }
-  void TearDown() override {
-    DestroyWindow(form->Handle());
-    Pump();
-    form.reset();
-    UnloadLanguageModule();
-  }
-
-  view::TSectionListBox& Right() { return form->SectionListBox2().Model(); }
-
-  os::memory::RecordingMessageBoxes messages;
-  std::unique_ptr<TNETFrm> form;
-  HWND left = nullptr;
-  HWND right = nullptr;
-};
+class MainWindowTest : public MainWindowFixture {};
 
 TEST_F(MainWindowTest, StartsWithContractedCatalogueAndEmptyRightPane) {
   EXPECT_EQ(RowCount(left), 3);
