@@ -1,0 +1,131 @@
+#include "platform/cipher.h"
+
+#include <utility>
+#include <vector>
+
+namespace vrex {
+namespace {
+
+constexpr std::size_t kChunkCharacters = 65536;
+constexpr std::size_t kMaxPasswordLength = 12;
+
+// Characters from..from+3 of the password as a little-endian word; absent ones are zero bytes.
+std::uint32_t PasswordWord(const std::string& password, std::size_t from) {
+  std::uint32_t word = 0;
+  for (std::size_t i = 0; i < 4 && from + i < password.size(); ++i)
+    word |= static_cast<std::uint32_t>(static_cast<unsigned char>(password[from + i])) << (8 * i);
+  return word;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::uint8_t XorOfBytes(std::uint32_t word) {
+  return static_cast<std::uint8_t>(word ^ (word >> 8) ^ (word >> 16) ^ (word >> 24));
+}
+
+}  // namespace
+
+TCryptLib::TCryptLib() : password_("vrexdb"), addKey_(0x1F2E3D4C), multKey_(0x0B5A6978) {}
+
+void TCryptLib::SetPassword(std::string_view password) {
+  if (password.size() > kMaxPasswordLength) {
+    password_.clear();
+    throw CryptError("TCryptLib.Password is too long");
+  }
+  password_ = std::string(password);
+}
+
+void TCryptLib::SetAddKey(std::int32_t key) {
+  if (key == 0) {
+    addKey_ = 1;
+    throw CryptError("TCryptLib.AddKey is too big");
+  }
+  addKey_ = key;
+}
+
+void TCryptLib::SetMultKey(std::int32_t key) {
+  if (key == 0) {
+    multKey_ = 1;
+    throw CryptError("TCryptLib.MultKey is too big");
+  }
+  multKey_ = key;
+}
+
+std::uint32_t TCryptLib::Draw(std::uint32_t below) {
+  seed_ = seed_ * 134775813u + 1u;
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * below) >> 32);
+}
+
+void TCryptLib::PrepareKeys() {
+  seed_ = PasswordWord(password_, 0);
+  state_ = PasswordWord(password_, 4);
+  third_ = PasswordWord(password_, 8);
+}
+
+std::string TCryptLib::Decode(std::string_view text) {
+  PrepareKeys();
+  std::string output;
+  std::vector<std::uint8_t> bytes;
+  std::vector<std::uint32_t> positions;
+  for (std::size_t start = 0;; start += kChunkCharacters) {
+    std::string_view chunk = text.substr(std::min(start, text.size()), kChunkCharacters);
+    const std::size_t n = chunk.size() / 2;
+    bytes.assign(n + 1, 0);  // positions 1 to n
+    for (std::size_t i = 1; i <= n; ++i) {
+      int high = HexDigit(chunk[2 * i - 2]);
+      int low = HexDigit(chunk[2 * i - 1]);
+      if (high < 0 || low < 0) throw CryptError(kNotHexError);
+      bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    positions.assign(n + 1, 0);
+    for (std::size_t k = 1; k <= n; ++k) positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
+    for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[positions[i]]);
+    for (std::size_t i = 1; i <= n; ++i) {
+      const std::uint8_t c = bytes[i];
+      const std::uint32_t r = Draw(255);
+      bytes[i] = static_cast<std::uint8_t>(c ^ XorOfBytes(state_) ^ r);
+      state_ = (c + state_ + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
+    }
+    output.append(reinterpret_cast<const char*>(bytes.data() + 1), n);
+    if (chunk.size() < kChunkCharacters) break;  // the last chunk, possibly empty
+  }
+  return output;
+}
+
+std::string TCryptLib::Encode(std::string_view plain) {
+  static const char kHex[] = "0123456789ABCDEF";
+  PrepareKeys();
+  std::string output;
+  std::vector<std::uint8_t> bytes;
+  std::vector<std::uint32_t> positions;
+  constexpr std::size_t kChunkBytes = kChunkCharacters / 2;
+  for (std::size_t start = 0;; start += kChunkBytes) {
+    std::string_view chunk = plain.substr(std::min(start, plain.size()), kChunkBytes);
+    const std::size_t n = chunk.size();
+    // The same draws as Decode, in the same order: the positions first.
+    positions.assign(n + 1, 0);
+    for (std::size_t k = 1; k <= n; ++k) positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
+    bytes.assign(n + 1, 0);
+    for (std::size_t i = 1; i <= n; ++i) {
+      const std::uint32_t r = Draw(255);
+      const auto c = static_cast<std::uint8_t>(static_cast<unsigned char>(chunk[i - 1]) ^ XorOfBytes(state_) ^ r);
+      bytes[i] = c;
+      state_ = (c + state_ + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
+    }
+    // Decode swaps from n down to 1; undoing that swaps from 1 up to n.
+    for (std::size_t i = 1; i <= n; ++i) std::swap(bytes[i], bytes[positions[i]]);
+    for (std::size_t i = 1; i <= n; ++i) {
+      output += kHex[bytes[i] >> 4];
+      output += kHex[bytes[i] & 0x0F];
+    }
+    if (n < kChunkBytes) break;
+  }
+  return output;
+}
+
+}  // namespace vrex

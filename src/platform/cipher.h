@@ -1,0 +1,55 @@
+#pragma once
+// The cipher of the device database: TCryptLib deciphers the hexadecimal
+// lines of the database files with a password and two integer keys; Encode
+// is its exact inverse, used by the tool that writes the database.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vrex {
+
+// The toolkit's base exception, with the component's message.
+class CryptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* kNotHexError = "TCryptLib: decrypting error - not hexlook string";
+
+class TCryptLib {
+ public:
+  TCryptLib();
+
+  // At most 12 characters; a longer text clears the password and throws.
+  void SetPassword(std::string_view password);
+  // 0 sets the key to 1 and throws.
+  void SetAddKey(std::int32_t key);
+  void SetMultKey(std::int32_t key);
+  const std::string& Password() const { return password_; }
+  std::int32_t AddKey() const { return addKey_; }
+  std::int32_t MultKey() const { return multKey_; }
+
+  // The plain text of an enciphered text: hexadecimal pairs in chunks of
+  // 65536 characters.  Throws CryptError on a pair that is not hexadecimal.
+  std::string Decode(std::string_view text);
+  // The enciphered form of a plain text, in upper-case hexadecimal:
+  // Decode(Encode(t)) == t.
+  std::string Encode(std::string_view plain);
+
+ private:
+  // The generator: seed := seed * 134775813 + 1, a draw below n the upper
+  // half of the 64-bit product of the new seed and n.
+  std::uint32_t Draw(std::uint32_t below);
+  // Seeds the generator and the running state from the password.
+  void PrepareKeys();
+
+  std::string password_;
+  std::int32_t addKey_;
+  std::int32_t multKey_;
+  std::uint32_t seed_ = 0;
+  std::uint32_t state_ = 0;  // S
+  std::uint32_t third_ = 0;  // W
+};
+
+}  // namespace vrex
