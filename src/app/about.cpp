@@ -39,12 +39,6 @@ std::string Format(const char* pattern, int number, const std::string& text) {
   return result;
 }
 
-std::string Format(const char* pattern, const std::string& text) {
-  std::string result = pattern;
-  result.replace(result.find("%s"), 2, text);
-  return result;
-}
-
 bool OpenAddress(const std::string& scheme, const std::string& address) {
   if (address.empty()) return true;
   os::ShellResult result = os::Sh().Execute("open", scheme + address, "");
@@ -109,7 +103,7 @@ int ExecuteAbout(const std::function<std::unique_ptr<AboutDialog>()>& create) {
     dialog = create();
     if (dialog != nullptr && dialog->SetDlg()) result = dialog->ShowModal();
   } catch (const std::exception& error) {
-    os::Msg().Show(Format(kOpenErrorText, error.what()), kErrorCaption, os::mb::kOk | os::mb::kIconError);
+    os::Msg().Show(text::FillIn(kOpenErrorText, error.what()), kErrorCaption, os::mb::kOk | os::mb::kIconError);
     result = kAboutNotShown;
   }
   if (result == kAboutNotShown)

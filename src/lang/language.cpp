@@ -64,10 +64,7 @@ std::string GetLanguageModulePath() {
   }
   std::string path = LanguageModulePathFor(code);
   if (!os::Fs().Exists(path)) {
-    const std::string_view text = kMissingModuleText;
-    const std::size_t at = text.find("%s");
-    const std::string message = std::string(text.substr(0, at)) + code + std::string(text.substr(at + 2));
-    os::Msg().ShowUtf8(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::Msg().ShowUtf8(text::FillIn(kMissingModuleText, code), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);

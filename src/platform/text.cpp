@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -55,14 +56,21 @@ std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    std::string_view line = text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string_view line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.emplace_back(line);
-    start = next;
+    start = end + 1;
   }
   return lines;
+}
+
+std::string FillIn(std::string_view pattern, std::string_view value) {
+  const std::size_t at = pattern.find("%s");
+  if (at == std::string_view::npos) return std::string(pattern);
+  std::string out(pattern.substr(0, at));
+  out.append(value).append(pattern.substr(at + 2));
+  return out;
 }
 
 std::string UpToNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }

@@ -19,6 +19,8 @@ std::string Trim(std::string_view text);
 // The lines of a file's text: split at each LF, a CR before it dropped; no
 // line after a final LF.
 std::vector<std::string> SplitLines(std::string_view text);
+// The pattern with its first "%s" replaced by value; unchanged when it has none.
+std::string FillIn(std::string_view pattern, std::string_view value);
 // The text up to its first NUL.
 std::string UpToNul(std::string_view text);
 // Path with its extension (from the last '.' of the file name) replaced; appended when there is none.

@@ -44,6 +44,12 @@ TEST(TextHelpers, SplitLinesReadsAFileAsGetlineWould) {
   EXPECT_EQ(text::SplitLines("a\rb\r"), Lines{"a\rb"});
 }
 
+TEST(TextHelpers, FillInReplacesTheFirstPlaceholderOnly) {
+  EXPECT_EQ(text::FillIn("Module %s is missing", "FR"), "Module FR is missing");
+  EXPECT_EQ(text::FillIn("%s and %s", "a"), "a and %s");
+  EXPECT_EQ(text::FillIn("no placeholder", "x"), "no placeholder");
+}
+
 TEST(TextHelpers, Integers) {
   std::int64_t value = 0;
   // Past 32 bits: the program, where long is 32 bits, must read what the tests read.
