@@ -128,4 +128,12 @@ std::string TCryptLib::Encode(std::string_view plain) {
   return output;
 }
 
+TCryptLib DeviceDatabaseCipher() {
+  TCryptLib cipher;
+  cipher.SetPassword(kDeviceDatabasePassword);
+  cipher.SetAddKey(kDeviceDatabaseAddKey);
+  cipher.SetMultKey(kDeviceDatabaseMultKey);
+  return cipher;
+}
+
 }  // namespace vrex

@@ -52,4 +52,13 @@ class TCryptLib {
   std::uint32_t third_ = 0;  // W
 };
 
+// The one key of the device database: the program deciphers with it and the
+// database tool enciphers with it.
+inline constexpr const char* kDeviceDatabasePassword = "Vx7nK2qe";
+inline constexpr std::int32_t kDeviceDatabaseAddKey = 0x2D5A17C3;
+inline constexpr std::int32_t kDeviceDatabaseMultKey = 0x01C4E6B5;
+
+// A cipher set to the device database's key.
+TCryptLib DeviceDatabaseCipher();
+
 }  // namespace vrex

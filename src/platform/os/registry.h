@@ -17,6 +17,8 @@ enum class Access { ReadOnly, Full };
 
 // Raw data is read into a buffer of this many bytes.
 inline constexpr std::size_t kRegistryBufferLength = 255;
+// A capacity that reads a value whole, however long it is.
+inline constexpr std::size_t kWholeValue = 0;
 
 enum class ValueType : std::uint32_t {
   None = 0,
@@ -35,7 +37,8 @@ class RegistryKey {
   virtual std::optional<std::string> ReadText(std::string_view name) const = 0;
   // REG_DWORD only.
   virtual std::optional<std::uint32_t> ReadInteger(std::string_view name) const = 0;
-  // The value's bytes, whatever its type; nothing when they do not fit in capacity.
+  // The value's bytes, whatever its type; nothing when they do not fit in
+  // capacity (kWholeValue: no limit).
   virtual std::optional<std::vector<std::uint8_t>> ReadRaw(std::string_view name,
                                                            std::size_t capacity = kRegistryBufferLength) const = 0;
   // Subkey names in the registry's enumeration order.

@@ -47,7 +47,7 @@ class MemoryKey : public RegistryKey {
 
   std::optional<std::vector<std::uint8_t>> ReadRaw(std::string_view name, std::size_t capacity) const override {
     const auto* value = node_.FindValue(name);
-    if (value == nullptr || value->data.size() > capacity) return std::nullopt;
+    if (value == nullptr || (capacity != kWholeValue && value->data.size() > capacity)) return std::nullopt;
     return value->data;
   }
 
@@ -123,6 +123,7 @@ MemoryRegistry::Node* MemoryRegistry::Create(RootKey root, std::string_view path
 
 std::unique_ptr<RegistryKey> MemoryRegistry::Open(RootKey root, std::string_view path, Access access) {
   ++openCount;
+  if (access == Access::Full) ++fullAccessOpens;
   Node* node = Find(root, path);
   if (node == nullptr) return nullptr;
   if (access == Access::Full && node->denyFullAccess) return nullptr;

@@ -46,6 +46,8 @@ class MemoryRegistry : public Registry {
   void DenyFullAccess(RootKey root, std::string_view path);
   // Counts opens, so tests can tell how a gatherer walked the tree.
   int openCount = 0;
+  // Opens that asked for full access, whether or not the key exists.
+  int fullAccessOpens = 0;
 
  private:
   Node* Find(RootKey root, std::string_view path);
