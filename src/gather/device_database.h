@@ -1,0 +1,86 @@
+#pragma once
+// The device database: deciphered lines of two forms, device lines
+// "key=name" (the name may end in a suffix from "_0" on) and vendor lines
+// holding ".=" (the vendor name may be followed by "#" and an extra text).
+// A device is found by the first line, in file order, whose key occurs in its
+// hardware identifiers or whose 24-character key, compacted, equals its search
+// key.  The keys are indexed once, so a lookup costs a few hash probes per
+// character of the identifiers instead of a pass over every line.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vrex::gather {
+
+// The PCI vendor, device and subsystem numbers of an upper-cased hardware
+// identifier text, run together: "PCI\VEN_10EC&DEV_8139&SUBSYS_813910EC&REV_10"
+// gives "10EC8139813910EC".  Each part stops two characters before the next
+// marker, so the separator in front of it is not taken; a missing marker
+// gives an empty or shortened part.
+std::string SearchKey(const std::string& hardwareIds);
+
+// The 16-character form of a 24-character key: blanks removed, then the first
+// eight and the last eight characters.
+std::string CompactKey(const std::string& key);
+
+// What the database says about one device.
+struct DatabaseEntry {
+  std::string vendor;
+  std::string device;
+  std::string vendorExtra;   // after "#" in the vendor line
+  std::string deviceSuffix;  // from "_0" on in the device line
+};
+
+class DeviceDatabase {
+  // Looks keys up by a window of the identifiers without copying it.
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+  };
+  using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
+
+ public:
+  explicit DeviceDatabase(std::vector<std::string> lines);
+  DeviceDatabase(const DeviceDatabase&) = delete;
+  DeviceDatabase& operator=(const DeviceDatabase&) = delete;
+  // The lines are overwritten before they are released.
+  ~DeviceDatabase();
+
+  std::size_t LineCount() const { return lines_.size(); }
+  // The index of the line the first-match scan stops at for these
+  // identifiers: the first line whose key occurs in them (case-sensitive) or
+  // whose compact key equals the search key (ignoring case), else the last
+  // line.  Nothing for an empty database.
+  std::optional<std::size_t> ScanStop(const std::string& hardwareIds) const;
+  // The entry of the line the scan stops at, when that line matches.
+  std::optional<DatabaseEntry> Lookup(const std::string& hardwareIds) const;
+
+ private:
+  bool Matches(std::size_t line, const std::string& upperIds, const std::string& searchKey) const;
+  std::string VendorOfKeyMatch(std::size_t line, std::string& extra) const;
+  std::string VendorOfSubsystemMatch(std::size_t line, std::string& extra) const;
+  std::string VendorFromLine(std::size_t line, std::string& extra) const;
+
+  std::vector<std::string> lines_;
+  std::vector<std::string> keys_;  // per line; empty without "="
+  // The first line of each key, and of each upper-cased compact key.
+  KeyIndex firstOfKey_;
+  KeyIndex firstOfCompactKey_;
+  // The distinct lengths of the indexed keys, shortest first.
+  std::vector<std::size_t> keyLengths_;
+  // Per line, the vendor line the walk back from it reaches, if any.
+  std::vector<std::optional<std::size_t>> vendorBefore_;
+  // The first vendor line of each vendor number (the four characters before
+  // the "." that ends its key), for subsystem entries.
+  KeyIndex vendorByNumber_;
+};
+
+// The scan as the pass describes it, line by line: the reference the index is
+// measured and tested against.
+std::optional<std::size_t> LinearScanStop(const std::vector<std::string>& lines, const std::string& hardwareIds);
+
+}  // namespace vrex::gather

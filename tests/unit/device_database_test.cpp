@@ -1,0 +1,156 @@
+// The device database: search keys, the first-match lookup with its vendor
+// rules, the index against the line-by-line scan, and the generator's lines.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "devicedb_build.h"
+#include "gather/device_database.h"
+
+namespace vrex::gather {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(DeviceDatabase, SearchKeyTakesThePartsBetweenTheMarkers) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"PCI\\VEN_8086&DEV_1229&SUBSYS_00000000&REV_08", "8086122900000000"},
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_813910EC&REV_10PCI\\VEN_10EC&DEV_8139&SUBSYS_813910EC", "10EC8139813910EC"},
+      // A missing marker counts as standing before the text: without a
+      // revision the subsystem part is empty, without a subsystem the device
+      // part is, and the subsystem part starts at the seventh character.
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_813910EC", "10EC8139"},
+      {"PCI\\VEN_10EC&DEV_8139&REV_10", "10ECN_10EC&DEV_8139"},
+      {"ROOT\\MS_PPPOEMINIPORT", ""},
+  };
+  for (const auto& [ids, key] : cases) EXPECT_EQ(SearchKey(ids), key) << ids;
+  EXPECT_EQ(CompactKey("10EC 8139 SUBS 8139 10EC"), "10EC8139813910EC");
+}
+
+// Line 0 is not a vendor line, so a device on line 1 has no vendor; a
+// card's subsystem entries come before its device line.
+const Lines kSmallDatabase = {
+    "; header",                                // 0
+    "VEN_1111&DEV_0001=First card",            // 1
+    "V 10EC.=Realtek#Semiconductor!",          // 2
+    "10EC 8139 SUBS 8139 10EC=Card_0abc!",     // 3
+    "10EC 8139 SUBS 005A 1025=TravelMate",     // 4
+    "10EC 8139 SUBS 0001 DEAD=Nobody's card",  // 5
+    "VEN_10EC&DEV_8139=RTL-8139",              // 6
+    "V 1025.=Acer",                            // 7
+    "VEN_2222&DEV_0002=second",                // 8
+    "vendor 3333 device 0003 last",            // 9: the last line, without "="
+};
+
+TEST(DeviceDatabase, LookupNamesVendorAndDeviceByTheFirstMatchingLine) {
+  struct Case {
+    const char* ids;
+    const char* vendor;
+    const char* device;
+    const char* vendorExtra;
+    const char* deviceSuffix;
+  };
+  const Case cases[] = {
+      {"PCI\\VEN_1111&DEV_0001&SUBSYS_00000000&REV_01", "", "First card", "", ""},
+      // The subsystem entry comes first; "_0" after "=" starts the suffix,
+      // "#" the vendor's extra text, each without the line's last character.
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_813910EC&REV_10", "Realtek", "Card", "Semiconductor", "_0abc"},
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_12345678&REV_10", "Realtek", "RTL-8139", "Semiconductor", ""},
+      // A subsystem entry is named by its own vendor, wherever its line is...
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_005A1025&REV_10", "Acer", "TravelMate", "", ""},
+      // ... and by the chip's when the database does not list that vendor.
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_0001DEAD&REV_10", "Realtek", "Nobody's card", "Semiconductor", ""},
+      {"PCI\\VEN_2222&DEV_0002", "Acer", "second", "", ""},
+  };
+  const DeviceDatabase database(kSmallDatabase);
+  for (const auto& c : cases) {
+    auto entry = database.Lookup(c.ids);
+    ASSERT_TRUE(entry) << c.ids;
+    EXPECT_EQ(entry->vendor, c.vendor) << c.ids;
+    EXPECT_EQ(entry->device, c.device) << c.ids;
+    EXPECT_EQ(entry->vendorExtra, c.vendorExtra) << c.ids;
+    EXPECT_EQ(entry->deviceSuffix, c.deviceSuffix) << c.ids;
+  }
+  EXPECT_FALSE(database.Lookup("PCI\\VEN_9999&DEV_0001"));
+  EXPECT_FALSE(DeviceDatabase(Lines{}).Lookup("PCI\\VEN_10EC&DEV_8139"));
+}
+
+TEST(DeviceDatabase, FirstLineCountsOnlyRightBeforeTheMatchAndTheLastLineMatchesIgnoringCase) {
+  const DeviceDatabase database(Lines{"V 1.=Zero", "X=a", "Y=b", "z=last"});
+  EXPECT_EQ(database.Lookup("X")->vendor, "Zero");
+  EXPECT_EQ(database.Lookup("Y")->vendor, "");
+  // "z" does not occur in "XZ" as the scan compares, but the last line is
+  // matched in upper case.
+  EXPECT_EQ(database.ScanStop("XZ"), 1u);
+  EXPECT_EQ(database.ScanStop("QZ"), 3u);
+  EXPECT_EQ(database.Lookup("QZ")->device, "last");
+  // A key inside the name of an earlier line is not a key.
+  EXPECT_EQ(database.ScanStop("a"), 3u);
+}
+
+// Random databases over a small alphabet, so that keys occur often, keys of
+// 24 characters with blanks compact to search keys, and lines without "=",
+// with empty keys or with several "=" appear.
+TEST(DeviceDatabase, IndexStopsWhereTheLineByLineScanStops) {
+  std::mt19937 random(20261208);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  auto word = [&](int length) {
+    std::string text;
+    for (int i = 0; i < length; ++i) text += "AB1a_= "[pick(i == 0 ? 4 : 7)];
+    return text;
+  };
+  for (int round = 0; round < 300; ++round) {
+    Lines lines;
+    const int count = 1 + pick(40);
+    for (int i = 0; i < count; ++i) {
+      switch (pick(5)) {
+        case 0: lines.push_back(word(pick(4))); break;
+        case 1: lines.push_back(word(24) + "=sub"); break;
+        default: lines.push_back(word(1 + pick(4)) + "=" + word(pick(5))); break;
+      }
+    }
+    const DeviceDatabase database(lines);
+    for (int probe = 0; probe < 20; ++probe) {
+      std::string ids = "VEN_" + word(4) + "&DEV_" + word(4) + "&SUBSYS_" + word(8) + "&REV_" + word(pick(12));
+      EXPECT_EQ(database.ScanStop(ids), LinearScanStop(lines, ids)) << ids;
+    }
+  }
+}
+
+TEST(DeviceDatabaseGenerator, NetworkNamesAndAnsiText) {
+  const std::pair<const char*, bool> names[] = {
+      {"RTL-8100/8101L/8139 PCI Fast Ethernet Adapter", true},
+      {"PRO/Wireless 3945ABG [Golan] Network Connection", true},
+      {"AR9285 Wireless Network Adapter (PCI-Express)", true},
+      {"BCM4313 802.11bgn Wireless Network Adapter", true},
+      {"82801 PCI Bridge", false},
+      {"Planetary Motion Controller", false},  // "lan" inside a word
+      {"SATA Controller [AHCI mode]", false},
+  };
+  for (const auto& [name, network] : names) EXPECT_EQ(devicedb::IsNetworkDeviceName(name), network) << name;
+  EXPECT_EQ(devicedb::ToLatin1("Caf\xC3\xA9 \xE2\x82\xAC x\xC3"), "Caf\xE9 ? x?");
+}
+
+TEST(DeviceDatabaseGenerator, WritesVendorSubsystemAndDeviceLinesInScanOrder) {
+  const char* pciIds =
+      "# comment\n"
+      "1025  Acer Incorporated [ALI]\n"
+      "10ec  Realtek Semiconductor Co., Ltd.\n"
+      "\t8139  RTL-8100/8101L/8139 PCI Fast Ethernet Adapter\n"
+      "\t\t1025 005a  TravelMate 290\n"
+      "\t\t0357 000a  TTP-Monitoring Card V2.0\n"
+      "\t5288  RTS5288 PCI Express Card Reader_0\n"
+      "1af4  Red Hat #1, Inc.\n"
+      "C 02  Network controller\n"
+      "\t00  Ethernet controller\n";
+  auto lines = devicedb::BuildDatabaseLines(pciIds);
+  EXPECT_EQ(lines.net, (Lines{"; Vrex network device database, from the PCI ID list",
+                              "V 10EC.=Realtek Semiconductor Co., Ltd.", "10EC 8139 SUBS 005A 1025=TravelMate 290",
+                              "VEN_10EC&DEV_8139=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter"}));
+  EXPECT_EQ(lines.other, (Lines{"; Vrex device database, from the PCI ID list", "V 1025.=Acer Incorporated [ALI]",
+                                "V 10EC.=Realtek Semiconductor Co., Ltd.",
+                                "VEN_10EC&DEV_5288=RTS5288 PCI Express Card Reader-0", "V 1AF4.=Red Hat No.1, Inc."}));
+}
+
+}  // namespace
+}  // namespace vrex::gather

@@ -1,0 +1,9 @@
+# Device database generator, run by the Windows build (cmake/windows.cmake)
+# to write net.txt and other.txt from Debian's PCI ID list.
+add_executable(vrex_devicedb ${CMAKE_CURRENT_LIST_DIR}/devicedb.cpp ${CMAKE_CURRENT_LIST_DIR}/devicedb_build.cpp)
+target_link_libraries(vrex_devicedb PRIVATE vrex_platform vrex_warnings)
+target_include_directories(vrex_devicedb PRIVATE ${CMAKE_SOURCE_DIR}/src)
+set_target_properties(vrex_devicedb PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+target_sources(vrex_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/devicedb_build.cpp)
+target_include_directories(vrex_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
