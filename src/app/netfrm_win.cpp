@@ -8,7 +8,10 @@
 #include "app/wait_dialog_win.h"
 #include "gather/basic_info.h"
 #include "gather/connections.h"
+#include "gather/device_list.h"
 #include "gather/network.h"
+#include "gather/network_adapters.h"
+#include "gather/protocols.h"
 #include "gather/winsock_lines.h"
 #include "lang/language_dialog_win.h"
 #include "app/widgets_win.h"
@@ -189,6 +192,10 @@ void TNETFrm::CreateComponents() {
 void TNETFrm::ConnectGatherers() {
   gatherers_.zakladniinfotostringlst = [this] { return zakladniinfotostringlst(); };
   gatherers_.winsocktostringlst = [this] { return winsocktostringlst(); };
+  gatherers_.netadapterstostringlst = gather::netadapterstostringlst;
+  gatherers_.protocolstostringlst = gather::protocolstostringlst;
+  gatherers_.servicestostringlst = gather::servicestostringlst;
+  gatherers_.clientstostringlst = gather::clientstostringlst;
 }
 
 void TNETFrm::FormCreate() {
@@ -223,8 +230,11 @@ void TNETFrm::FormCreate() {
     HideWaitDlg();
     os::Msg().Show(error.what(), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
   }
+  // The network object names its adapters from the device list.
+  gather::Network().SetDeviceSource(std::make_shared<gather::DeviceListSource>());
   // 8. and 9. The start-up gatherers; they keep their results for the whole run.
   getnetinfo();
+  getnetcards();
   getprotocolsetc();
   // 10.
   HideWaitDlg();
@@ -232,7 +242,14 @@ void TNETFrm::FormCreate() {
 
 void TNETFrm::getnetinfo() { gather::GetNetInfoBasic(); }
 
-void TNETFrm::getprotocolsetc() { gather::Network().GetInfo(); }
+void TNETFrm::RefreshDevices() {
+  gather::BuildDeviceList();
+  gather::AnnotateDevices("net", "");
+}
+
+void TNETFrm::getnetcards() { gather::getnetcards(); }
+
+void TNETFrm::getprotocolsetc() { gather::getprotocolsetc(); }
 
 std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
   return gather::zakladniinfotostringlst(iNetDetector1_->Online());

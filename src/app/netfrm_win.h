@@ -56,7 +56,8 @@ class TNETFrm {
 
   // Start-up step 7: the device list and its database.  Replaceable so that a
   // test can make it fail; set before Create.
-  std::function<void()> refreshDevices = [] {};
+  std::function<void()> refreshDevices = RefreshDevices;
+  static void RefreshDevices();
 
   // The creation handler: runs once, before the window is shown.
   void FormCreate();
@@ -69,6 +70,7 @@ class TNETFrm {
 
   // Start-up gatherers: identity values, then the network object.
   void getnetinfo();
+  void getnetcards();
   void getprotocolsetc();
   // The gatherers, by the names the catalogue knows them by.
   std::vector<std::string> zakladniinfotostringlst();

@@ -144,13 +144,13 @@ void ReadClassList(const std::string& rootPath, const std::string& className, co
   auto& registry = os::Reg();
   std::vector<std::string> classKeys;
   {
-    auto root = registry.Open(os::RootKey::LocalMachine, rootPath, os::Access::Full);
+    auto root = registry.Open(os::RootKey::LocalMachine, rootPath, os::Access::ReadOnly);
     if (!root) return;
     classKeys = root->SubKeyNames();
   }
   const bool nt = LibraryIsNT();
   for (const auto& name : classKeys) {
-    auto key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + name, os::Access::Full);
+    auto key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + name, os::Access::ReadOnly);
     if (!key) continue;
     auto keyClass = key->ReadText("Class");
     if (!keyClass || !text::EqualsNoCase(*keyClass, className)) continue;
@@ -161,14 +161,14 @@ void ReadClassList(const std::string& rootPath, const std::string& className, co
       classKey = text::ToUpper(key->ReadText("Link").value_or(""));
       key.reset();
       if (classKey.empty()) return;
-      key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey, os::Access::Full);
+      key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey, os::Access::ReadOnly);
       if (!key) return;
     }
     std::vector<std::string> entries = key->SubKeyNames();
     key.reset();
     for (const auto& entryName : entries) {
       auto entry =
-          registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey + "\\" + entryName, os::Access::Full);
+          registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey + "\\" + entryName, os::Access::ReadOnly);
       if (!entry) continue;
       if (auto value = entry->ReadText(valueName)) AddUnique(list, *value);
     }

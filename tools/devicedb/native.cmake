@@ -7,3 +7,6 @@ set_target_properties(vrex_devicedb PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 
 target_sources(vrex_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/devicedb_build.cpp)
 target_include_directories(vrex_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+# The device tests name devices from the database made of the installed list.
+set(VREX_PCI_IDS /usr/share/misc/pci.ids CACHE FILEPATH "The PCI ID list the device database is made from")
+target_compile_definitions(vrex_unit_tests PRIVATE VREX_PCI_IDS="${VREX_PCI_IDS}")

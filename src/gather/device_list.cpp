@@ -1,0 +1,275 @@
+#include "gather/device_list.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "gather/device_database.h"
+#include "lang/multistring.h"
+#include "lang/os_version.h"
+#include "platform/cipher.h"
+#include "platform/os/ports.h"
+#include "platform/text.h"
+
+namespace vrex::gather {
+namespace {
+
+constexpr const char* kNTEnum = "SYSTEM\\CurrentControlSet\\Enum";
+constexpr const char* kNT4RootEnum = "SYSTEM\\CurrentControlSet\\Enum\\Root";
+constexpr const char* kNTServices = "SYSTEM\\CurrentControlSet\\Services";
+constexpr const char* kNTClassRoot = "SYSTEM\\CurrentControlSet\\Control\\Class\\";
+constexpr const char* kWin9xClassRoot = "System\\CurrentControlSet\\Services\\Class\\";
+constexpr const char* kConfigManagerEnum = "Config Manager\\Enum";
+
+std::unique_ptr<os::RegistryKey> OpenRead(os::RootKey root, const std::string& path) {
+  return os::Reg().Open(root, path, os::Access::ReadOnly);
+}
+
+std::unique_ptr<os::RegistryKey> OpenMachine(const std::string& path) {
+  return OpenRead(os::RootKey::LocalMachine, path);
+}
+
+std::string Text(const os::RegistryKey& key, std::string_view name) { return key.ReadText(name).value_or(""); }
+
+// "friendlyname" when the instance has one, else its "DeviceDesc".
+std::string DisplayName(const os::RegistryKey& key) {
+  return Text(key, key.ValueExists("friendlyname") ? "friendlyname" : "DeviceDesc");
+}
+
+// A multi-text value run together; the whole value, however long.
+std::string JoinedValue(const os::RegistryKey& key, std::string_view name) {
+  return JoinMultiString(key.ReadRaw(name, os::kWholeValue).value_or(std::vector<std::uint8_t>{}));
+}
+
+std::vector<std::string> SubKeysOf(os::RootKey root, const std::string& path) {
+  auto key = OpenRead(root, path);
+  return key ? key->SubKeyNames() : std::vector<std::string>{};
+}
+
+// Enumerator and device keys are containers: they have no "DeviceDesc".
+std::optional<std::vector<std::string>> ContainerSubKeys(const std::string& path) {
+  auto key = OpenMachine(path);
+  if (!key || key->ValueExists("DeviceDesc")) return std::nullopt;
+  return key->SubKeyNames();
+}
+
+void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
+  for (const auto& enumerator : SubKeysOf(os::RootKey::LocalMachine, kNTEnum)) {
+    const std::string enumeratorPath = std::string(kNTEnum) + "\\" + enumerator;
+    auto devices = ContainerSubKeys(enumeratorPath);
+    if (!devices) continue;
+    for (const auto& device : *devices) {
+      const std::string devicePath = enumeratorPath + "\\" + device;
+      auto instances = ContainerSubKeys(devicePath);
+      if (!instances) continue;
+      for (const auto& instance : *instances) {
+        DeviceListRecord& record = list.emplace_back();
+        const std::string instancePath = devicePath + "\\" + instance;
+        {
+          auto control = OpenMachine(instancePath + "\\Control");
+          if (!control || (needsDeviceReference && !control->ValueExists("DeviceReference"))) continue;
+        }
+        auto key = OpenMachine(instancePath);
+        if (!key) continue;
+        if (key->ValueExists("DeviceDesc")) {
+          if (key->ValueExists("HardwareID")) record.HardwareIds = text::ToUpper(JoinedValue(*key, "HardwareID"));
+          record.InstanceKey = instancePath;
+          record.Name = DisplayName(*key);
+          if (key->ValueExists("Classguid")) record.ClassDescription = Text(*key, "Classguid");
+          record.HardwareFlag = key->ValueExists("CompatibleIDs") ? 1 : 0;
+          record.DriverKey = kNTClassRoot + Text(*key, "Driver");
+        }
+        if (record.ClassDescription.empty()) continue;
+        if (auto classKey = OpenMachine(kNTClassRoot + record.ClassDescription)) {
+          record.ClassDescription = Text(*classKey, "");
+          if (classKey->ValueExists("Class")) record.ClassName = Text(*classKey, "Class");
+        }
+      }
+    }
+  }
+}
+
+enum class ClassBy { Guid, Name };
+
+void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
+  for (const auto& node : SubKeysOf(os::RootKey::DynData, kConfigManagerEnum)) {
+    std::string hardwareKey;
+    {
+      auto present = OpenRead(os::RootKey::DynData, std::string(kConfigManagerEnum) + "\\" + node);
+      if (!present || !present->ValueExists("HardWareKey")) continue;
+      hardwareKey = Text(*present, "HardWareKey");
+    }
+    const std::string instancePath = "ENUM\\" + hardwareKey;
+    auto key = OpenMachine(instancePath);
+    if (!key) continue;
+    DeviceListRecord& record = list.emplace_back();
+    // The hardware key carries the same vendor and device parts as the identifiers.
+    if (key->ValueExists("HardwareID")) record.HardwareIds = text::ToUpper(hardwareKey);
+    if (!key->ValueExists("DeviceDesc")) continue;
+    record.Name = DisplayName(*key);
+    record.ClassDescription = Text(*key, classBy == ClassBy::Guid ? "Classguid" : "Class");
+    record.InstanceKey = instancePath;
+    const std::string upperPath = text::ToUpper(instancePath);
+    record.HardwareFlag =
+        upperPath.find("NETWORK") == std::string::npos && upperPath.find("SW") == std::string::npos ? 1 : 0;
+    record.DriverKey = kWin9xClassRoot + Text(*key, "Driver");
+    if (record.ClassDescription.empty()) continue;
+
+    auto classKey = OpenMachine(kWin9xClassRoot + record.ClassDescription);
+    if (!classKey) continue;
+    if (classBy == ClassBy::Guid) {
+      // The GUID's key links to the class key by name.
+      record.ClassDescription = Text(*classKey, "link");
+      record.ClassName = Text(*classKey, "Class");
+      classKey.reset();
+      if (record.ClassDescription.empty()) continue;
+      if (auto linked = OpenMachine(kWin9xClassRoot + record.ClassDescription))
+        record.ClassDescription = Text(*linked, "");
+    } else {
+      record.ClassName = record.ClassDescription;
+      record.ClassDescription = Text(*classKey, "");
+    }
+  }
+}
+
+// The service whose first enumerated device is each root instance, by the
+// upper-cased "Root\device\instance" text; the first service wins.
+std::unordered_map<std::string, std::string> ServicesByInstance() {
+  std::unordered_map<std::string, std::string> services;
+  for (const auto& service : SubKeysOf(os::RootKey::LocalMachine, kNTServices)) {
+    auto enumKey = OpenMachine(std::string(kNTServices) + "\\" + service + "\\enum");
+    if (!enumKey || !enumKey->ValueExists("0")) continue;
+    services.emplace(text::ToUpper(Text(*enumKey, "0")), service);
+  }
+  return services;
+}
+
+void NT4Walk(std::vector<DeviceListRecord>& list) {
+  std::optional<std::unordered_map<std::string, std::string>> services;  // read at the first started device
+  for (const auto& device : SubKeysOf(os::RootKey::LocalMachine, kNT4RootEnum)) {
+    const std::string devicePath = std::string(kNT4RootEnum) + "\\" + device;
+    auto instances = ContainerSubKeys(devicePath);
+    if (!instances) continue;
+    for (const auto& instance : *instances) {
+      const std::string instancePath = devicePath + "\\" + instance;
+      auto key = OpenMachine(instancePath);
+      // Only started devices; one without "StatusFlags" is taken as not started.
+      if (!key || key->ReadInteger("StatusFlags") != 8u) continue;
+      DeviceListRecord& record = list.emplace_back();
+
+      if (!services) services = ServicesByInstance();
+      auto service = services->find(text::ToUpper("Root\\" + device + "\\" + instance));
+      if (service != services->end()) {
+        auto adapter = OpenMachine(std::string(kNTServices) + "\\" + service->second + "\\Device0");
+        if (adapter && adapter->ValueExists("HardwareInformation.AdapterString"))
+          record.DatabaseName = JoinedValue(*adapter, "HardwareInformation.AdapterString");
+      }
+      record.InstanceKey = instancePath;
+      if (key->ValueExists("DeviceDesc")) record.Name = DisplayName(*key);
+      record.HardwareFlag = key->ValueExists("ConfigFlags") ? 1 : 0;
+      record.ClassName = Text(*key, "Class");
+      record.ClassDescription = Text(*key, "ClassGuid");
+      record.DriverKey = kNTClassRoot + Text(*key, "driver");
+      if (record.ClassDescription.empty()) continue;
+      if (auto classKey = OpenMachine(kNTClassRoot + record.ClassDescription))
+        record.ClassDescription = Text(*classKey, "");
+    }
+  }
+}
+
+// The lines of one database file; none when it is absent or unreadable.
+std::vector<std::string> DatabaseFile(const std::string& path) {
+  if (!os::Fs().Exists(path)) return {};
+  return os::Fs().ReadLines(path).value_or(std::vector<std::string>{});
+}
+
+// Overwrites the plain text before the lines are released.
+void Wipe(std::vector<std::string>& lines) {
+  for (auto& line : lines) std::fill(line.begin(), line.end(), '0');
+  lines.clear();
+}
+
+}  // namespace
+
+std::vector<DeviceListRecord>& DeviceList() {
+  static std::vector<DeviceListRecord> list;
+  return list;
+}
+
+void BuildDeviceList() {
+  auto& list = DeviceList();
+  list.clear();
+  if (IsWin2000()) NT5Walk(true, list);
+  if (IsWinXP()) NT5Walk(false, list);
+  if (IsWin9xFamily()) ConfigManagerWalk(ClassBy::Guid, list);
+  if (IsWin95()) ConfigManagerWalk(ClassBy::Name, list);
+  if (GetOSVersionCode() == oscode::kWinNT4) NT4Walk(list);
+}
+
+void AnnotateDevices(const std::string& classFilter, const std::string& folder) {
+  if (GetOSVersionCode() == oscode::kWinNT4) return;
+  std::string directory = text::Trim(folder).empty() ? std::string(kDefaultDatabaseFolder) : folder;
+  if (directory.back() != '\\' && directory.back() != '/') directory += '\\';
+
+  std::vector<std::string> lines = DatabaseFile(directory + classFilter + ".txt");
+  std::vector<std::string> others = DatabaseFile(directory + "other.txt");
+  lines.insert(lines.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
+  if (lines.empty()) return;
+
+  TCryptLib cipher = DeviceDatabaseCipher();
+  try {
+    for (auto& line : lines) line = cipher.Decode(line);
+  } catch (const CryptError&) {
+    Wipe(lines);
+    throw;
+  }
+  const DeviceDatabase database(std::move(lines));
+
+  const std::string upperFilter = text::ToUpper(classFilter);
+  for (auto& record : DeviceList()) {
+    const std::string upperClass = text::ToUpper(record.ClassName);
+    if (upperClass != upperFilter && upperClass != "UNKNOWN") continue;
+    if (record.HardwareIds.empty()) continue;
+    if (auto entry = database.Lookup(record.HardwareIds)) {
+      record.DatabaseVendor = entry->vendor;
+      record.DatabaseDevice = entry->device;
+      record.VendorExtra = entry->vendorExtra;
+      record.DeviceSuffix = entry->deviceSuffix;
+      record.DatabaseName = entry->vendor + " " + entry->device;
+    }
+    if (upperClass == "UNKNOWN" && !record.DatabaseName.empty()) {
+      record.ClassName = classFilter;
+      record.ClassDescription = GetClassDescription(classFilter);
+    }
+  }
+}
+
+std::string GetClassDescription(const std::string& className) {
+  std::string root;
+  if (IsNTFamily())
+    root = kNTClassRoot;
+  else if (IsWin9xFamily())
+    root = kWin9xClassRoot;
+  else
+    return {};
+  if (!OpenMachine(root)) return {};
+  for (const auto& name : SubKeysOf(os::RootKey::LocalMachine, root)) {
+    auto key = OpenMachine(root + name);
+    if (key && text::EqualsNoCase(Text(*key, "Class"), className)) return Text(*key, "");
+  }
+  return {};
+}
+
+std::vector<DeviceRecord> DeviceListSource::Devices() {
+  std::vector<DeviceRecord> devices;
+  for (const auto& record : DeviceList()) {
+    DeviceRecord device;
+    device.className = record.ClassName;
+    device.friendlyName = record.Name;
+    if (!record.InstanceKey.empty())
+      if (auto key = OpenMachine(record.InstanceKey)) device.location = Text(*key, "LocationInformation");
+    devices.push_back(std::move(device));
+  }
+  return devices;
+}
+
+}  // namespace vrex::gather

@@ -1,0 +1,97 @@
+#include "gather/network_adapters.h"
+
+#include <algorithm>
+
+#include "gather/device_list.h"
+#include "lang/language.h"
+#include "lang/os_version.h"
+#include "lang/string_ids.h"
+#include "platform/os/ports.h"
+#include "platform/text.h"
+
+namespace vrex::gather {
+namespace {
+
+constexpr const char* kNT4NetworkCards = "software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards";
+
+std::string NavyLine(int size, const std::string& text) {
+  return "<FONT color=\"clnavy\" size=\"" + std::to_string(size) + "\">" + text + "</FONT>";
+}
+
+// Label and value touch their tags here, unlike the other pages' lines.
+std::string DriverValueLine(const std::string& icon, const std::string& label, const std::string& value) {
+  return "<IMG src=\"idx:" + icon + "\"></IMG> <FONT color=\"clblue\" size=\"10\">" + label +
+         "<IND x=\"200\"><FONT color=\"clmaroon\">" + value + "</FONT>";
+}
+
+struct DriverValue {
+  const char* name;
+  int label;
+};
+constexpr DriverValue kDriverValues[] = {
+    {"DriverDesc", IDS_ADAPTER_DESCRIPTION},
+    {"ProviderName", IDS_ADAPTER_PROVIDER},
+    {"DriverVersion", IDS_ADAPTER_DRIVER_VERSION},
+    {"DriverDate", IDS_ADAPTER_DRIVER_DATE},
+    {"InfPath", IDS_ADAPTER_INF_FILE},
+};
+
+void AddNT4NetworkCards(std::vector<std::string>& names) {
+  auto& registry = os::Reg();
+  std::vector<std::string> cards;
+  if (auto key = registry.Open(os::RootKey::LocalMachine, kNT4NetworkCards, os::Access::ReadOnly))
+    cards = key->SubKeyNames();
+  for (const auto& card : cards) {
+    auto key =
+        registry.Open(os::RootKey::LocalMachine, std::string(kNT4NetworkCards) + "\\" + card, os::Access::ReadOnly);
+    if (key && key->ValueExists("Description")) names.push_back(key->ReadText("Description").value_or(""));
+  }
+}
+
+void AddAdapter(const DeviceListRecord& record, std::vector<std::string>& lines) {
+  lines.push_back(NavyLine(11, record.DatabaseName.empty() ? record.Name : record.DatabaseName));
+  lines.push_back(NavyLine(10, GetLangString(IDS_ADAPTER_DRIVER)));
+  const std::string icon = text::EqualsNoCase(record.ClassName, "MODEM") ? "11" : "1";
+  if (auto driver = os::Reg().Open(os::RootKey::LocalMachine, record.DriverKey, os::Access::ReadOnly)) {
+    for (const auto& value : kDriverValues)
+      if (driver->ValueExists(value.name))
+        lines.push_back(DriverValueLine(icon, GetLangString(value.label), driver->ReadText(value.name).value_or("")));
+  }
+  lines.push_back(" ");
+}
+
+}  // namespace
+
+std::vector<std::string>& AdapterNameList() {
+  static std::vector<std::string> names;
+  return names;
+}
+
+void getnetcards() {
+  auto& names = AdapterNameList();
+  names.clear();
+  for (const auto& record : DeviceList()) {
+    const std::string upperClass = text::ToUpper(record.ClassName);
+    if (upperClass == "NET" || upperClass == "MODEM") names.push_back(record.Name);
+  }
+  if (GetOSVersionCode() == oscode::kWinNT4) AddNT4NetworkCards(names);
+}
+
+std::vector<std::string> netadapterstostringlst() {
+  std::vector<std::string> lines;
+  const auto& names = AdapterNameList();
+  const bool plainOnly = GetOSVersionCode() == oscode::kWinNT4;
+  const auto& devices = DeviceList();
+  for (const auto& name : names) {
+    auto record = plainOnly ? devices.end()
+                            : std::find_if(devices.begin(), devices.end(),
+                                           [&](const DeviceListRecord& r) { return r.Name == name; });
+    if (record == devices.end())
+      lines.push_back(NavyLine(11, name));
+    else
+      AddAdapter(*record, lines);
+  }
+  return lines;
+}
+
+}  // namespace vrex::gather

@@ -1,0 +1,77 @@
+#include "gather/protocols.h"
+
+#include "gather/network.h"
+#include "gather/network_adapters.h"
+#include "platform/os/ports.h"
+
+namespace vrex::gather {
+namespace {
+
+constexpr const char* kProducts = "SOFTWARE\\Microsoft";
+
+std::vector<std::string> SubKeys(const std::string& path) {
+  auto key = os::Reg().Open(os::RootKey::LocalMachine, path, os::Access::ReadOnly);
+  return key ? key->SubKeyNames() : std::vector<std::string>{};
+}
+
+void AddTypedSoftware() {
+  for (const auto& product : SubKeys(kProducts)) {
+    const std::string productPath = std::string(kProducts) + "\\" + product;
+    for (const auto& version : SubKeys(productPath)) {
+      auto key = os::Reg().Open(os::RootKey::LocalMachine, productPath + "\\" + version, os::Access::ReadOnly);
+      if (!key || !key->ValueExists("SoftwareType")) continue;
+      const std::string type = key->ReadText("SoftwareType").value_or("");
+      const std::string title = key->ReadText("Title").value_or("");
+      if (type == "service") ServiceList().push_back(title);
+      if (type == "transport") ProtocolList().push_back(title);
+      if (type == "driver") AdapterNameList().push_back(title);
+    }
+  }
+}
+
+std::vector<std::string> Render(const std::vector<std::string>& list, const char* opening) {
+  std::vector<std::string> lines;
+  lines.reserve(list.size());
+  for (const auto& entry : list) lines.push_back(opening + entry + "</FONT>");
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string>& ProtocolList() {
+  static std::vector<std::string> list;
+  return list;
+}
+
+std::vector<std::string>& ServiceList() {
+  static std::vector<std::string> list;
+  return list;
+}
+
+std::vector<std::string>& ClientList() {
+  static std::vector<std::string> list;
+  return list;
+}
+
+void getprotocolsetc() {
+  TNetwork& network = Network();
+  network.GetInfo();
+  ProtocolList() = network.Protocols();
+  ServiceList() = network.Services();
+  ClientList() = network.Clients();
+  AddTypedSoftware();
+}
+
+std::vector<std::string> protocolstostringlst() {
+  return Render(ProtocolList(), "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">");
+}
+
+std::vector<std::string> servicestostringlst() {
+  return Render(ServiceList(), "<IMG src=\"idx:4\"></IMG><FONT color=\"clblue\" size=\"10\">");
+}
+
+std::vector<std::string> clientstostringlst() {
+  return Render(ClientList(), "<IMG src=\"idx:5\"></IMG><FONT color=\"clblue\" size=\"10\">");
+}
+
+}  // namespace vrex::gather
