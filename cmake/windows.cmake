@@ -45,6 +45,20 @@ list(APPEND VREX_SHIPPED_TARGETS VrexNet)
 
 file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
 
+# The device database, enciphered from Debian's PCI ID list by the native
+# tool vrex_devicedb; generated at build time, never committed.
+set(VREX_PCI_IDS /usr/share/misc/pci.ids CACHE FILEPATH "The PCI ID list the device database is made from")
+set(VREX_DATABASE_FILES ${VREX_DIST_DIR}/SHARED/DATABASES/net.txt ${VREX_DIST_DIR}/SHARED/DATABASES/other.txt)
+if(VREX_HOST_TOOLS_DIR)
+  add_custom_command(
+    OUTPUT ${VREX_DATABASE_FILES}
+    COMMAND ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS} ${VREX_DIST_DIR}/SHARED/DATABASES
+    DEPENDS ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS}
+    COMMENT "Writing the device database from ${VREX_PCI_IDS}"
+    VERBATIM)
+  add_custom_target(vrex_device_database ALL DEPENDS ${VREX_DATABASE_FILES})
+endif()
+
 # The release archive a Windows user unpacks: the install layout with the
 # shipped files only (no INI, nothing a test left behind).  Only the build of
 # the shipped files makes it, and only when told where (scripts/build.sh).
@@ -66,7 +80,7 @@ if(VREX_RELEASE_DIR AND CMAKE_SIZEOF_VOID_P EQUAL 4)
     COMMAND ${CMAKE_COMMAND} -E rm -f ${VREX_RELEASE_ARCHIVE}
     COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${VREX_RELEASE_ARCHIVE} --format=zip
             Network SHARED Vmail
-    DEPENDS ${VREX_SHIPPED_TARGETS}
+    DEPENDS ${VREX_SHIPPED_TARGETS} ${VREX_DATABASE_FILES}
     COMMENT "Writing the release archive ${VREX_RELEASE_ARCHIVE}"
     VERBATIM)
   add_custom_target(vrex_release ALL DEPENDS ${VREX_RELEASE_ARCHIVE})
