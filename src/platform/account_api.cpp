@@ -117,6 +117,7 @@ const FamilyDefinition& Definition(int family) { return kFamilies[family - 1]; }
 const BoundFamily& Family(int family) { return bound[family - 1]; }
 
 os::ProcAddress Pointer(int family, std::string_view listName) {
+  if (family < 1 || family > kFamilyCount) return nullptr;
   const BoundFamily& found = Family(family);
   int index = IndexIn(Definition(family), listName);
   if (index < 0 || static_cast<std::size_t>(index) >= found.pointers.size()) return nullptr;

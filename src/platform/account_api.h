@@ -65,7 +65,7 @@ struct BoundFamily {
 
 const BoundFamily& Family(int family);
 // The bound function of the family's list name (without an "A"); nullptr when
-// it is missing or not in the list.
+// it is missing, not in the list, or the family does not exist.
 os::ProcAddress Pointer(int family, std::string_view listName);
 
 // Made afresh on each call from GetVersionExA.  When the version call fails,
