@@ -9,9 +9,11 @@
 #include "gather/basic_info.h"
 #include "gather/connections.h"
 #include "gather/device_list.h"
+#include "gather/local_groups.h"
 #include "gather/network.h"
 #include "gather/network_adapters.h"
 #include "gather/protocols.h"
+#include "gather/users.h"
 #include "gather/winsock_lines.h"
 #include "lang/language_dialog_win.h"
 #include "app/widgets_win.h"
@@ -190,6 +192,9 @@ void TNETFrm::CreateComponents() {
 }
 
 void TNETFrm::ConnectGatherers() {
+  gatherers_.userstostringlst = [this] { return userstostringlst(); };
+  gatherers_.localgroupstostringlst = [this] { return localgroupstostringlst(); };
+  gatherers_.globalgroupstostringlst = [this] { return globalgroupstostringlst(); };
   gatherers_.zakladniinfotostringlst = [this] { return zakladniinfotostringlst(); };
   gatherers_.winsocktostringlst = [this] { return winsocktostringlst(); };
   gatherers_.netadapterstostringlst = gather::netadapterstostringlst;
@@ -272,6 +277,12 @@ void TNETFrm::RestoreFocus() {
 void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
 void TNETFrm::MinimizeBtnClick() { ShowWindow(window_, SW_MINIMIZE); }
+
+std::vector<std::string> TNETFrm::userstostringlst() { return gather::userstostringlst(); }
+
+std::vector<std::string> TNETFrm::localgroupstostringlst() { return gather::localgroupstostringlst(); }
+
+std::vector<std::string> TNETFrm::globalgroupstostringlst() { return gather::globalgroupstostringlst(); }
 
 LRESULT CALLBACK TNETFrm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return win::Guarded([&]() -> LRESULT {

@@ -81,6 +81,11 @@ class TNETFrm {
   // The catalogue's gatherers; tests plug their own in.
   Gatherers& CatalogueGatherers() { return gatherers_; }
 
+  // The accounts pages, read afresh on every rendering.
+  std::vector<std::string> userstostringlst();
+  std::vector<std::string> localgroupstostringlst();
+  std::vector<std::string> globalgroupstostringlst();
+
  private:
   struct ButtonArt {
     win::UniqueBitmap resting;

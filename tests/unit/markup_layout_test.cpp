@@ -6,7 +6,7 @@
 #include "common/fixed_canvas.h"
 #include "view/markup.h"
 #include "view/markup_layout.h"
-#include "view/wrap_value_lines.h"
+#include "platform/wrap_value_lines.h"
 
 namespace vrex::view {
 namespace {

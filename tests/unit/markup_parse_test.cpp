@@ -4,7 +4,7 @@
 
 #include "view/markup.h"
 #include "view/markup_parse.h"
-#include "view/wrap_value_lines.h"
+#include "platform/wrap_value_lines.h"
 
 namespace vrex::view {
 namespace {

@@ -17,7 +17,7 @@
 #include "platform/os/win/handles_win.h"
 #include "view/gdi_canvas_win.h"
 #include "view/markup.h"
-#include "view/wrap_value_lines.h"
+#include "platform/wrap_value_lines.h"
 
 namespace vrex::view {
 namespace {

@@ -33,6 +33,7 @@ SnmpExtension& Snmp() { return Require(installed.snmp, "SNMP agent"); }
 UserInterface& Ui() { return Require(installed.ui, "user interface"); }
 VersionResources& Ver() { return Require(installed.versions, "version resource"); }
 Shell& Sh() { return Require(installed.shell, "shell"); }
+NetManagement& NetMgmt() { return Require(installed.netManagement, "network-management"); }
 
 Ports InstallPorts(const Ports& ports) {
   Ports previous = installed;

@@ -5,6 +5,7 @@
 #include "platform/os/ip_helper.h"
 #include "platform/os/messages.h"
 #include "platform/os/modules.h"
+#include "platform/os/net_management.h"
 #include "platform/os/netbios.h"
 #include "platform/os/registry.h"
 #include "platform/os/shell.h"
@@ -30,6 +31,7 @@ struct Ports {
   UserInterface* ui = nullptr;
   VersionResources* versions = nullptr;
   Shell* shell = nullptr;
+  NetManagement* netManagement = nullptr;
 };
 
 // The installed ports; a missing port is a programming error and aborts.
@@ -47,6 +49,7 @@ SnmpExtension& Snmp();
 UserInterface& Ui();
 VersionResources& Ver();
 Shell& Sh();
+NetManagement& NetMgmt();
 
 // Installs ports and gives back the previous set (tests restore it).
 Ports InstallPorts(const Ports& ports);

@@ -1,9 +1,12 @@
 #pragma once
 // Kernel facts the program asks for: its own path, system folders, the
-// default language and the version block of GetVersionExA.
+// default language and the version block of GetVersionExA; the calling
+// thread's last error and the system's text for an error code; dates in the
+// short date format and wide texts in the ANSI code page.
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vrex::os {
 
@@ -32,6 +35,16 @@ class System {
   virtual std::string SystemDirectory() = 0;
   virtual std::string WindowsDirectory() = 0;
   virtual std::uint32_t TickCount() = 0;
+  // GetLastError.
+  virtual std::uint32_t LastError() = 0;
+  // The system message table's text for the code (FormatMessageA into 1024
+  // bytes, default language, inserts ignored), up to its first NUL; empty
+  // when the system has none.
+  virtual std::string ErrorMessageText(std::uint32_t code) = 0;
+  // The day in the user's short date format (GetDateFormatA); empty on failure.
+  virtual std::string ShortDateText(int year, int month, int day) = 0;
+  // A wide text in the ANSI code page (WideCharToMultiByte with CP_ACP).
+  virtual std::string WideToAnsi(std::u16string_view text) = 0;
 };
 
 }  // namespace vrex::os

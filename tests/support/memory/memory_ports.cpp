@@ -1,6 +1,7 @@
 #include "support/memory/memory_ports.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/text.h"
@@ -13,6 +14,49 @@ bool MemorySystem::QueryVersion(OsVersionInfo& info) {
   return true;
 }
 
+std::string MemorySystem::ErrorMessageText(std::uint32_t code) {
+  auto found = errorMessages.find(code);
+  return found != errorMessages.end() ? found->second : std::string();
+}
+
+std::string MemorySystem::ShortDateText(int year, int month, int day) {
+  char asked[32];
+  std::snprintf(asked, sizeof asked, "%04d-%02d-%02d", year, month, day);
+  datesFormatted.push_back(asked);
+  std::string out;
+  const std::string& picture = shortDateFormat;
+  for (std::size_t i = 0; i < picture.size();) {
+    char c = picture[i];
+    std::size_t run = 1;
+    while (i + run < picture.size() && picture[i + run] == c) ++run;
+    char field[16];
+    if (c == 'd') {
+      std::snprintf(field, sizeof field, run >= 2 ? "%02d" : "%d", day);
+    } else if (c == 'M') {
+      std::snprintf(field, sizeof field, run >= 2 ? "%02d" : "%d", month);
+    } else if (c == 'y') {
+      if (run >= 3) {
+        std::snprintf(field, sizeof field, "%d", year);
+      } else {
+        std::snprintf(field, sizeof field, "%02d", year % 100);
+      }
+    } else {
+      out.append(run, c);
+      i += run;
+      continue;
+    }
+    out += field;
+    i += run;
+  }
+  return out;
+}
+
+std::string MemorySystem::WideToAnsi(std::u16string_view text) {
+  std::string out;
+  for (char16_t c : text) out += c <= 0xFF ? static_cast<char>(c) : '?';
+  return out;
+}
+
 void MemorySystem::SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
                               std::string_view csd) {
   version = OsVersionInfo{};
@@ -23,12 +67,23 @@ void MemorySystem::SetVersion(std::uint32_t platformId, std::uint32_t major, std
   std::memcpy(version.csdVersion.data(), csd.data(), length);
 }
 
+ModuleHandle MemoryModules::HandleOf(std::size_t index) const {
+  return libraries_[index].handle != 0 ? libraries_[index].handle : 0x10000 * (index + 1);
+}
+
+MemoryModules::Library* MemoryModules::Find(ModuleHandle module) {
+  if (module == 0) return nullptr;
+  for (std::size_t i = 0; i < libraries_.size(); ++i)
+    if (HandleOf(i) == module) return &libraries_[i];
+  return nullptr;
+}
+
 ModuleHandle MemoryModules::Load(const std::string& path) {
   loaded.push_back(path);
   for (std::size_t i = 0; i < libraries_.size(); ++i) {
     if (text::EqualsNoCase(libraries_[i].path, path)) {
       ++libraries_[i].references;
-      return 0x10000 * (i + 1);
+      return HandleOf(i);
     }
   }
   return 0;
@@ -36,12 +91,18 @@ ModuleHandle MemoryModules::Load(const std::string& path) {
 
 bool MemoryModules::Free(ModuleHandle module) {
   freed.push_back(module);
-  std::size_t index = module / 0x10000;
-  if (module % 0x10000 != 0 || index == 0 || index > libraries_.size()) return false;
-  auto& library = libraries_[index - 1];
-  if (library.references == 0) return false;
-  --library.references;
+  Library* library = Find(module);
+  if (library == nullptr || library->references == 0) return false;
+  --library->references;
   return true;
+}
+
+ProcAddress MemoryModules::Lookup(ModuleHandle module, const std::string& name) {
+  Library* library = Find(module);
+  lookups.push_back({library != nullptr ? library->path : std::string(), name});
+  if (library == nullptr || library->references == 0) return nullptr;
+  auto found = library->exports.find(name);
+  return found != library->exports.end() ? found->second : nullptr;
 }
 
 int MemoryModules::LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) {
@@ -49,10 +110,9 @@ int MemoryModules::LoadResourceString(ModuleHandle module, unsigned id, char* bu
   if (module == 0) {
     strings = &ownStrings;
   } else {
-    std::size_t index = module / 0x10000;
-    if (module % 0x10000 != 0 || index == 0 || index > libraries_.size() || libraries_[index - 1].references == 0)
-      return 0;
-    strings = &libraries_[index - 1].strings;
+    Library* library = Find(module);
+    if (library == nullptr || library->references == 0) return 0;
+    strings = &library->strings;
   }
   auto found = strings->find(id);
   if (found == strings->end() || bufferLength <= 0) return 0;
@@ -63,7 +123,12 @@ int MemoryModules::LoadResourceString(ModuleHandle module, unsigned id, char* bu
 }
 
 void MemoryModules::AddLibrary(const std::string& path, std::map<unsigned, std::string> strings) {
-  libraries_.push_back(Library{path, std::move(strings), 0});
+  libraries_.push_back(Library{path, std::move(strings), 0, {}, 0});
+}
+
+void MemoryModules::AddLibraryExports(const std::string& path, std::map<std::string, ProcAddress> exports,
+                                      ModuleHandle handle) {
+  libraries_.push_back(Library{path, {}, 0, std::move(exports), handle});
 }
 
 int MemoryModules::LoadedCount() const {
@@ -155,6 +220,7 @@ World::World() {
   ports.ui = &ui;
   ports.versions = &versions;
   ports.shell = &shell;
+  ports.netManagement = &netManagement;
   previous_ = InstallPorts(ports);
 }
 

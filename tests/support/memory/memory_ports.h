@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/memory/memory_net_management.h"
 #include "support/memory/memory_network.h"
 #include "support/memory/memory_registry.h"
 #include "support/memory/memory_shell.h"
@@ -22,6 +23,12 @@ class MemorySystem : public System {
   std::string SystemDirectory() override { return systemDirectory; }
   std::string WindowsDirectory() override { return windowsDirectory; }
   std::uint32_t TickCount() override { return tickCount; }
+  std::uint32_t LastError() override { return lastError; }
+  std::string ErrorMessageText(std::uint32_t code) override;
+  // Formats with shortDateFormat, a picture of d, dd, M, MM, yy and yyyy.
+  std::string ShortDateText(int year, int month, int day) override;
+  // As a Western code page would: characters up to U+00FF stay, others become '?'.
+  std::string WideToAnsi(std::u16string_view text) override;
 
   // Sets the version block the way a Windows version reports it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor, std::string_view csd = "");
@@ -33,16 +40,29 @@ class MemorySystem : public System {
   std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::string windowsDirectory = "C:\\WINDOWS";
   std::uint32_t tickCount = 1000;
+  std::uint32_t lastError = 0;
+  std::map<std::uint32_t, std::string> errorMessages;  // the system's texts by code
+  std::string shortDateFormat = "M/d/yyyy";
+  std::vector<std::string> datesFormatted;  // "yyyy-mm-dd" of each day asked for
 };
 
 class MemoryModules : public Modules {
  public:
   ModuleHandle Load(const std::string& path) override;
   bool Free(ModuleHandle module) override;
+  ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
 
   // A library file that LoadLibrary can find; its string table.
   void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings);
+  // A library that exports these functions (an address of nullptr stands for
+  // one that is never called).  handle, when not 0, is what LoadLibrary gives.
+  void AddLibraryExports(const std::string& path, std::map<std::string, ProcAddress> exports, ModuleHandle handle = 0);
+  struct LookedUp {
+    std::string library;  // path the library was loaded by
+    std::string name;
+  };
+  std::vector<LookedUp> lookups;  // GetProcAddress calls, in order
   // Strings of the program's own file (module handle 0).
   std::map<unsigned, std::string> ownStrings;
   std::vector<std::string> loaded;  // paths passed to LoadLibrary, in order
@@ -54,8 +74,12 @@ class MemoryModules : public Modules {
     std::string path;
     std::map<unsigned, std::string> strings;
     int references = 0;
+    std::map<std::string, ProcAddress> exports;
+    ModuleHandle handle = 0;  // 0: 0x10000 * (index + 1)
   };
-  std::vector<Library> libraries_;  // handle = 0x10000 * (index + 1)
+  Library* Find(ModuleHandle module);
+  ModuleHandle HandleOf(std::size_t index) const;
+  std::vector<Library> libraries_;
 };
 
 class MemoryFiles : public Files, public IniFiles {
@@ -118,6 +142,7 @@ class World {
   MemoryUi ui;
   MemoryVersionResources versions;
   MemoryShell shell;
+  MemoryNetManagement netManagement;
 
  private:
   Ports previous_;

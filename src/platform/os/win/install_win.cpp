@@ -1,3 +1,4 @@
+#include "platform/os/win/net_management_win.h"
 #include "platform/os/win/network_ports_win.h"
 #include "platform/os/win/shell_win.h"
 #include "platform/os/win/version_resources_win.h"
@@ -18,6 +19,7 @@ void InstallWin32Ports() {
   static Win32Ui ui;
   static Win32VersionResources versions;
   static Win32Shell shell;
+  static Win32NetManagement netManagement;
   Ports ports;
   ports.registry = &registry;
   ports.system = &system;
@@ -32,6 +34,7 @@ void InstallWin32Ports() {
   ports.ui = &ui;
   ports.versions = &versions;
   ports.shell = &shell;
+  ports.netManagement = &netManagement;
   InstallPorts(ports);
 }
 

@@ -10,6 +10,10 @@ ModuleHandle Win32Modules::Load(const std::string& path) {
 
 bool Win32Modules::Free(ModuleHandle module) { return ::FreeLibrary(reinterpret_cast<HMODULE>(module)) != 0; }
 
+ProcAddress Win32Modules::Lookup(ModuleHandle module, const std::string& name) {
+  return reinterpret_cast<ProcAddress>(GetProcAddress(reinterpret_cast<HMODULE>(module), name.c_str()));
+}
+
 int Win32Modules::LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) {
   return LoadStringA(reinterpret_cast<HINSTANCE>(module), id, buffer, bufferLength);
 }

@@ -42,4 +42,38 @@ std::string Win32System::WindowsDirectory() {
 
 std::uint32_t Win32System::TickCount() { return GetTickCount(); }
 
+std::uint32_t Win32System::LastError() { return GetLastError(); }
+
+std::string Win32System::ErrorMessageText(std::uint32_t code) {
+  char buffer[1024];
+  std::memset(buffer, 0, sizeof buffer);
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer, sizeof buffer,
+                 nullptr);
+  buffer[sizeof buffer - 1] = '\0';
+  return buffer;
+}
+
+std::string Win32System::ShortDateText(int year, int month, int day) {
+  SYSTEMTIME date{};
+  date.wYear = static_cast<WORD>(year);
+  date.wMonth = static_cast<WORD>(month);
+  date.wDay = static_cast<WORD>(day);
+  char buffer[128] = {};
+  if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, buffer, sizeof buffer) <= 0) return {};
+  return buffer;
+}
+
+std::string Win32System::WideToAnsi(std::u16string_view text) {
+  if (text.empty()) return {};
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int length = static_cast<int>(text.size());
+  int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return {};
+  std::string converted(static_cast<std::size_t>(size), '\0');
+  size = WideCharToMultiByte(CP_ACP, 0, wide, length, converted.data(), size, nullptr, nullptr);
+  converted.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+  return converted;
+}
+
 }  // namespace vrex::os::win

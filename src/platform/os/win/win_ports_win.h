@@ -17,12 +17,17 @@ class Win32System : public System {
   std::string SystemDirectory() override;
   std::string WindowsDirectory() override;
   std::uint32_t TickCount() override;
+  std::uint32_t LastError() override;
+  std::string ErrorMessageText(std::uint32_t code) override;
+  std::string ShortDateText(int year, int month, int day) override;
+  std::string WideToAnsi(std::u16string_view text) override;
 };
 
 class Win32Modules : public Modules {
  public:
   ModuleHandle Load(const std::string& path) override;
   bool Free(ModuleHandle module) override;
+  ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
 };
 

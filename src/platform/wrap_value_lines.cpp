@@ -1,4 +1,4 @@
-#include "view/wrap_value_lines.h"
+#include "platform/wrap_value_lines.h"
 
 #include <algorithm>
 
