@@ -124,7 +124,15 @@ if(VREX_WIN_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)
   file(GLOB VREX_WIN_SETTING_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/setting/*.cpp)
   add_executable(vrex_win_setting_tests ${VREX_WIN_SETTING_TEST_SOURCES})
   target_include_directories(vrex_win_setting_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(vrex_win_setting_tests PRIVATE vrex_program_layers vrex_warnings gtest gtest_main)
+  target_link_libraries(vrex_win_setting_tests PRIVATE vrex_program_layers vrex_test_support vrex_warnings gtest
+                        gtest_main)
+  # The device pages are checked in the real main window, with its artwork.
+  target_sources(vrex_win_setting_tests PRIVATE ${CMAKE_SOURCE_DIR}/src/app/artwork.rc
+                                                ${CMAKE_SOURCE_DIR}/src/app/VrexNet.rc)
+  target_include_directories(vrex_win_setting_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
+  if(TARGET vrex_assets)
+    add_dependencies(vrex_win_setting_tests vrex_assets)
+  endif()
   target_link_options(vrex_win_setting_tests PRIVATE -static)
   set_target_properties(vrex_win_setting_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()

@@ -145,10 +145,16 @@ wine_tests() {
   local win_tests="$VREX_WIN_BUILD/tests/vrex_win_tests.exe"
   local setting_tests="$VREX_WIN_BUILD/tests/vrex_win_setting_tests.exe"
   # The test executable finds the English module and its INI beside itself, as the program does.
-  cp "$VREX_DIST/Network/VrexNetEN.dll" "$VREX_WIN_BUILD/tests/vrex_win_testsEN.dll"
-  printf '[Options]\r\nLanguage=EN\r\n' >"$VREX_WIN_BUILD/tests/vrex_win_tests.ini"
+  local exe
+  for exe in vrex_win_tests vrex_win_setting_tests; do
+    cp "$VREX_DIST/Network/VrexNetEN.dll" "$VREX_WIN_BUILD/tests/${exe}EN.dll"
+    printf '[Options]\r\nLanguage=EN\r\n' >"$VREX_WIN_BUILD/tests/$exe.ini"
+  done
   # Registry fixtures reach Wine's registry through the API, HKEY_DYN_DATA included.
   vrex_wine_reg tests/fixtures/harness_dyn_data.reg
+  # The device layouts of every Windows version, side by side: each version's
+  # walks read only their own keys.
+  vrex_wine_reg tests/fixtures/devices_*.reg
 
   # The version code each Wine version setting must give.
   for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do

@@ -1,0 +1,44 @@
+# The real program's network adapters page on the device fixtures, with the
+# database the build generated (the page texts of every version setting are
+# checked in the Windows setting tests), and a damaged database.
+title="Vrex Info Network"
+vrex_wine_reg tests/fixtures/devices_*.reg
+
+# The row kinds of the page after clicking the left pane's row $1 (the first
+# section's header is row 0, its sub-items follow): H header, L line.
+page_kinds() {
+  vrex_wine_tool click-row "$title" 111 "$1"
+  vrex_wine_tool settle 500
+  vrex_wine_tool rows "$title" 112 | cut -f2 | sed 's/^header$/H/; s/^line$/L/' | tr -d '\r\n'
+}
+
+for version in win98 nt40 win2k; do
+  vrex_wine_version "$version"
+  vrex_start_program
+  vrex_check "$version: main window appears" vrex_wine_tool wait "$title" 30000
+  vrex_wine_tool click-row "$title" 111 0
+  vrex_wine_tool settle 300
+  # Eight headers, the adapters section (the second) open with its lines.
+  vrex_check "$version: the adapters page has lines" grep -qE '^HHL+H{6}$' <<<"$(page_kinds 2)"
+  vrex_wine_screenshot "$VREX_SCREENSHOTS/devices-$version-adapters.png"
+  vrex_wine_tool close "$title"
+  vrex_check "$version: closes cleanly" vrex_wait_program 20
+done
+
+# A database line that cannot be deciphered: the error is shown once, then
+# start-up goes on and the window comes.
+vrex_wine_version winxp
+printf 'not hexadecimal\r\n' >"$VREX_DIST/SHARED/DATABASES/net.txt"
+vrex_start_program
+vrex_check "damaged database: the error is shown" vrex_wine_tool wait "$title" 30000
+vrex_check "damaged database: with the cipher's message" \
+  grep -q "TCryptLib: decrypting error - not hexlook string" <<<"$(vrex_wine_tool children "$title")"
+vrex_wine_screenshot "$VREX_SCREENSHOTS/devices-damaged-database.png"
+vrex_wine_tool close "$title"
+vrex_wine_tool settle 1000
+vrex_check "damaged database: the main window follows" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool click-row "$title" 111 0
+vrex_wine_tool settle 300
+vrex_check "damaged database: the adapters page has lines" grep -qE '^HHL+H{6}$' <<<"$(page_kinds 2)"
+vrex_wine_tool close "$title"
+vrex_check "damaged database: closes cleanly" vrex_wait_program 20
