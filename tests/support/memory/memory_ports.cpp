@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "platform/text.h"
 
@@ -25,6 +26,7 @@ void MemorySystem::SetVersion(std::uint32_t platformId, std::uint32_t major, std
 
 ModuleHandle MemoryModules::Load(const std::string& path) {
   loaded.push_back(path);
+  if (!throwingPath.empty() && text::EqualsNoCase(throwingPath, path)) throw std::runtime_error("load fault");
   for (std::size_t i = 0; i < libraries_.size(); ++i) {
     if (text::EqualsNoCase(libraries_[i].path, path)) {
       ++libraries_[i].references;
@@ -62,8 +64,17 @@ int MemoryModules::LoadResourceString(ModuleHandle module, unsigned id, char* bu
   return count;
 }
 
-void MemoryModules::AddLibrary(const std::string& path, std::map<unsigned, std::string> strings) {
-  libraries_.push_back(Library{path, std::move(strings), 0});
+Modules::TextExport MemoryModules::FindTextExport(ModuleHandle module, const std::string& name) {
+  std::size_t index = module / 0x10000;
+  if (module % 0x10000 != 0 || index == 0 || index > libraries_.size() || libraries_[index - 1].references == 0)
+    return {};
+  auto found = libraries_[index - 1].exports.find(name);
+  return found == libraries_[index - 1].exports.end() ? TextExport{} : found->second;
+}
+
+void MemoryModules::AddLibrary(const std::string& path, std::map<unsigned, std::string> strings,
+                               std::map<std::string, TextExport> exports) {
+  libraries_.push_back(Library{path, std::move(strings), 0, std::move(exports)});
 }
 
 int MemoryModules::LoadedCount() const {

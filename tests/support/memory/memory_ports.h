@@ -40,9 +40,13 @@ class MemoryModules : public Modules {
   ModuleHandle Load(const std::string& path) override;
   bool Free(ModuleHandle module) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+  TextExport FindTextExport(ModuleHandle module, const std::string& name) override;
 
-  // A library file that LoadLibrary can find; its string table.
-  void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings);
+  // A library file that LoadLibrary can find; its string table and exports.
+  void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings,
+                  std::map<std::string, TextExport> exports = {});
+  // Loading this path throws, as a loader fault would.
+  std::string throwingPath;
   // Strings of the program's own file (module handle 0).
   std::map<unsigned, std::string> ownStrings;
   std::vector<std::string> loaded;  // paths passed to LoadLibrary, in order
@@ -54,6 +58,7 @@ class MemoryModules : public Modules {
     std::string path;
     std::map<unsigned, std::string> strings;
     int references = 0;
+    std::map<std::string, TextExport> exports;
   };
   std::vector<Library> libraries_;  // handle = 0x10000 * (index + 1)
 };

@@ -24,6 +24,7 @@ class Win32Modules : public Modules {
   ModuleHandle Load(const std::string& path) override;
   bool Free(ModuleHandle module) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+  TextExport FindTextExport(ModuleHandle module, const std::string& name) override;
 };
 
 class Win32Files : public Files, public IniFiles {
