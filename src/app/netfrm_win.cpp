@@ -8,7 +8,10 @@
 #include "app/wait_dialog_win.h"
 #include "gather/basic_info.h"
 #include "gather/connections.h"
+#include "gather/dialup.h"
+#include "gather/internet_info.h"
 #include "gather/network.h"
+#include "gather/tcpip_details.h"
 #include "gather/winsock_lines.h"
 #include "lang/language_dialog_win.h"
 #include "app/widgets_win.h"
@@ -189,6 +192,11 @@ void TNETFrm::CreateComponents() {
 void TNETFrm::ConnectGatherers() {
   gatherers_.zakladniinfotostringlst = [this] { return zakladniinfotostringlst(); };
   gatherers_.winsocktostringlst = [this] { return winsocktostringlst(); };
+  gatherers_.tcpipdetailstostringlst = [this] { return tcpipdetailstostringlst(); };
+  gatherers_.postatostringlst = [this] { return postatostringlst(); };
+  gatherers_.proxytostringlst = [this] { return proxytostringlst(); };
+  gatherers_.explorerstostringlst = [this] { return explorerstostringlst(); };
+  gatherers_.gettel = [this] { return gettel(); };
 }
 
 void TNETFrm::FormCreate() {
@@ -230,7 +238,12 @@ void TNETFrm::FormCreate() {
   HideWaitDlg();
 }
 
-void TNETFrm::getnetinfo() { gather::GetNetInfoBasic(); }
+void TNETFrm::getnetinfo() {
+  gather::ReadBasicAddresses(gather::BasicInfo());
+  // The browsers, the proxy and the mail accounts come between the addresses and the names.
+  gather::ReadInternetInfo(gather::InternetInfo());
+  gather::ReadBasicNames(gather::BasicInfo());
+}
 
 void TNETFrm::getprotocolsetc() { gather::Network().GetInfo(); }
 
@@ -239,6 +252,20 @@ std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
 }
 
 std::vector<std::string> TNETFrm::winsocktostringlst() { return gather::winsocktostringlst(); }
+
+std::vector<std::string> TNETFrm::tcpipdetailstostringlst() { return gather::tcpipdetailstostringlst(); }
+
+std::vector<std::string> TNETFrm::postatostringlst() { return gather::postatostringlst(gather::InternetInfo()); }
+
+std::vector<std::string> TNETFrm::proxytostringlst() { return gather::proxytostringlst(gather::InternetInfo()); }
+
+std::vector<std::string> TNETFrm::explorerstostringlst() {
+  return gather::explorerstostringlst(gather::InternetInfo());
+}
+
+std::vector<std::string> TNETFrm::gettel() { return gather::gettel(SystemFolders.system); }
+
+std::string TNETFrm::FindStr(const std::string& data, const std::string& tag) { return gather::FindStr(data, tag); }
 
 void TNETFrm::ReportBtnClick() {}
 
