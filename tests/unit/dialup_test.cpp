@@ -221,6 +221,13 @@ TEST_F(DialUp, LibraryIsFreedWhenTheCallThrows) {
   EXPECT_EQ(world.modules.freed.size(), 1u);
 }
 
+TEST_F(DialUp, NoTextFromTheLibraryGivesNoLines) {
+  world.files.AddFile("C:\\S\\rasapi32.dll");
+  world.modules.AddLibrary("dialsnap.dll", {}, {{"getdialsnap", []() -> const char* { return nullptr; }}});
+  EXPECT_EQ(gettel("C:\\S"), Lines{});
+  EXPECT_EQ(world.modules.LoadedCount(), 0);
+}
+
 TEST(PhonebookText, EntriesAsPieces) {
   phonebook::Entry office;
   office.name = "Office";
