@@ -143,3 +143,19 @@ ${V}Other DNS servers${I}192.168.2.53</FONT>"
   vrex_wine_tool close "$title"
   vrex_check "$version: closes cleanly" vrex_wait_program 20
 done
+
+# Without the remote-access library in the system folder (as seen by the
+# 32-bit program) the dial-up page holds the single "not installed" line.
+rasapi="$WINEPREFIX/drive_c/windows/syswow64/rasapi32.dll"
+mv "$rasapi" "$rasapi.away"
+vrex_wine_version win98
+vrex_start_program
+vrex_check "no dial-up networking: main window appears" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$title" 111 1
+vrex_wine_tool settle 300
+same_lines "no dial-up networking: the one line" "Dial-up networking is not installed." "$(page_lines 5)"
+vrex_wine_screenshot "$VREX_SCREENSHOTS/dialup-not-installed.png"
+vrex_wine_tool close "$title"
+vrex_check "no dial-up networking: closes cleanly" vrex_wait_program 20
+mv "$rasapi.away" "$rasapi"
