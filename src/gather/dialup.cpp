@@ -14,56 +14,66 @@ namespace {
 const std::string kLabel = "<FONT color=\"clblue\" size=\"10\">";
 const std::string kValue = "<IND x=\"200\"><FONT color=\"clmaroon\">";
 
+// How a row's replacement is formed around its label.
+enum class Form {
+  kEntryName,          // the entry's heading: navy, then the name in green
+  kValue,              // blue label, the value at x = 200 in maroon
+  kSwitch,             // blue label; the switch word takes the place of the number
+  kHeaderCompression,  // as a switch, after a closing icon tag of its own
+};
+
 struct TagRow {
   const char* tag;
-  int label;           // language string
-  bool value;          // the value follows at x = 200
+  int label;  // language string
+  Form form;
   bool onlyWithColon;  // tested only when the piece holds a ":"
 };
 
 // In table order: when a piece holds several tags, the last row found decides.
 constexpr TagRow kTags[] = {
-    {"EN=", IDS_DIALUP_CONNECTION, false, false},
-    {"devicename=", IDS_DIALUP_DEVICE, true, false},
-    {"PhoneNumber=", IDS_DIALUP_PHONE_NUMBER, true, false},
-    {"CountryID=", IDS_DIALUP_COUNTRY_ID, true, false},
-    {"CountryCode=", IDS_DIALUP_COUNTRY_CODE, true, false},
-    {"AreaCode=", IDS_DIALUP_AREA_CODE, true, false},
-    {"IpAddr=", IDS_DIALUP_IP_ADDRESS, true, false},
-    {"PrimaryDNS=", IDS_DIALUP_PRIMARY_DNS, true, false},
-    {"SecondaryDNS=", IDS_DIALUP_SECONDARY_DNS, true, false},
-    {"PrimaryWINS=", IDS_DIALUP_PRIMARY_WINS, true, false},
-    {"SecondaryWINS=", IDS_DIALUP_SECONDARY_WINS, true, false},
-    {"NetBEUI:", IDS_DIALUP_NETBEUI, false, false},
-    {"IPX:", IDS_DIALUP_IPX_SPX, false, false},
-    {"IP:", IDS_DIALUP_TCPIP, false, false},
-    {"optFraming:", IDS_DIALUP_FRAMING_PROTOCOL, true, false},
-    {"UCAAC:", IDS_DIALUP_USE_DIALING_RULES, false, false},
-    {"SIpA:", IDS_DIALUP_SPECIFIC_IP, false, false},
-    {"SNameServers:", IDS_DIALUP_SPECIFIC_NAME_SERVERS, false, false},
-    {"Script=", IDS_DIALUP_SCRIPT, true, false},
-    {"IpHeaderCompression:", IDS_DIALUP_HEADER_COMPRESSION, false, true},
-    {"RemoteDefaultGateway:", IDS_DIALUP_REMOTE_GATEWAY, false, true},
-    {"DisableLcpExtensions:", IDS_DIALUP_NO_LCP_EXTENSIONS, false, true},
-    {"TerminalBeforeDial:", IDS_DIALUP_TERMINAL_BEFORE, false, true},
-    {"TerminalAfterDial:", IDS_DIALUP_TERMINAL_AFTER, false, true},
-    {"ModemLights:", IDS_DIALUP_MODEM_LIGHTS, false, true},
-    {"SWCompression:", IDS_DIALUP_SOFTWARE_COMPRESSION, false, true},
-    {"RequireEncryptedPw:", IDS_DIALUP_ENCRYPTED_PASSWORD, false, true},
-    {"RequireMsEncryptedPw:", IDS_DIALUP_MS_ENCRYPTED_PASSWORD, false, true},
-    {"RequireDataEncryption:", IDS_DIALUP_DATA_ENCRYPTION, false, true},
-    {"UseLogonCredentials:", IDS_DIALUP_USE_LOGON_CREDENTIALS, false, true},
-    {"PromoteAlternates:", IDS_DIALUP_TRY_ALTERNATES, false, true},
-    {"NetworkLogon:", IDS_DIALUP_NETWORK_LOGON, false, true},
+    {"EN=", IDS_DIALUP_CONNECTION, Form::kEntryName, false},
+    {"devicename=", IDS_DIALUP_DEVICE, Form::kValue, false},
+    {"PhoneNumber=", IDS_DIALUP_PHONE_NUMBER, Form::kValue, false},
+    {"CountryID=", IDS_DIALUP_COUNTRY_ID, Form::kValue, false},
+    {"CountryCode=", IDS_DIALUP_COUNTRY_CODE, Form::kValue, false},
+    {"AreaCode=", IDS_DIALUP_AREA_CODE, Form::kValue, false},
+    {"IpAddr=", IDS_DIALUP_IP_ADDRESS, Form::kValue, false},
+    {"PrimaryDNS=", IDS_DIALUP_PRIMARY_DNS, Form::kValue, false},
+    {"SecondaryDNS=", IDS_DIALUP_SECONDARY_DNS, Form::kValue, false},
+    {"PrimaryWINS=", IDS_DIALUP_PRIMARY_WINS, Form::kValue, false},
+    {"SecondaryWINS=", IDS_DIALUP_SECONDARY_WINS, Form::kValue, false},
+    {"NetBEUI:", IDS_DIALUP_NETBEUI, Form::kSwitch, false},
+    {"IPX:", IDS_DIALUP_IPX_SPX, Form::kSwitch, false},
+    {"IP:", IDS_DIALUP_TCPIP, Form::kSwitch, false},
+    {"optFraming:", IDS_DIALUP_FRAMING_PROTOCOL, Form::kValue, false},
+    {"UCAAC:", IDS_DIALUP_USE_DIALING_RULES, Form::kSwitch, false},
+    {"SIpA:", IDS_DIALUP_SPECIFIC_IP, Form::kSwitch, false},
+    {"SNameServers:", IDS_DIALUP_SPECIFIC_NAME_SERVERS, Form::kSwitch, false},
+    {"Script=", IDS_DIALUP_SCRIPT, Form::kValue, false},
+    {"IpHeaderCompression:", IDS_DIALUP_HEADER_COMPRESSION, Form::kHeaderCompression, true},
+    {"RemoteDefaultGateway:", IDS_DIALUP_REMOTE_GATEWAY, Form::kSwitch, true},
+    {"DisableLcpExtensions:", IDS_DIALUP_NO_LCP_EXTENSIONS, Form::kSwitch, true},
+    {"TerminalBeforeDial:", IDS_DIALUP_TERMINAL_BEFORE, Form::kSwitch, true},
+    {"TerminalAfterDial:", IDS_DIALUP_TERMINAL_AFTER, Form::kSwitch, true},
+    {"ModemLights:", IDS_DIALUP_MODEM_LIGHTS, Form::kSwitch, true},
+    {"SWCompression:", IDS_DIALUP_SOFTWARE_COMPRESSION, Form::kSwitch, true},
+    {"RequireEncryptedPw:", IDS_DIALUP_ENCRYPTED_PASSWORD, Form::kSwitch, true},
+    {"RequireMsEncryptedPw:", IDS_DIALUP_MS_ENCRYPTED_PASSWORD, Form::kSwitch, true},
+    {"RequireDataEncryption:", IDS_DIALUP_DATA_ENCRYPTION, Form::kSwitch, true},
+    {"UseLogonCredentials:", IDS_DIALUP_USE_LOGON_CREDENTIALS, Form::kSwitch, true},
+    {"PromoteAlternates:", IDS_DIALUP_TRY_ALTERNATES, Form::kSwitch, true},
+    {"NetworkLogon:", IDS_DIALUP_NETWORK_LOGON, Form::kSwitch, true},
 };
 
 std::string Replacement(const TagRow& row) {
-  if (row.label == IDS_DIALUP_CONNECTION)
-    return "<FONT color=\"clnavy\" size=\"12\">" + GetLangString(row.label) + "<FONT color=\"clgreen\">";
-  // The header compression row has a form of its own: a closing icon tag
-  // before the label, and no value column.
-  if (row.label == IDS_DIALUP_HEADER_COMPRESSION) return "</IMG>" + kLabel + GetLangString(row.label);
-  return kLabel + GetLangString(row.label) + (row.value ? kValue : "");
+  const std::string label = GetLangString(row.label);
+  switch (row.form) {
+    case Form::kEntryName: return "<FONT color=\"clnavy\" size=\"12\">" + label + "<FONT color=\"clgreen\">";
+    case Form::kValue: return kLabel + label + kValue;
+    case Form::kSwitch: return kLabel + label;
+    case Form::kHeaderCompression: return "</IMG>" + kLabel + label;
+  }
+  return {};
 }
 
 int HexDigit(char c) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "lang/language.h"
 #include "lang/string_ids.h"

@@ -1,6 +1,7 @@
 #include "gather/tcpip_details.h"
 
 #include <memory>
+#include <optional>
 
 #include "gather/basic_info.h"
 #include "lang/language.h"

@@ -43,6 +43,8 @@ TEST_F(InternetSettings, ProxyValueForms) {
       {"http=c:80;https=d:443", "http=c:80;https=d:443", "http=c:80;https=d:443", "http=c:80;https=d:443",
        "http=c:80;https=d:443"},
       {"HTTP=c:80;ftp=a:21", "c:80", "", "a:21", ""},
+      // Only the lower-case letters make a list.
+      {"FTP=a:21;HTTP=c:80", "FTP=a:21;HTTP=c:80", "FTP=a:21;HTTP=c:80", "FTP=a:21;HTTP=c:80", "FTP=a:21;HTTP=c:80"},
       {"ftpproxy:8080", "", "", "", ""},
       {"ftp=a:21;http=;gopher=b:70", "", "", "a:21", "b:70"},
       {longEntry.c_str(), "h:1", "", fifty.c_str(), ""},
