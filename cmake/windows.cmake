@@ -42,6 +42,7 @@ foreach(code ${VREX_LANGUAGE_CODES})
   list(APPEND VREX_SHIPPED_TARGETS VrexNet${code})
 endforeach()
 list(APPEND VREX_SHIPPED_TARGETS VrexNet)
+include(${CMAKE_SOURCE_DIR}/tools/dialsnap/shipped.cmake)
 
 file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
 

@@ -9,10 +9,13 @@
 #include "gather/basic_info.h"
 #include "gather/connections.h"
 #include "gather/device_list.h"
+#include "gather/dialup.h"
+#include "gather/internet_info.h"
 #include "gather/local_groups.h"
 #include "gather/network.h"
 #include "gather/network_adapters.h"
 #include "gather/protocols.h"
+#include "gather/tcpip_details.h"
 #include "gather/users.h"
 #include "gather/winsock_lines.h"
 #include "lang/language_dialog_win.h"
@@ -201,6 +204,11 @@ void TNETFrm::ConnectGatherers() {
   gatherers_.protocolstostringlst = gather::protocolstostringlst;
   gatherers_.servicestostringlst = gather::servicestostringlst;
   gatherers_.clientstostringlst = gather::clientstostringlst;
+  gatherers_.tcpipdetailstostringlst = [this] { return tcpipdetailstostringlst(); };
+  gatherers_.postatostringlst = [this] { return postatostringlst(); };
+  gatherers_.proxytostringlst = [this] { return proxytostringlst(); };
+  gatherers_.explorerstostringlst = [this] { return explorerstostringlst(); };
+  gatherers_.gettel = [this] { return gettel(); };
 }
 
 void TNETFrm::FormCreate() {
@@ -245,7 +253,12 @@ void TNETFrm::FormCreate() {
   HideWaitDlg();
 }
 
-void TNETFrm::getnetinfo() { gather::GetNetInfoBasic(); }
+void TNETFrm::getnetinfo() {
+  gather::ReadBasicAddresses(gather::BasicInfo());
+  // The browsers, the proxy and the mail accounts come between the addresses and the names.
+  gather::ReadInternetInfo(gather::InternetInfo());
+  gather::ReadBasicNames(gather::BasicInfo());
+}
 
 void TNETFrm::RefreshDevices() {
   gather::BuildDeviceList();
@@ -261,6 +274,20 @@ std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
 }
 
 std::vector<std::string> TNETFrm::winsocktostringlst() { return gather::winsocktostringlst(); }
+
+std::vector<std::string> TNETFrm::tcpipdetailstostringlst() { return gather::tcpipdetailstostringlst(); }
+
+std::vector<std::string> TNETFrm::postatostringlst() { return gather::postatostringlst(gather::InternetInfo()); }
+
+std::vector<std::string> TNETFrm::proxytostringlst() { return gather::proxytostringlst(gather::InternetInfo()); }
+
+std::vector<std::string> TNETFrm::explorerstostringlst() {
+  return gather::explorerstostringlst(gather::InternetInfo());
+}
+
+std::vector<std::string> TNETFrm::gettel() { return gather::gettel(SystemFolders.system); }
+
+std::string TNETFrm::FindStr(const std::string& data, const std::string& tag) { return gather::FindStr(data, tag); }
 
 void TNETFrm::ReportBtnClick() {}
 

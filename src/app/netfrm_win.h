@@ -75,6 +75,13 @@ class TNETFrm {
   // The gatherers, by the names the catalogue knows them by.
   std::vector<std::string> zakladniinfotostringlst();
   std::vector<std::string> winsocktostringlst();
+  std::vector<std::string> tcpipdetailstostringlst();
+  std::vector<std::string> postatostringlst();
+  std::vector<std::string> proxytostringlst();
+  std::vector<std::string> explorerstostringlst();
+  std::vector<std::string> gettel();
+  // The text after tag in data up to the next ";" (the proxy list's reader).
+  std::string FindStr(const std::string& data, const std::string& tag);
 
   view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
   view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }

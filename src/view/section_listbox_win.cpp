@@ -1,6 +1,7 @@
 #include "view/section_listbox_win.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/window_win.h"
@@ -432,6 +433,14 @@ LRESULT SectionListBoxWin::ListBoxQuery(UINT message, WPARAM wParam, LPARAM lPar
       return 1;
     case LB_GETITEMHEIGHT: return valid ? rows_.Height(row) : LB_ERR;
     case LB_GETITEMDATA: return valid ? (model_.IsHeaderRow(row) ? 1 : 0) : LB_ERR;
+    // A row's text as the model holds it: a header's caption, a line's markup.
+    case LB_GETTEXTLEN: return valid ? static_cast<LRESULT>(model_.RowText(row).size()) : LB_ERR;
+    case LB_GETTEXT: {
+      if (!valid || lParam == 0) return LB_ERR;
+      const std::string& text = model_.RowText(row);
+      std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+      return static_cast<LRESULT>(text.size());
+    }
     case LB_ITEMFROMPOINT: {
       int hit = rows_.RowAtY(static_cast<short>(HIWORD(lParam)));
       if (hit >= 0) return MAKELONG(hit, 0);
@@ -485,6 +494,8 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case LB_GETITEMRECT:
     case LB_GETITEMHEIGHT:
     case LB_GETITEMDATA:
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT:
     case LB_ITEMFROMPOINT: return ListBoxQuery(message, wParam, lParam);
   }
   return DefWindowProcA(window_, message, wParam, lParam);

@@ -100,6 +100,12 @@ int PrintRows(HWND target) {
     answer = static_cast<LRESULT>(result);
     return sent && answer != LB_ERR;
   };
+  auto askWide = [target](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
+    DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
+    bool sent = SendMessageTimeoutW(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    answer = static_cast<LRESULT>(result);
+    return sent && answer != LB_ERR;
+  };
   LRESULT count = 0;
   if (target == nullptr || !ask(LB_GETCOUNT, 0, 0, count)) {
     std::fprintf(stderr, "wintool: that control answers no LB_GETCOUNT\n");
@@ -111,12 +117,20 @@ int PrintRows(HWND target) {
       std::fprintf(stderr, "wintool: no item data for row %d\n", row);
       return 1;
     }
+    // The text travels between the processes as UTF-16: Wine passes an ANSI
+    // LB_GETTEXT from another process through unconverted.
     std::string text;
     LRESULT length = 0;
-    if (ask(LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, length) && length > 0) {
-      text.assign(static_cast<std::size_t>(length) + 1, '\0');
-      if (!ask(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()), length)) length = 0;
-      text.resize(static_cast<std::size_t>(length));
+    if (askWide(LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, length) && length > 0) {
+      std::wstring wide(static_cast<std::size_t>(length) * 2 + 16, L'\0');
+      if (askWide(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()), length)) {
+        wide.resize(wide.find(L'\0'));
+        int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+        text.assign(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), bytes, nullptr,
+                            nullptr);
+      }
     }
     std::printf("%d\t%s\t%s\n", row, data == 1 ? "header" : "line", text.c_str());
   }

@@ -2,6 +2,7 @@
 // Library loading, function lookup and string resources (LoadLibraryA,
 // GetProcAddress, LoadStringA, FreeLibrary).
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vrex::os {
@@ -20,6 +21,10 @@ class Modules {
   virtual ProcAddress Lookup(ModuleHandle module, const std::string& name) = 0;
   // Copies at most bufferLength - 1 characters and a NUL; returns the count copied, 0 when absent.
   virtual int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) = 0;
+  // An export that takes no arguments and gives the address of a text, as a
+  // callable (GetProcAddress); empty when the module has no such export.
+  using TextExport = std::function<const char*()>;
+  virtual TextExport FindTextExport(ModuleHandle module, const std::string& name) = 0;
 };
 
 }  // namespace vrex::os

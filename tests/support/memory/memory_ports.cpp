@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 #include "platform/text.h"
 
@@ -80,6 +81,7 @@ MemoryModules::Library* MemoryModules::Find(ModuleHandle module) {
 
 ModuleHandle MemoryModules::Load(const std::string& path) {
   loaded.push_back(path);
+  if (!throwingPath.empty() && text::EqualsNoCase(throwingPath, path)) throw std::runtime_error("load fault");
   for (std::size_t i = 0; i < libraries_.size(); ++i) {
     if (text::EqualsNoCase(libraries_[i].path, path)) {
       ++libraries_[i].references;
@@ -122,13 +124,21 @@ int MemoryModules::LoadResourceString(ModuleHandle module, unsigned id, char* bu
   return count;
 }
 
-void MemoryModules::AddLibrary(const std::string& path, std::map<unsigned, std::string> strings) {
-  libraries_.push_back(Library{path, std::move(strings), 0, {}, 0});
+Modules::TextExport MemoryModules::FindTextExport(ModuleHandle module, const std::string& name) {
+  Library* library = Find(module);
+  if (library == nullptr || library->references == 0) return {};
+  auto found = library->textExports.find(name);
+  return found == library->textExports.end() ? TextExport{} : found->second;
+}
+
+void MemoryModules::AddLibrary(const std::string& path, std::map<unsigned, std::string> strings,
+                               std::map<std::string, TextExport> textExports) {
+  libraries_.push_back(Library{path, std::move(strings), 0, {}, 0, std::move(textExports)});
 }
 
 void MemoryModules::AddLibraryExports(const std::string& path, std::map<std::string, ProcAddress> exports,
                                       ModuleHandle handle) {
-  libraries_.push_back(Library{path, {}, 0, std::move(exports), handle});
+  libraries_.push_back(Library{path, {}, 0, std::move(exports), handle, {}});
 }
 
 int MemoryModules::LoadedCount() const {

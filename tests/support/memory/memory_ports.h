@@ -52,9 +52,11 @@ class MemoryModules : public Modules {
   bool Free(ModuleHandle module) override;
   ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+  TextExport FindTextExport(ModuleHandle module, const std::string& name) override;
 
-  // A library file that LoadLibrary can find; its string table.
-  void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings);
+  // A library file that LoadLibrary can find; its string table and its text exports.
+  void AddLibrary(const std::string& path, std::map<unsigned, std::string> strings,
+                  std::map<std::string, TextExport> textExports = {});
   // A library that exports these functions (an address of nullptr stands for
   // one that is never called).  handle, when not 0, is what LoadLibrary gives.
   void AddLibraryExports(const std::string& path, std::map<std::string, ProcAddress> exports, ModuleHandle handle = 0);
@@ -63,6 +65,8 @@ class MemoryModules : public Modules {
     std::string name;
   };
   std::vector<LookedUp> lookups;  // GetProcAddress calls, in order
+  // Loading this path throws, as a loader fault would.
+  std::string throwingPath;
   // Strings of the program's own file (module handle 0).
   std::map<unsigned, std::string> ownStrings;
   std::vector<std::string> loaded;  // paths passed to LoadLibrary, in order
@@ -76,6 +80,7 @@ class MemoryModules : public Modules {
     int references = 0;
     std::map<std::string, ProcAddress> exports;
     ModuleHandle handle = 0;  // 0: 0x10000 * (index + 1)
+    std::map<std::string, TextExport> textExports;
   };
   Library* Find(ModuleHandle module);
   ModuleHandle HandleOf(std::size_t index) const;

@@ -18,4 +18,12 @@ int Win32Modules::LoadResourceString(ModuleHandle module, unsigned id, char* buf
   return LoadStringA(reinterpret_cast<HINSTANCE>(module), id, buffer, bufferLength);
 }
 
+Modules::TextExport Win32Modules::FindTextExport(ModuleHandle module, const std::string& name) {
+  using Function = const char*(WINAPI*)();
+  auto address = GetProcAddress(reinterpret_cast<HMODULE>(module), name.c_str());
+  if (address == nullptr) return {};
+  auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+  return [function] { return function(); };
+}
+
 }  // namespace vrex::os::win

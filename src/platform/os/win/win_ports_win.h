@@ -29,6 +29,7 @@ class Win32Modules : public Modules {
   bool Free(ModuleHandle module) override;
   ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
+  TextExport FindTextExport(ModuleHandle module, const std::string& name) override;
 };
 
 class Win32Files : public Files, public IniFiles {

@@ -1,0 +1,149 @@
+#include "gather/tcpip_details.h"
+
+#include <memory>
+#include <optional>
+
+#include "gather/basic_info.h"
+#include "lang/language.h"
+#include "lang/multistring.h"
+#include "lang/os_version.h"
+#include "lang/string_ids.h"
+#include "platform/os/ports.h"
+
+namespace vrex::gather {
+namespace {
+
+using Lines = std::vector<std::string>;
+using KeyPtr = std::unique_ptr<os::RegistryKey>;
+
+constexpr const char* kAdapters = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters";
+constexpr const char* kServices = "SYSTEM\\CurrentControlSet\\Services";
+constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
+constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+constexpr const char* kNt4Adapter = "SYSTEM\\CurrentControlSet\\Services\\TC5081\\Parameters\\Tcpip";
+constexpr const char* kNt4Tcpip = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+
+KeyPtr Open(const std::string& path) { return os::Reg().Open(os::RootKey::LocalMachine, path, os::Access::ReadOnly); }
+
+std::string ValueLine(int labelId, const std::string& value) {
+  return "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">" + GetLangString(labelId) +
+         "<IND x=\"200\"><FONT color=\"clmaroon\">" + value + "</FONT>";
+}
+
+// NT 4.0 shows the address after a second icon, blue and not indented.
+std::string Nt4AddressLine(const std::string& value) {
+  return "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">" + GetLangString(IDS_TCPIP_IP_ADDRESS) +
+         "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">" + value + "</FONT>";
+}
+
+// A multi-string value read whole: a mask or gateway list can outgrow any
+// fixed buffer, and it is shown rather than lost.
+std::optional<std::string> MultiText(const os::RegistryKey& key, const char* name) {
+  auto data = key.ReadRaw(name, os::kWholeValue);
+  if (!data) return std::nullopt;
+  return JoinMultiString(*data);
+}
+
+void AddMultiTextLine(Lines& lines, const os::RegistryKey& key, const char* name, int labelId) {
+  if (!key.ValueExists(name)) return;
+  if (auto text = MultiText(key, name)) lines.push_back(ValueLine(labelId, *text));
+}
+
+// A DHCP switch that is not a number gives no line rather than a guess.
+void AddDhcpLine(Lines& lines, const os::RegistryKey& key) {
+  if (!key.ValueExists("EnableDHCP")) return;
+  if (auto enabled = key.ReadInteger("EnableDHCP"))
+    lines.push_back(ValueLine(IDS_TCPIP_DHCP_ENABLED, GetLangString(*enabled != 0 ? IDS_TCPIP_YES : IDS_TCPIP_NO)));
+}
+
+void AddNameServerLines(Lines& lines, const os::RegistryKey& key) {
+  if (!key.ValueExists("NameServer")) return;
+  std::string servers = key.ReadText("Nameserver").value_or("");
+  lines.push_back(ValueLine(IDS_TCPIP_PRIMARY_DNS, FirstServer(servers)));
+  lines.push_back(ValueLine(IDS_TCPIP_OTHER_DNS, FurtherServers(servers)));
+}
+
+// Windows 2000: each adapter names the key of its interface settings.
+void Win2000Lines(Lines& lines, const std::string& hostIPAddress) {
+  std::vector<std::string> adapters;
+  if (auto key = Open(kAdapters)) adapters = key->SubKeyNames();
+  for (const std::string& adapter : adapters) {
+    std::string settingsPath;
+    {
+      auto key = Open(std::string(kAdapters) + "\\" + adapter);
+      if (!key || !key->ValueExists("IpConfig")) continue;
+      // An adapter whose path cannot be read is skipped.
+      auto path = MultiText(*key, "IpConfig");
+      if (!path) continue;
+      settingsPath = *path;
+    }
+    auto settings = Open(std::string(kServices) + "\\" + settingsPath);
+    if (!settings) continue;
+    lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, hostIPAddress));
+    AddMultiTextLine(lines, *settings, "SubnetMask", IDS_TCPIP_SUBNET_MASK);
+    AddNameServerLines(lines, *settings);
+    AddMultiTextLine(lines, *settings, "DefaultGateway", IDS_TCPIP_DEFAULT_GATEWAY);
+    AddDhcpLine(lines, *settings);
+  }
+}
+
+// The 9x family: the transport key that holds the host's address is the one
+// configured with a fixed address; without one, the last key walked speaks.
+void Win9xLines(Lines& lines, const std::string& hostIPAddress) {
+  lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, hostIPAddress));
+  KeyPtr key = Open(kNetTrans);
+  if (!key) return;
+  std::string found;
+  for (const std::string& name : key->SubKeyNames()) {
+    key = Open(std::string(kNetTrans) + "\\" + name);
+    if (key && key->ValueExists("IPAddress"))
+      if (auto address = key->ReadText("IPAddress")) found = *address;
+    if (found == hostIPAddress) break;
+  }
+  const bool fixed = found == hostIPAddress;
+  if (key && key->ValueExists("IPMask"))
+    lines.push_back(ValueLine(IDS_TCPIP_SUBNET_MASK, key->ReadText("IPMask").value_or("")));
+  lines.push_back(ValueLine(IDS_TCPIP_DHCP_ENABLED, GetLangString(fixed ? IDS_TCPIP_NO : IDS_TCPIP_YES)));
+  if (key && key->ValueExists("DefaultGateway"))
+    lines.push_back(ValueLine(IDS_TCPIP_DEFAULT_GATEWAY, key->ReadText("DefaultGateway").value_or("")));
+  key.reset();
+  if (auto mstcp = Open(kMstcp)) AddNameServerLines(lines, *mstcp);
+}
+
+// NT 4.0: the settings of the one adapter service, then the name servers.
+void Nt4Lines(Lines& lines, const std::string& hostIPAddress) {
+  if (auto key = Open(kNt4Adapter)) {
+    lines.push_back(Nt4AddressLine(hostIPAddress));
+    AddMultiTextLine(lines, *key, "SubnetMask", IDS_TCPIP_SUBNET_MASK);
+  }
+  if (auto key = Open(kNt4Tcpip)) {
+    lines.push_back(Nt4AddressLine(hostIPAddress));
+    if (key->ValueExists("NameServer"))
+      lines.push_back(ValueLine(IDS_TCPIP_DNS_SERVERS, key->ReadText("Nameserver").value_or("")));
+  }
+  if (auto key = Open(kNt4Adapter)) {
+    AddMultiTextLine(lines, *key, "DefaultGateway", IDS_TCPIP_DEFAULT_GATEWAY);
+    AddDhcpLine(lines, *key);
+  }
+}
+
+}  // namespace
+
+std::string FirstServer(const std::string& servers) { return servers.substr(0, servers.find(',')); }
+
+std::string FurtherServers(const std::string& servers) {
+  auto comma = servers.find(',');
+  return comma == std::string::npos ? std::string() : servers.substr(comma + 1);
+}
+
+std::vector<std::string> tcpipdetailstostringlst(const std::string& hostIPAddress) {
+  Lines lines;
+  if (IsWin2000()) Win2000Lines(lines, hostIPAddress);
+  if (IsWin9xFamily()) Win9xLines(lines, hostIPAddress);
+  if (GetOSVersionCode() == oscode::kWinNT4) Nt4Lines(lines, hostIPAddress);
+  return lines;
+}
+
+std::vector<std::string> tcpipdetailstostringlst() { return tcpipdetailstostringlst(BasicInfo().HostIPAddress); }
+
+}  // namespace vrex::gather
