@@ -19,8 +19,9 @@ vrex_wine_start() {
   export WINEDEBUG=-all
   export VREX_HARNESS=1
   export WINEARCH=win64
-  # No Mono or Gecko prompts in a throwaway prefix.
-  export WINEDLLOVERRIDES="mscoree=;mshtml="
+  # No Mono or Gecko prompts in a throwaway prefix, and no debugger waiting
+  # on a crashed program: a crash ends the program and fails its test.
+  export WINEDLLOVERRIDES="mscoree=;mshtml=;winedbg.exe=d"
   local displayFile="$dir/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayFile" >/dev/null 2>&1 &
   VREX_XVFB_PID=$!
