@@ -9,7 +9,7 @@
 
 #include "common/fixed_canvas.h"
 #include "view/markup.h"
-#include "view/wrap_value_lines.h"
+#include "platform/wrap_value_lines.h"
 
 namespace {
 
