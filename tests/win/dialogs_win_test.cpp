@@ -27,6 +27,7 @@
 #include "platform/ui/art_ids.h"
 #include "platform/ui/dialog_draw_win.h"
 #include "vrex_version.h"
+#include "win/screenshot_win.h"
 
 namespace vrex::app {
 namespace {
@@ -89,45 +90,6 @@ void Click(HWND control, bool twice = false) {
   for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
     if (message == WM_LBUTTONDBLCLK && !twice) break;
     PostMessageA(control, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(3, 3));
-  }
-}
-
-// Writes a BMP of what the screen shows of the window when VREX_SCREENSHOTS
-// names a folder (a Unix path, seen under Z:).
-void SaveScreenshot(HWND window, const std::string& name) {
-  const char* folder = std::getenv("VREX_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return;
-  std::string path = std::string(folder[0] == '/' ? "Z:" : "") + folder + "/" + name;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Sleep(100);  // until the X server shows what was drawn
-  RECT rect;
-  GetWindowRect(window, &rect);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = rect.right - rect.left;
-  header.biHeight = rect.bottom - rect.top;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  std::vector<BYTE> bits(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, header.biWidth, header.biHeight);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, header.biWidth, header.biHeight, screen, rect.left, rect.top, SRCCOPY);
-  SelectObject(memory, old);
-  GetDIBits(memory, bitmap, 0, header.biHeight, bits.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof file + sizeof header};
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&header, sizeof header, 1, out);
-    std::fwrite(bits.data(), 1, bits.size(), out);
-    std::fclose(out);
   }
 }
 
@@ -311,7 +273,7 @@ TEST_F(WaitDialogWin, ShownOnTopOverTheMainWindowUntilHidden) {
   auto setCursor = [&] { SendMessageA(owner_, WM_SETCURSOR, WPARAM(owner_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); };
   setCursor();
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
-  SaveScreenshot(wait, "wait_dialog.bmp");
+  vrex::test::SaveScreenshot(wait, "wait_dialog.bmp");
 
   HideWaitDlg();
   EXPECT_FALSE(IsWindow(wait));
@@ -388,7 +350,7 @@ TEST_F(AboutBoxWin, ShowsTheProgramsVersionEnglishFlagAndOpensBothLinks) {
       [&] {
         if ((about = VisibleWindow(kAboutWindowClass, "About")) == nullptr) return false;
         seen = LookAtAbout(about, owner_);
-        SaveScreenshot(about, "about_en.bmp");
+        vrex::test::SaveScreenshot(about, "about_en.bmp");
         Click(GetDlgItem(about, kIdLabelWww));
         Click(GetDlgItem(about, kIdLabelMail), true);
         return true;
@@ -433,7 +395,7 @@ TEST_F(AboutBoxWin, CzechRunLangShowsTheCzechCaptionAndFlag) {
     HWND about = VisibleWindow(kAboutWindowClass, nullptr);
     if (about == nullptr) return false;
     seen = LookAtAbout(about, owner_);
-    SaveScreenshot(about, "about_csy.bmp");
+    vrex::test::SaveScreenshot(about, "about_csy.bmp");
     PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);  // like the close box
     return true;
   }});
@@ -545,7 +507,7 @@ TEST_F(LanguageDialogWin, OnlyPresentModulesAreEnabledAndOkWritesTheNewChoice) {
         EXPECT_EQ(ClientSize(dialog).cy, 224);
         EXPECT_EQ(PlaceOf(Button(dialog, "RUS")).top, 152);
         EXPECT_EQ(PlaceOf(GetDlgItem(dialog, IDCANCEL)).left, 80);
-        SaveScreenshot(dialog, "language_dialog.bmp");
+        vrex::test::SaveScreenshot(dialog, "language_dialog.bmp");
         return PostMessageA(Button(dialog, "FR"), BM_CLICK, 0, 0) != FALSE;  // disabled: takes no click
       },
       [&] {
