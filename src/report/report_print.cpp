@@ -18,8 +18,9 @@ namespace {
 void PrintFooter(PrintPages& pages, int pageNumber, int gap) {
   view::Font footer = PrintFont(kPrintFooterSize);
   int height = pages.Canvas().TextExtent(footer, "X").height;
-  pages.Canvas().DrawTextRun(footer, pages.PageWidth() / 2, pages.PageHeight() - height - gap,
-                             "-" + std::to_string(pageNumber) + ".-");
+  std::string number = "-";
+  number.append(std::to_string(pageNumber)).append(".-");
+  pages.Canvas().DrawTextRun(footer, pages.PageWidth() / 2, pages.PageHeight() - height - gap, number);
 }
 
 }  // namespace
