@@ -23,4 +23,8 @@ if(benchmark_FOUND AND VREX_BENCH_SOURCES)
   target_include_directories(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(vrex_bench PRIVATE vrex_program_layers vrex_test_support vrex_warnings benchmark::benchmark
                                            benchmark::benchmark_main)
+  # The device database benchmark builds the database with the generator's code.
+  target_sources(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tools/devicedb/devicedb_build.cpp)
+  target_include_directories(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tools/devicedb)
+  target_compile_definitions(vrex_bench PRIVATE VREX_PCI_IDS="${VREX_PCI_IDS}")
 endif()

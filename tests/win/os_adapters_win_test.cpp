@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "lang/language.h"
 #include "platform/os/win/win_ports_win.h"
@@ -43,6 +44,38 @@ TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
   EXPECT_EQ(opened->ReadRaw("Big", 300)->size(), 300u);
   EXPECT_EQ(opened->SubKeyNames(), std::vector<std::string>{"Child"});
   EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Missing", os::Access::ReadOnly), nullptr);
+}
+
+// The pages only read, and their keys are opened asking for reading alone: a
+// key whose access list lets everyone read and nobody write still opens for
+// them, while a full-access open of it is refused.
+TEST_F(Win32Ports, ReadOnlyOpenAsksForNoWriteAccess) {
+  const std::string path = "Software\\VrexTest\\ReadOnly" + std::to_string(GetCurrentProcessId());
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const char text[] = "readable";
+  RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
+  alignas(DWORD) BYTE aclBuffer[256];
+  auto* acl = reinterpret_cast<PACL>(aclBuffer);
+  ASSERT_TRUE(InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION));
+  ASSERT_TRUE(AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone));
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+  ASSERT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor), ERROR_SUCCESS);
+  RegCloseKey(key);
+  FreeSid(everyone);
+
+  HKEY probe;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &probe), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, path, os::Access::Full), nullptr);
+  auto opened = os::Reg().Open(os::RootKey::CurrentUser, path, os::Access::ReadOnly);
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(opened->ReadText("Text"), "readable");
 }
 
 // The harness wrote tests/fixtures/harness_dyn_data.reg before this run.

