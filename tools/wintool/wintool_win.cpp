@@ -216,8 +216,16 @@ int main(int argc, char** argv) {
   if (command == "type-file" && argc >= 4) {
     HWND field = GetDlgItem(window, 0x47c);
     if (field == nullptr) field = GetDlgItem(window, 0x480);
-    HWND edit = field != nullptr ? FindWindowExA(field, nullptr, "Edit", nullptr) : nullptr;
-    if (edit == nullptr) edit = field;
+    // The field may be an edit, a combo box with one, or an extended combo box around that.
+    HWND edit = field;
+    for (int depth = 0; edit != nullptr && depth < 3; ++depth) {
+      char kind[32] = {};
+      GetClassNameA(edit, kind, sizeof kind);
+      if (lstrcmpiA(kind, "Edit") == 0) break;
+      HWND inner = FindWindowExA(edit, nullptr, "ComboBox", nullptr);
+      if (inner == nullptr) inner = FindWindowExA(edit, nullptr, "Edit", nullptr);
+      edit = inner;
+    }
     if (edit == nullptr) {
       std::fprintf(stderr, "wintool: no file name field in '%s'\n", title);
       return 1;
