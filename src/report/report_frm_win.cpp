@@ -50,8 +50,7 @@ TReportFrm::TReportFrm(HWND owner, const view::SectionListArt& art) : ModalWindo
   RECT border = ui::WindowRectForClient(0, 0, kStyle, kExStyle);
   const int clientWidth = kReportWidth - (border.right - border.left);
   const int clientHeight = kReportHeight - (border.bottom - border.top);
-  CreateModal({kReportWindowClass, kReportDesignCaption, clientWidth, clientHeight, kStyle, kExStyle},
-              "report window");
+  CreateModal({kReportWindowClass, kReportDesignCaption, clientWidth, clientHeight, kStyle, kExStyle}, "report window");
   font_ = win::CreateFontFor({"MS Sans Serif", win::PointsToHeight(8), false});
 
   const int listRight = clientWidth - kMenuPanelWidth;
@@ -70,10 +69,9 @@ TReportFrm::TReportFrm(HWND owner, const view::SectionListArt& art) : ModalWindo
 
   for (const ButtonPlace& button : kButtons) {
     int top = button.top >= 0 ? button.top : clientHeight + button.top;
-    HWND created = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                   listRight + 6, top, kMenuPanelWidth - 12, 25, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND created = CreateWindowExA(
+        0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, listRight + 6, top, kMenuPanelWidth - 12,
+        25, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   popupMenu1_.reset(CreatePopupMenu());
@@ -87,8 +85,7 @@ TReportFrm::~TReportFrm() {
 }
 
 void TReportFrm::FormCreate() {
-  for (const ButtonPlace& button : kButtons)
-    SetDlgItemTextA(window_, button.id, GetLangString(button.caption).c_str());
+  for (const ButtonPlace& button : kButtons) SetDlgItemTextA(window_, button.id, GetLangString(button.caption).c_str());
   ModifyMenuA(popupMenu1_.get(), kSelAll1, MF_BYCOMMAND | MF_STRING, kSelAll1,
               GetLangString(IDS_REPORT_SELECT_ALL).c_str());
   ModifyMenuA(popupMenu1_.get(), kUnselAll1, MF_BYCOMMAND | MF_STRING, kUnselAll1,
@@ -97,8 +94,8 @@ void TReportFrm::FormCreate() {
 }
 
 void TReportFrm::Choose(ReportAction action) {
-  ReportChoiceResult.selection = action == ReportAction::kNone ? std::vector<SelectedItem>{}
-                                                               : CollectSelection(reportSectionListBox_.Model());
+  ReportChoiceResult.selection =
+      action == ReportAction::kNone ? std::vector<SelectedItem>{} : CollectSelection(reportSectionListBox_.Model());
   ReportChoiceResult.action = action;
   EndModal();
 }
@@ -136,8 +133,10 @@ LRESULT TReportFrm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       HWND list = reportSectionListBox_.Handle();
       if (reinterpret_cast<HWND>(wParam) != list) break;
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (lParam == -1) at = POINT{0, 0};
-      else ScreenToClient(list, &at);
+      if (lParam == -1)
+        at = POINT{0, 0};
+      else
+        ScreenToClient(list, &at);
       ReportSectionListBoxMouseUp(at.x, at.y);
       return 0;
     }

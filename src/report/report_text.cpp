@@ -21,8 +21,7 @@ std::string RemoveFirstImage(std::string_view line) {
   std::size_t image = text::FindNoCase(line, "<IMG");
   if (image == std::string_view::npos) return std::string(line);
   std::size_t close = text::FindNoCase(line, "</IMG>");
-  if (close != std::string_view::npos)
-    return std::string(line.substr(0, image)) + std::string(line.substr(close + 6));
+  if (close != std::string_view::npos) return std::string(line.substr(0, image)) + std::string(line.substr(close + 6));
   std::size_t bracket = line.find('>');
   if (bracket != std::string_view::npos)
     return std::string(line.substr(0, image)) + std::string(line.substr(bracket + 1));

@@ -10,6 +10,13 @@ work="$VREX_DIST/../print"
 rm -rf "$work" && mkdir -p "$work"
 pdf_dir="$HOME/PDF"
 rm -rf "$pdf_dir"
+# The fixtures' adapters, protocols, settings and phonebook make the report long enough.
+fixtures="$root/tests/fixtures"
+cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$VREX_DIST/Network/dialsnap.dll"
+cp "$fixtures/dialup_phonebook.txt" "$VREX_DIST/Network/phonebook.txt"
+vrex_wine_reg "$fixtures"/devices_*.reg "$fixtures"/network_class_*.reg "$fixtures"/tcpip_*.reg \
+  "$fixtures/internet_settings.reg"
+vrex_wine_version win2k
 
 mkdir -p /run/cups
 /usr/sbin/cupsd -f >"$work/cupsd.log" 2>&1 &
