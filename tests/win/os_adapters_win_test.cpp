@@ -8,6 +8,7 @@
 #include <string>
 
 #include "lang/language.h"
+#include "lang/os_version.h"
 #include "platform/os/win/win_ports_win.h"
 
 namespace vrex {
@@ -50,6 +51,8 @@ TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
 // key whose access list lets everyone read and nobody write still opens for
 // them, while a full-access open of it is refused.
 TEST_F(Win32Ports, ReadOnlyOpenAsksForNoWriteAccess) {
+  // The registry of the 9x family keeps no access lists; Wine's follows it under that setting.
+  if (IsWin9xFamily()) GTEST_SKIP() << "no key security on the 9x family";
   const std::string path = "Software\\VrexTest\\ReadOnly" + std::to_string(GetCurrentProcessId());
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
