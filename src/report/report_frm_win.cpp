@@ -140,6 +140,13 @@ LRESULT TReportFrm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       ReportSectionListBoxMouseUp(at.x, at.y);
       return 0;
     }
+    case WM_ERASEBKGND: {
+      // The class has no brush of its own: the form's face colour behind the list and the buttons.
+      RECT client;
+      GetClientRect(window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case WM_CLOSE: CloseBtnClick(); return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
