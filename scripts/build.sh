@@ -31,7 +31,7 @@ windows_build win32 mingw-i686 -DVREX_WIN_TESTS=OFF -DVREX_DIST_DIR="$root/dist"
 cmake --build "$root/build/win32" -j"$jobs"
 
 windows_build win32-tests mingw-i686-posix
-cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests vrex_win_setting_tests regwrite wintool inetmib1 testphonebook
+cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests vrex_win_setting_tests regwrite wintool inetmib1 testphonebook vrmail
 
 if [ "${VREX_SKIP_WIN64:-0}" != 1 ]; then
   windows_build win64 mingw-x86_64

@@ -33,3 +33,6 @@ vrex_wine_screenshot out/run/screenshot.png
 echo "Vrex Info Network ran under Wine; its window: out/run/screenshot.png"
 vrex_wine_tool close "Vrex Info Network"
 vrex_wait_program 20
+# The report of every sub-item, from the command line, without any window.
+(cd dist/Network && wine ./VrexNet.exe --report "$(vrex_wine_path "$root/out/run/report.htm")")
+echo "Its report of every sub-item: out/run/report.htm"

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/command_line_win.h"
 #include "app/netfrm_win.h"
 #include "platform/account_api.h"
 #include "platform/os/win/newer_functions_win.h"
@@ -19,5 +20,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     vrex::accountapi::BindAccountLibraries();
     return LRESULT{0};
   });
+  // A report asked for on the command line is written without any window.
+  std::vector<std::string> arguments = vrex::app::SplitArguments(GetCommandLineA());
+  if (!arguments.empty()) arguments.erase(arguments.begin());  // the program's own name
+  vrex::app::CommandLine command = vrex::app::ParseCommandLine(arguments);
+  if (command.kind != vrex::app::CommandLine::Kind::kWindow) return vrex::app::RunCommandLine(instance, command);
   return vrex::app::RunApplication(instance, showCommand);
 }

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/about_win.h"
+#include "app/report_lines.h"
 #include "platform/ui/art_ids.h"
 #include "app/wait_dialog_win.h"
 #include "gather/basic_info.h"
@@ -27,6 +28,7 @@
 #include "platform/os/win/fonts_win.h"
 #include "platform/os/win/gdi_win.h"
 #include "platform/ui/dialog_draw_win.h"
+#include "report/report_frm_win.h"
 
 namespace vrex::app {
 
@@ -217,7 +219,7 @@ void TNETFrm::FormCreate() {
   // 2. The system folder.
   SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255);
   // 3. The wait note stays up, with the hourglass, until everything is gathered.
-  ShowWaitDlg(window_);
+  if (!quiet) ShowWaitDlg(window_);
   SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
   SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
   // 4. The active connections (not under Windows NT 4.0).
@@ -289,7 +291,19 @@ std::vector<std::string> TNETFrm::gettel() { return gather::gettel(SystemFolders
 
 std::string TNETFrm::FindStr(const std::string& data, const std::string& tag) { return gather::FindStr(data, tag); }
 
-void TNETFrm::ReportBtnClick() {}
+void TNETFrm::ReportBtnClick() {
+  view::SectionListArt art{sectionImages_.get(), imageList1_.get(), nodeGlyphs_.get(), nullptr};
+  report::OpenReportWindow(window_, sectionListBox1_.Model(), art);
+  const report::ReportChoice choice = report::ReportChoiceResult;
+  // Closed without an action: nothing is gathered.
+  if (choice.action == report::ReportAction::kNone) return;
+  Lines lines = ReportLines(choice.selection, gatherers_, ActiveConnections);
+  report::WindowReportDialogs dialogs(window_);
+  if (auto error = report::ReportOutput(choice.action, std::move(lines), report::NowText(), dialogs))
+    os::Msg().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+}
+
+void TNETFrm::CheckOnline() { iNetDetector1_->TimerTick(); }
 
 void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
 

@@ -177,5 +177,11 @@
 #define IDS_REPORT_CAPTION 50200
 #define IDS_REPORT_CREATED 50201
 #define IDS_REPORT_GENERATED_BY 50202
+/* A report file that cannot be written (%s: the file), the system's reason
+   follows on the next line; the command-line report's usage, its unknown
+   sub-item and its item list heading. */
+#define IDS_REPORT_WRITE_FAILED 50203
+#define IDS_REPORT_USAGE 50204
+#define IDS_REPORT_UNKNOWN_ITEM 50205
 
 #endif /* VREX_LANG_STRING_IDS_H */

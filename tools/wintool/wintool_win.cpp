@@ -141,7 +141,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
-               "               rows TITLE ID | key TITLE ID VK | settle MS\n");
+               "               rows TITLE ID | key TITLE ID VK | settle MS |\n"
+               "               command TITLE ID | type-file TITLE TEXT\n");
   return 2;
 }
 
@@ -203,6 +204,36 @@ int main(int argc, char** argv) {
     PostMessageA(target, WM_KEYDOWN, vk, 1);
     if (vk == VK_SPACE) PostMessageA(target, WM_CHAR, ' ', 1);
     PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    return 0;
+  }
+  // A menu command, as a chosen menu item sends it.
+  if (command == "command" && argc >= 4) {
+    PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
+    return 0;
+  }
+  // Types TEXT into a file dialog's name field (control 0x47c, or the edit
+  // inside it) a character at a time, then presses its OK button.
+  if (command == "type-file" && argc >= 4) {
+    HWND field = GetDlgItem(window, 0x47c);
+    if (field == nullptr) field = GetDlgItem(window, 0x480);
+    // The field may be an edit, a combo box with one, or an extended combo box around that.
+    HWND edit = field;
+    for (int depth = 0; edit != nullptr && depth < 3; ++depth) {
+      char kind[32] = {};
+      GetClassNameA(edit, kind, sizeof kind);
+      if (lstrcmpiA(kind, "Edit") == 0) break;
+      HWND inner = FindWindowExA(edit, nullptr, "ComboBox", nullptr);
+      if (inner == nullptr) inner = FindWindowExA(edit, nullptr, "Edit", nullptr);
+      edit = inner;
+    }
+    if (edit == nullptr) {
+      std::fprintf(stderr, "wintool: no file name field in '%s'\n", title);
+      return 1;
+    }
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (const char* c = argv[3]; *c != '\0'; ++c)
+      SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*c)), 1);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
     return 0;
   }
   return Usage();

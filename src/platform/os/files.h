@@ -1,5 +1,6 @@
 #pragma once
 // Files and INI files.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ class Files {
   virtual bool Exists(const std::string& path) = 0;
   virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
   virtual bool WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // Writes the lines, each followed by CR LF, into a new file in path's
+  // folder and only then puts it in path's place: on any failure an existing
+  // file stays as it was and no new file is left behind.  0, or the system
+  // error code of the call that failed.
+  virtual std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) = 0;
 };
 
 // The profile functions (GetPrivateProfileStringA, WritePrivateProfileStringA).

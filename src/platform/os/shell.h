@@ -23,6 +23,9 @@ class Shell {
   // ShellExecuteA without an owner window or working folder, shown normally.
   // An empty verb is the default verb, empty parameters are none.
   virtual ShellResult Execute(const std::string& verb, const std::string& file, const std::string& parameters) = 0;
+  // The same, started with folder as its working folder.
+  virtual ShellResult ExecuteIn(const std::string& verb, const std::string& file, const std::string& parameters,
+                                const std::string& folder) = 0;
 };
 
 }  // namespace vrex::os

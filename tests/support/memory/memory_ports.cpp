@@ -162,6 +162,14 @@ bool MemoryFiles::WriteLines(const std::string& path, const std::vector<std::str
   return true;
 }
 
+std::uint32_t MemoryFiles::ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) {
+  auto error = replaceErrors.find(text::ToUpper(path));
+  if (error != replaceErrors.end()) return error->second;
+  files_[text::ToUpper(path)] = lines;
+  writtenFiles.push_back(path);
+  return 0;
+}
+
 std::optional<std::string> MemoryFiles::ReadString(const std::string& file, const std::string& section,
                                                    const std::string& key, const std::string& fallback) {
   auto value = IniValue(file, section, key);

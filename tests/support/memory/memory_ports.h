@@ -92,6 +92,7 @@ class MemoryFiles : public Files, public IniFiles {
   bool Exists(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadString(const std::string& file, const std::string& section, const std::string& key,
                                         const std::string& fallback) override;
   bool WriteString(const std::string& file, const std::string& section, const std::string& key,
@@ -102,6 +103,8 @@ class MemoryFiles : public Files, public IniFiles {
   // The INI key's value, or nothing when absent.
   std::optional<std::string> IniValue(const std::string& file, const std::string& section, const std::string& key);
   bool failWrites = false;
+  // The error ReplaceWithLines gives for a path (upper-cased); the file then stays as it was.
+  std::map<std::string, std::uint32_t> replaceErrors;
   std::vector<std::string> writtenFiles;
 
  private:

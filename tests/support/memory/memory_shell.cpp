@@ -3,7 +3,12 @@
 namespace vrex::os::memory {
 
 ShellResult MemoryShell::Execute(const std::string& verb, const std::string& file, const std::string& parameters) {
-  calls.push_back(Call{verb, file, parameters});
+  return ExecuteIn(verb, file, parameters, "");
+}
+
+ShellResult MemoryShell::ExecuteIn(const std::string& verb, const std::string& file, const std::string& parameters,
+                                   const std::string& folder) {
+  calls.push_back(Call{verb, file, parameters, folder});
   ShellResult result{42, {}};
   if (!results.empty()) {
     result.code = results.front();

@@ -37,6 +37,57 @@ bool Win32Files::WriteLines(const std::string& path, const std::vector<std::stri
           written == content.size());
 }
 
+namespace {
+
+// A new, empty file of a unique name in folder, made by the system; empty on failure.
+std::string NewFileIn(const std::string& folder, DWORD& error) {
+  char name[MAX_PATH + 1] = {};
+  if (GetTempFileNameA(folder.c_str(), "vrx", 0, name) == 0) {
+    error = GetLastError();
+    return {};
+  }
+  return name;
+}
+
+}  // namespace
+
+std::uint32_t Win32Files::ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::size_t slash = path.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  // A read-only file may still be renamed away; it must not be replaced.
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return ERROR_ACCESS_DENIED;
+  DWORD error = 0;
+  std::string fresh = NewFileIn(folder, error);
+  if (fresh.empty()) return error;
+  if (!WriteLines(fresh, lines)) {
+    error = GetLastError();
+    DeleteFileA(fresh.c_str());
+    return error ? error : ERROR_WRITE_FAULT;
+  }
+  // MoveFileA does not replace, and MoveFileExA is not on the 9x family: the
+  // old file steps aside under a spare name and comes back if the new one
+  // cannot take its place.
+  std::string spare;
+  if (exists) {
+    spare = NewFileIn(folder, error);
+    if (spare.empty() || !DeleteFileA(spare.c_str()) || !MoveFileA(path.c_str(), spare.c_str())) {
+      if (!spare.empty()) error = GetLastError();
+      DeleteFileA(fresh.c_str());
+      return error;
+    }
+  }
+  if (!MoveFileA(fresh.c_str(), path.c_str())) {
+    error = GetLastError();
+    if (exists) MoveFileA(spare.c_str(), path.c_str());
+    DeleteFileA(fresh.c_str());
+    return error;
+  }
+  if (exists) DeleteFileA(spare.c_str());
+  return 0;
+}
+
 std::optional<std::string> Win32Files::ReadString(const std::string& file, const std::string& section,
                                                   const std::string& key, const std::string& fallback) {
   char buffer[2048] = {};

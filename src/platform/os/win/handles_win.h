@@ -48,6 +48,7 @@ inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DestroyImageListHandle(HIMAGELIST list) { ImageList_Destroy(list); }
 inline void LocalFreeMemory(HLOCAL memory) { LocalFree(memory); }
 inline void UnhookHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
+inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 
 using UniqueRegKey = UniqueHandle<HKEY, CloseRegKey>;
 using UniqueModule = UniqueHandle<HMODULE, FreeModuleHandle>;
@@ -63,6 +64,7 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalFreeMemory>;
 using UniqueHook = UniqueHandle<HHOOK, UnhookHook>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 // CreateFileA fails with INVALID_HANDLE_VALUE, not null: this gives null then.
 inline HANDLE FileHandle(HANDLE opened) { return opened == INVALID_HANDLE_VALUE ? nullptr : opened; }
 

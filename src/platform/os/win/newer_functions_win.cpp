@@ -25,6 +25,7 @@ Binding bindings[] = {
     {NewerFunction::InitCommonControlsEx, "comctl32.dll", "InitCommonControlsEx"},
     {NewerFunction::TrackMouseEvent, "comctl32.dll", "_TrackMouseEvent"},
     {NewerFunction::GetIfTable, "iphlpapi.dll", "GetIfTable"},
+    {NewerFunction::AttachConsole, "kernel32.dll", "AttachConsole"},
 };
 
 Binding& BindingOf(NewerFunction function) {
@@ -55,6 +56,7 @@ using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
 using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
 using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
 using GetIfTableFn = DWORD(WINAPI*)(PMIB_IFTABLE, PULONG, BOOL);
+using AttachConsoleFn = BOOL(WINAPI*)(DWORD);
 
 bool CursorOver(HWND window) {
   POINT cursor;
@@ -112,6 +114,12 @@ bool HandleMouseLeaveTimer(HWND window, UINT message, WPARAM wParam) {
 DWORD GetInterfaceTable(PMIB_IFTABLE table, PULONG size, BOOL order) {
   auto getIfTable = Bound<GetIfTableFn>(NewerFunction::GetIfTable);
   return getIfTable != nullptr ? getIfTable(table, size, order) : ERROR_NOT_SUPPORTED;
+}
+
+bool AttachParentConsole() {
+  constexpr DWORD kParentProcess = static_cast<DWORD>(-1);  // ATTACH_PARENT_PROCESS
+  auto attach = Bound<AttachConsoleFn>(NewerFunction::AttachConsole);
+  return attach != nullptr && attach(kParentProcess);
 }
 
 bool IsAvailable(NewerFunction function) { return Address(function) != nullptr; }

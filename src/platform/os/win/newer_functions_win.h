@@ -35,6 +35,11 @@ constexpr UINT kMouseLeaveTimerMs = 100;
 // ERROR_NOT_SUPPORTED when the library or the function is missing.
 DWORD GetInterfaceTable(PMIB_IFTABLE table, PULONG size, BOOL order);
 
+// Attaches the process to its parent's console (kernel32's AttachConsole, XP
+// on), so that a program without a console of its own can write to the one
+// it was started from; false when there is none or the function is missing.
+bool AttachParentConsole();
+
 // The names bound here, for tests and the import check's notes.
 enum class NewerFunction {
   MonitorFromWindow,
@@ -42,7 +47,8 @@ enum class NewerFunction {
   GetMonitorInfoA,
   InitCommonControlsEx,
   TrackMouseEvent,
-  GetIfTable
+  GetIfTable,
+  AttachConsole
 };
 // Whether the running system offers the function.
 bool IsAvailable(NewerFunction function);

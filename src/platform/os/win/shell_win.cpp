@@ -29,8 +29,14 @@ SystemError ErrorText(DWORD code) {
 }  // namespace
 
 ShellResult Win32Shell::Execute(const std::string& verb, const std::string& file, const std::string& parameters) {
+  return ExecuteIn(verb, file, parameters, "");
+}
+
+ShellResult Win32Shell::ExecuteIn(const std::string& verb, const std::string& file, const std::string& parameters,
+                                  const std::string& folder) {
   HINSTANCE started = ShellExecuteA(nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                                    parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
+                                    parameters.empty() ? nullptr : parameters.c_str(),
+                                    folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
   ShellResult result;
   result.code = static_cast<int>(reinterpret_cast<INT_PTR>(started));
   if (!result.Succeeded()) result.error = ErrorText(GetLastError());

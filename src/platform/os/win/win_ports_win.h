@@ -37,6 +37,7 @@ class Win32Files : public Files, public IniFiles {
   bool Exists(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadString(const std::string& file, const std::string& section, const std::string& key,
                                         const std::string& fallback) override;
   bool WriteString(const std::string& file, const std::string& section, const std::string& key,

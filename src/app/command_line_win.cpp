@@ -1,0 +1,129 @@
+#include "app/command_line_win.h"
+
+#include <exception>
+#include <string>
+
+#include "app/netfrm_win.h"
+#include "app/report_lines.h"
+#include "lang/language.h"
+#include "lang/string_ids.h"
+#include "platform/os/ports.h"
+#include "platform/os/win/handles_win.h"
+#include "platform/os/win/newer_functions_win.h"
+#include "platform/program.h"
+#include "platform/text.h"
+#include "report/report_frm_win.h"
+
+namespace vrex::app {
+namespace {
+
+// Where the command line's texts go: the standard handles when the program
+// has them (started from a shell under Wine, or redirected); otherwise the
+// console of the parent, where the system can attach to it.  Elsewhere the
+// exit status alone tells.
+class ConsoleOut {
+ public:
+  void Write(DWORD which, const std::string& text) {
+    HANDLE handle = GetStdHandle(which);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) handle = Console();
+    if (handle == nullptr) return;
+    std::string line = text + "\r\n";
+    DWORD written = 0;
+    WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  }
+
+ private:
+  HANDLE Console() {
+    if (!consoleTried_) {
+      consoleTried_ = true;
+      if (win::AttachParentConsole())
+        console_.reset(win::FileHandle(CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                   nullptr, OPEN_EXISTING, 0, nullptr)));
+    }
+    return console_.get();
+  }
+  bool consoleTried_ = false;
+  win::UniqueKernelHandle console_;
+};
+
+ConsoleOut out;
+
+void Error(const std::string& text) { out.Write(STD_ERROR_HANDLE, text); }
+void Print(const std::string& text) { out.Write(STD_OUTPUT_HANDLE, text); }
+
+// A message box of the start-up becomes a line on the standard error: no
+// window may wait for an answer here.
+class ConsoleMessages : public os::MessageBoxes {
+ public:
+  int Show(const std::string& text, const std::string&, std::uint32_t flags) override {
+    Error(text);
+    return (flags & os::mb::kYesNo) != 0 ? os::mb::kIdNo : os::mb::kIdOk;
+  }
+  int ShowUtf8(const std::string& text, const std::string& caption, std::uint32_t flags) override {
+    return Show(text, caption, flags);
+  }
+};
+
+std::string Usage() { return text::FillIn(GetLangString(IDS_REPORT_USAGE), kUsage); }
+
+int ListItems() {
+  for (const CatalogueSection& section : CatalogueSections())
+    for (const CatalogueItem& item : section.items)
+      Print(std::to_string(item.caption) + "\t" + GetLangString(item.caption));
+  return 0;
+}
+
+int Report(HINSTANCE instance, const CommandLine& command) {
+  std::vector<int> unknown;
+  std::vector<report::SelectedItem> selection = CommandLineSelection(command.items, unknown);
+  if (!unknown.empty()) {
+    for (int id : unknown) Error(text::FillIn(GetLangString(IDS_REPORT_UNKNOWN_ITEM), std::to_string(id)));
+    return 2;
+  }
+  // The start-up gathering of the window, which is never shown.
+  TNETFrm form(instance);
+  form.quiet = true;
+  if (!form.Create()) {
+    Error("The start-up gathering could not run.");
+    return 1;
+  }
+  form.CheckOnline();
+  report::Lines lines = ReportLines(selection, form.CatalogueGatherers(), ActiveConnections);
+  report::FrameReport(lines, report::NowText(), kApplicationTitle);
+  if (auto error = report::WriteReportFile(command.file, std::move(lines))) {
+    Error(*error);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunCommandLine(HINSTANCE instance, const CommandLine& command) {
+  ConsoleMessages messages;
+  os::Ports ports = os::Os();
+  ports.messages = &messages;
+  os::Ports previous = os::InstallPorts(ports);
+  struct Restore {
+    os::Ports ports;
+    ~Restore() { os::InstallPorts(ports); }
+  } restore{previous};
+  LanguageModuleOwner languageModule;
+  LoadLanguageModule();
+  try {
+    switch (command.kind) {
+      case CommandLine::Kind::kHelp: Print(Usage()); return 0;
+      case CommandLine::Kind::kListItems: return ListItems();
+      case CommandLine::Kind::kReport: return Report(instance, command);
+      case CommandLine::Kind::kWrong:
+      case CommandLine::Kind::kWindow: break;
+    }
+  } catch (const std::exception& error) {
+    Error(error.what());
+    return 1;
+  }
+  Error(Usage());
+  return 2;
+}
+
+}  // namespace vrex::app

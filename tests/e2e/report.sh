@@ -1,0 +1,160 @@
+# The report: from the command line under every Windows version setting on
+# the registry fixtures, compared with the expected files (the date line
+# aside); its failures; and the report window of the running program, whose
+# Save goes through the real save dialog and whose Send starts the stand-in
+# mail program.
+title="Vrex Info Network"
+report_title="Create report"
+fixtures="$root/tests/fixtures"
+expected="$root/tests/expected"
+work="$VREX_DIST/../report"
+rm -rf "$work" && mkdir -p "$work"
+cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$VREX_DIST/Network/dialsnap.dll"
+cp "$fixtures/dialup_phonebook.txt" "$VREX_DIST/Network/phonebook.txt"
+mkdir -p "$VREX_DIST/Vmail"
+cp "$VREX_WIN_BUILD/tools/VrMail.exe" "$VREX_DIST/Vmail/VrMail.exe"
+vrex_wine_reg "$fixtures"/devices_*.reg "$fixtures"/network_class_*.reg "$fixtures"/tcpip_*.reg \
+  "$fixtures/internet_settings.reg"
+
+# Runs the program with the arguments from its folder; stderr into $work/stderr.
+report() {
+  (cd "$VREX_DIST/Network" && wine ./VrexNet.exe "$@" 2>"$work/stderr")
+}
+
+# The file without its date line (the second) and without the CRs.  Under
+# Windows NT 4.0 Wine adds the machine's own interfaces to the fixtures' cards
+# and addresses: their lines are dropped and the addresses read HOST-IP, so
+# that the expected files hold on any machine.
+host_ips=$(hostname -I 2>/dev/null)
+host_interfaces=$(ls /sys/class/net 2>/dev/null | tr '\n' ' ')
+undated() {
+  tr -d '\r' <"$1" | sed '2d' | awk -v ips="$host_ips" -v names="$host_interfaces" '
+    BEGIN {
+      n = split(ips, ip, " "); m = split(names, name, " ")
+      for (i = 1; i <= m; i++) own[name[i]] = 1
+      for (i = 1; i <= n; i++) gsub(/\./, "\\.", ip[i])
+    }
+    { bare = $0; gsub(/^ +| +$/, "", bare); if (bare in own) next
+      for (i = 1; i <= n; i++) gsub(ip[i], "HOST-IP"); print }'
+}
+
+same_file() {
+  local name=$1 want=$2 got=$3
+  if [ -f "$got" ] && diff <(cat "$want") <(undated "$got") >"$work/diff" 2>&1; then
+    echo "PASS $name" | tee -a "$VREX_RESULTS"
+  else
+    echo "FAIL $name" | tee -a "$VREX_RESULTS"
+    sed 's/^/  /' "$work/diff" | head -40
+  fi
+}
+
+# The sub-items that read only the fixtures: adapters, protocols, services,
+# clients, TCP/IP, mail, proxy, browsers and dial-up.
+fixture_items=525,526,527,528,529,80,81,82,350
+for version in win98 nt40 win2k winxp win7; do
+  vrex_wine_version "$version"
+  vrex_check "$version: command-line report succeeds" report --report "$(vrex_wine_path "$work/$version.txt")" \
+    --items "$fixture_items"
+  same_file "$version: text report as expected" "$expected/report_$version.txt" "$work/$version.txt"
+  vrex_check "$version: report of every sub-item succeeds" report --report "$(vrex_wine_path "$work/$version-all.htm")"
+  vrex_check "$version: HTML report of every sub-item has all thirteen headings" \
+    test "$(grep -c 'size="4" color="clnavy"' "$work/$version-all.htm")" = 13
+done
+cp "$work/winxp-all.htm" "$VREX_SCREENSHOTS/report-winxp-all.htm"
+# The saved HTML report as a browser shows it.
+chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=900,1400 \
+  --screenshot="$VREX_SCREENSHOTS/report-html-chromium.png" "file://$work/winxp-all.htm" >/dev/null 2>&1
+vrex_check "the HTML report renders in a browser" test -s "$VREX_SCREENSHOTS/report-html-chromium.png"
+
+# A report of every sub-item against ipconfig /all, on the same warm prefix.
+seconds() { local s; s=$(date +%s%N); "$@" >/dev/null 2>&1; echo $((($(date +%s%N) - s) / 1000000)); }
+ours=0 theirs=0
+for _ in 1 2 3; do
+  ours=$((ours + $(seconds report --report "$(vrex_wine_path "$work/timed.txt")")))
+  theirs=$((theirs + $(seconds wine ipconfig /all)))
+done
+echo "timing: report of every sub-item $((ours / 3)) ms, ipconfig /all $((theirs / 3)) ms (mean of 3)" |
+  tee "$VREX_SCREENSHOTS/report-timing.txt"
+
+vrex_wine_version winxp
+# Nothing written silently, and nothing half-written.
+printf 'old\r\n' >"$work/locked.txt"
+chmod a-w "$work/locked.txt"
+report --report "$(vrex_wine_path "$work/locked.txt")" --items 540
+vrex_check "read-only target: non-zero exit" test $? -ne 0
+vrex_check "read-only target: the message names the file" grep -q 'locked.txt' "$work/stderr"
+vrex_check "read-only target: the file stays intact" test "$(cat "$work/locked.txt")" = $'old\r'
+chmod u+w "$work/locked.txt"
+report --report "$(vrex_wine_path "$work/missing/r.txt")" --items 540
+vrex_check "missing folder: non-zero exit" test $? -ne 0
+vrex_check "missing folder: the message names the file" grep -q 'missing\\r.txt' "$work/stderr"
+vrex_check "missing folder: nothing written" test ! -e "$work/missing"
+printf 'old\r\n' >"$work/kept.txt"
+report --report "$(vrex_wine_path "$work/kept.txt")" --items 540,9999
+vrex_check "unknown item: non-zero exit" test $? -ne 0
+vrex_check "unknown item: the message names it" grep -q 'Unknown sub-item ID: 9999' "$work/stderr"
+vrex_check "unknown item: the file stays intact" test "$(cat "$work/kept.txt")" = $'old\r'
+vrex_check "no temporary files are left" test -z "$(ls "$work" | grep -i '\.tmp$')"
+report --list-items >"$work/items.txt"
+vrex_check "item list names every sub-item" test "$(tr -d '\r' <"$work/items.txt" | cut -f1 | tr '\n' ' ')" = \
+  "540 525 526 527 528 561 529 80 81 82 350 101 102 "
+report --help >"$work/help.txt"
+vrex_check "help gives the usage" grep -q -- '--report FILE' "$work/help.txt"
+
+# The report window of the running program.
+vrex_start_program
+vrex_check "main window appears" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool click "$title" 101 10 10  # ReportBtn
+vrex_check "report window opens" vrex_wine_tool wait "$report_title" 10000
+vrex_check "report window is 310 x 375" grep -q '^outer 310 375 ' <<<"$(vrex_wine_tool info "$report_title")"
+vrex_wine_tool click-row "$report_title" 201 0  # opens the first section
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$report_title" 201 1 20  # basic information's check box
+vrex_wine_tool click-row "$report_title" 201 8 20  # the third section's header... (row 8: Internet)
+vrex_wine_tool settle 300
+vrex_wine_tool rows "$report_title" 201 >"$work/rows.txt"
+vrex_wine_screenshot "$VREX_SCREENSHOTS/report-window.png"
+vrex_wine_tool click "$report_title" 213 10 10  # Save
+vrex_check "save dialog opens" vrex_wine_tool wait "Save As" 30000
+vrex_wine_tool settle 500
+vrex_wine_screenshot "$VREX_SCREENSHOTS/report-save-dialog.png"
+vrex_wine_tool type-file "Save As" "$(vrex_wine_path "$work/saved.htm")"
+vrex_wine_tool gone "Save As" 10000
+waited=0
+while [ ! -s "$work/saved.htm" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+vrex_check "save writes the HTML file" grep -q '^<TR><TD><TABLE></TD></TR>' "$work/saved.htm"
+vrex_check "save holds the ticked sub-item" grep -q 'clnavy">Basic information:' "$work/saved.htm"
+
+# Send with the first section wholly selected through its menu command.
+vrex_wine_tool click "$title" 101 10 10
+vrex_wine_tool wait "$report_title" 10000
+vrex_wine_tool click-row "$report_title" 201 0
+vrex_wine_tool settle 300
+vrex_wine_tool command "$report_title" 221  # SelAll1
+vrex_wine_tool settle 300
+vrex_wine_tool click "$report_title" 212 10 10  # Send
+waited=0
+while [ ! -s "$VREX_DIST/Vmail/vrmail.log" ] && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done
+vrex_check "send starts the mail program with both files" grep -qF \
+  'command line: "..\Vmail\VrMail.exe" " " "..\Vmail\report.txt" "..\Vmail\report.htm"' \
+  <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")
+vrex_check "send: the text file was complete" grep -q '^report.txt: complete' <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")
+vrex_check "send: the HTML file was complete" grep -q '^report.htm: complete' <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")
+vrex_check "send: all seven sub-items of the first section" \
+  test "$(grep -c 'size="4" color="clnavy"' "$VREX_DIST/Vmail/report.htm")" = 7
+
+# Cancel and the close box produce nothing.
+rm -f "$VREX_DIST/Vmail/report.txt" "$VREX_DIST/Vmail/report.htm"
+for way in cancel close; do
+  vrex_wine_tool click "$title" 101 10 10
+  vrex_wine_tool wait "$report_title" 10000
+  vrex_wine_tool click-row "$report_title" 201 0
+  vrex_wine_tool command "$report_title" 221
+  if [ $way = cancel ]; then vrex_wine_tool click "$report_title" 214 10 10; else vrex_wine_tool close "$report_title"; fi
+  vrex_check "$way: the report window closes" vrex_wine_tool gone "$report_title" 10000
+  vrex_wine_tool settle 1000
+  vrex_check "$way: no dialog follows" test -z "$(vrex_wine_tool wait "Save As" 500 && echo shown)"
+  vrex_check "$way: nothing is written" test ! -e "$VREX_DIST/Vmail/report.txt"
+done
+vrex_wine_tool close "$title"
+vrex_check "closes cleanly" vrex_wait_program 20
