@@ -76,7 +76,8 @@ std::string GetLanguageModulePath() {
 void LoadLanguageModule() {
   if (languageModule > 32) os::Mods().Free(languageModule);
   languageModule = 0;
-  languageModule = os::Mods().Load(GetLanguageModulePath());
+  // A language module holds strings only: it is mapped as data, so no code of it ever runs.
+  languageModule = os::Mods().LoadData(GetLanguageModulePath());
 }
 
 os::ModuleHandle LanguageModuleHandle() { return languageModule; }

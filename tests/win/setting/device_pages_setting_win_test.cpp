@@ -85,8 +85,9 @@ TEST_F(DevicePages, AdaptersProtocolsServicesAndClientsOfTheSetting) {
   ASSERT_TRUE(adapters.count(code)) << code;
   const Lines page = Page(2, 1);
   EXPECT_EQ(Titles(page), adapters.at(code));
-  if (code != oscode::kWinNT4 && code != oscode::kUnknown)
+  if (code != oscode::kWinNT4 && code != oscode::kUnknown) {
     EXPECT_TRUE(Contains(page, "<IND x=\"200\"><FONT color=\"clmaroon\">5.396.530.2001</FONT>"));
+  }
 
   EXPECT_TRUE(Contains(Page(3, 2), ">TCP/IP Protocol Driver</FONT>"));
   EXPECT_TRUE(Contains(Page(4, 3), ">Server</FONT>"));
@@ -98,7 +99,9 @@ TEST_F(DevicePages, AdaptersProtocolsServicesAndClientsOfTheSetting) {
                                              {oscode::kWin98SE, "Microsoft Family Logon"},
                                              {oscode::kWinMe, "Microsoft Family Logon"},
                                              {oscode::kWin95, "Microsoft Family Logon"}};
-  if (client.count(code)) EXPECT_TRUE(Contains(Page(5, 4), client.at(code)));
+  if (client.count(code)) {
+    EXPECT_TRUE(Contains(Page(5, 4), client.at(code)));
+  }
 }
 
 }  // namespace
