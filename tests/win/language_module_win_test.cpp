@@ -152,6 +152,8 @@ TEST_F(LanguageModuleWin, DamagedStringTablesGiveTheFallbackText) {
       {"outside.dll", {1, 0x7FFF0000, 0, block}, 1, "<No load message>"},
       {"beforeimage.dll", {1, 0xFFFFFFF0, 0, block}, 1, "<No load message>"},
       {"runsout.dll", {1, kSectionRva + kBlockOffset, 0x01000000, block}, 1, "<No load message>"},
+      // Said to run far past the image, with strings that would lead a reader there.
+      {"runsfar.dll", {1, kSectionRva + kBlockOffset, 0x01000000, {0xFFFF, 'N', 0, 0, 0, 0}}, 5, "<No load message>"},
       {"overrun.dll", {1, kSectionRva + kBlockOffset, 0, {0x7FFF, 'N'}}, 1, "<No load message>"},
       {"longfirst.dll",
        {1, kSectionRva + kBlockOffset, 0, {0xFFFF, 'N', 4, 'W', 'i', 'n', 'e'}},
