@@ -41,7 +41,8 @@ TEST_F(DamagedDatabase, ErrorIsShownOnceAndTheCardsKeepTheirNames) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   ClickRow(left, 0);
   ClickRow(left, 2);
-  auto lines = Right().Section(1).SubItems().Lines();
+  // Section 0 is the page's heading; the adapters are the second sub-item.
+  auto lines = Right().Section(2).SubItems().Lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0], "<FONT color=\"clnavy\" size=\"11\">Realtek RTL8139 Family PCI Fast Ethernet NIC</FONT>");
 }
