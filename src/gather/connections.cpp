@@ -80,13 +80,21 @@ void ConnectionWalk::StartWinsock() {
 void ConnectionWalk::StopWinsock() { winsock_.reset(); }
 
 void ConnectionWalk::ReadConnectionTables() {
-  if (!os::Snmp().ExtensionInit(os::Sys().TickCount())) return;
+  walkStarted_ = os::Sys().TickCount();
+  if (!os::Snmp().ExtensionInit(walkStarted_)) return;
   // A failed request ends the whole walk: the unfinished table and the ones
-  // after it add nothing.
-  if (WalkTable(kTcpConnTable, tcp_, true) == Outcome::Failed) return;
+  // after it add nothing.  A walk cut short keeps the rows it has.
+  Outcome outcome = WalkTable(kTcpConnTable, tcp_, true);
+  if (outcome == Outcome::Failed) return;
   RenderTcp();
-  if (WalkTable(kUdpTable, udp_, false) == Outcome::Failed) return;
+  if (outcome == Outcome::CutShort) return;
+  outcome = WalkTable(kUdpTable, udp_, false);
+  if (outcome == Outcome::Failed) return;
   RenderUdp();
+}
+
+bool ConnectionWalk::TimeIsUp() const {
+  return static_cast<std::uint32_t>(os::Sys().TickCount() - walkStarted_) >= kLongestWalkMilliseconds;
 }
 
 ConnectionWalk::Outcome ConnectionWalk::WalkTable(const os::Oid& table, TConnRing& ring, bool tcp) {
@@ -97,7 +105,10 @@ ConnectionWalk::Outcome ConnectionWalk::WalkTable(const os::Oid& table, TConnRin
   os::Oid request = table;
   std::uint32_t column = 1;
   TConnRing::Position cursor = TConnRing::kHead;
-  for (;;) {
+  for (std::size_t answers = 0;; ++answers) {
+    if (answers == kMostAnswersPerTable || TimeIsUp()) {
+      return Outcome::CutShort;
+    }
     std::int32_t errorStatus = os::asn::kNoError;
     std::int32_t errorIndex = 0;
     if (!agent.ExtensionQuery(os::asn::kGetNextRequest, *variable, errorStatus, errorIndex)) return Outcome::Failed;
@@ -117,6 +128,9 @@ ConnectionWalk::Outcome ConnectionWalk::WalkTable(const os::Oid& table, TConnRin
       cursor = ring.First();
     }
     if (column == 1) {
+      if (ring.Size() == kMostRowsPerTable) {
+        return Outcome::CutShort;
+      }
       // The first column creates the records; the later ones fill them in the same row order.
       cursor = ring.InsertAfter(cursor);
       if (tcp) {

@@ -88,12 +88,15 @@ class ConnectionWalk {
   const TConnRing& UdpRing() const { return udp_; }
 
  private:
-  enum class Outcome { Finished, Failed };
+  enum class Outcome { Finished, Failed, CutShort };
+  // Whether the walk's time is up (the tick count wraps after 49 days).
+  bool TimeIsUp() const;
   Outcome WalkTable(const os::Oid& table, TConnRing& ring, bool tcp);
   void RenderTcp();
   void RenderUdp();
 
   std::optional<os::WinsockSession> winsock_;
+  std::uint32_t walkStarted_ = 0;
   std::string localHostName_;
   std::vector<std::string> lines_;
   TConnRing tcp_;
@@ -101,6 +104,14 @@ class ConnectionWalk {
   std::map<os::Ipv4, std::string> addressNames_;
   std::map<std::string, std::unordered_map<std::uint32_t, std::string>> portNames_;  // by protocol, then port
 };
+
+// How far one walk may go: an agent whose table never ends must not hold up
+// start-up or fill the memory.  A walk that reaches a bound keeps the rows of
+// the table it was in, renders them, and walks no further table, as after a
+// failed request.
+inline constexpr std::size_t kMostRowsPerTable = 65536;
+inline constexpr std::size_t kMostAnswersPerTable = kMostRowsPerTable * 8;
+inline constexpr std::uint32_t kLongestWalkMilliseconds = 10000;
 
 // The lines of every TCP row followed by those of every UDP row; a new list
 // owned by the caller.

@@ -14,6 +14,17 @@ namespace {
 os::ModuleHandle languageModule = 0;
 
 constexpr int kStringBufferLength = 1024;
+// Language codes are a few letters ("EN", "RUS"); the code becomes part of a
+// file path, so anything else could lead outside the program folder.
+constexpr std::size_t kLongestLanguageCode = 8;
+
+bool IsLanguageCode(const std::string& code) {
+  if (code.size() > kLongestLanguageCode) return false;
+  for (char c : code)
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
+  return true;
+}
+
 // In UTF-8 and shown in Unicode, so that the a with acute accent reads right
 // under every code page (in ANSI it would read as a Cyrillic letter under 1251).
 constexpr const char* kMissingModuleText = "Jazykov\xC3\xA1 mutace %s modulu neexistuje!";
@@ -63,7 +74,8 @@ std::string GetLanguageModulePath() {
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);
   }
   std::string path = LanguageModulePathFor(code);
-  if (!os::Fs().Exists(path)) {
+  // A code that is no language code names no module: it is never looked for.
+  if (!IsLanguageCode(code) || !os::Fs().Exists(path)) {
     os::Msg().ShowUtf8(text::FillIn(kMissingModuleText, code), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
@@ -76,7 +88,8 @@ std::string GetLanguageModulePath() {
 void LoadLanguageModule() {
   if (languageModule > 32) os::Mods().Free(languageModule);
   languageModule = 0;
-  languageModule = os::Mods().Load(GetLanguageModulePath());
+  // A language module holds strings only: it is mapped as data, so no code of it ever runs.
+  languageModule = os::Mods().LoadData(GetLanguageModulePath());
 }
 
 os::ModuleHandle LanguageModuleHandle() { return languageModule; }

@@ -53,7 +53,9 @@ class CatalogueTest : public ::testing::Test {
   void LoadStrings(std::map<unsigned, std::string> strings) {
     UnloadLanguageModule();
     static int generation = 0;
-    std::string code = "X" + std::to_string(++generation);
+    // A fresh code of letters for each load (codes are letters only).
+    std::string code = "X";
+    for (int n = ++generation; n > 0; n /= 26) code += static_cast<char>('A' + n % 26);
     world.files.WriteString(world.system.exePath.substr(0, world.system.exePath.size() - 4) + ".ini", "Options",
                             "Language", code);
     std::string path = world.system.exePath.substr(0, world.system.exePath.size() - 4) + code + ".dll";

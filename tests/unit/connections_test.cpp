@@ -269,6 +269,81 @@ TEST_F(Connections, AgentThatDoesNotMoveOnEndsTheWalk) {
   EXPECT_EQ(stuck.queries, 2);
 }
 
+// A TCP table whose first column never ends: every GET-NEXT gives a row after
+// the one asked for.  Each answer can cost time.
+Ipv4 RemoteOfRow(std::uint32_t row) {
+  return {10, static_cast<std::uint8_t>(row >> 16), static_cast<std::uint8_t>(row >> 8),
+          static_cast<std::uint8_t>(row)};
+}
+
+class EndlessAgent : public os::SnmpExtension {
+ public:
+  explicit EndlessAgent(os::memory::MemorySystem& system) : system_(system) {}
+  struct Variable : os::SnmpVariable {
+    bool AppendToName(const os::Oid& ids) override {
+      name.insert(name.end(), ids.begin(), ids.end());
+      return true;
+    }
+    os::Oid Name() const override { return name; }
+    os::SnmpValue Value() const override { return {os::asn::kInteger, 5, {}}; }
+    os::Oid name;
+  };
+  bool ExtensionInit(std::uint32_t) override { return true; }
+  std::unique_ptr<os::SnmpVariable> NewVariable() override { return std::make_unique<Variable>(); }
+  bool ExtensionQuery(std::uint8_t, os::SnmpVariable& variable, std::int32_t& status, std::int32_t& index) override {
+    status = index = 0;
+    ++queries;
+    system_.tickCount += millisecondsPerAnswer;
+    const std::uint32_t row = static_cast<std::uint32_t>(queries);
+    static_cast<Variable&>(variable).name = os::memory::MemorySnmpAgent::TcpCell(1, kLan, 1025, RemoteOfRow(row), row);
+    return true;
+  }
+  std::uint32_t millisecondsPerAnswer = 0;
+  std::size_t queries = 0;
+
+ private:
+  os::memory::MemorySystem& system_;
+};
+
+TEST_F(Connections, EndlessTableIsCutShortKeepingItsRows) {
+  struct Case {
+    const char* what;
+    std::uint32_t millisecondsPerAnswer;
+    std::size_t rows;     // rows kept and rendered
+    std::size_t queries;  // requests sent, the UDP table's included
+  };
+  const Case cases[] = {
+      // 10 s at 100 ms an answer: the request due at 10 s is not sent.
+      {"slow agent", 100, 100, 100},
+      {"quick agent", 0, 65536, 65537},
+  };
+  for (const auto& c : cases) {
+    EndlessAgent endless(world.system);
+    endless.millisecondsPerAnswer = c.millisecondsPerAnswer;
+    world.system.tickCount = 0xFFFFF000;  // the tick count wraps during the walk
+    auto ports = os::Os();
+    ports.snmp = &endless;
+    auto previous = os::InstallPorts(ports);
+    ConnectionWalk walk;
+    walk.StartWinsock();
+    os::InstallPorts(previous);
+    EXPECT_EQ(endless.queries, c.queries) << c.what;
+    EXPECT_EQ(walk.TcpRing().Size(), c.rows) << c.what;
+    ASSERT_EQ(walk.Lines().size(), 4 * c.rows) << c.what;
+    // The rows are rendered: column 1, the state, is all the endless table gave.
+    const auto first = std::vector<std::string>(walk.Lines().begin(), walk.Lines().begin() + 4);
+    EXPECT_EQ(first, TcpLines("desk: 0", "0.0.0.0: 0", "ESTABLISHED")) << c.what;
+    walk.StopWinsock();
+  }
+}
+
+TEST_F(Connections, AgentFailingAtTheFirstRequestGivesNoLines) {
+  AddTypicalRows();
+  world.snmp.failAtRequest = 1;
+  EXPECT_TRUE(connectionstostringlst().empty());
+  EXPECT_EQ(world.snmp.queries, 1);
+}
+
 TEST_F(Connections, LooksEachAddressAndPortUpOncePerWalk) {
   for (std::uint32_t port = 1100; port < 1110; ++port) world.snmp.AddTcpRow(5, kLan, port, kNoName, 80);
   for (std::uint32_t port = 1200; port < 1205; ++port) world.snmp.AddTcpRow(5, kLan, port, kNamed, 80);

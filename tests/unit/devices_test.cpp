@@ -181,6 +181,43 @@ TEST_F(Devices, UndecipherableLineStopsThePassWithTheCipherError) {
   for (const auto& record : DeviceList()) EXPECT_EQ(record.DatabaseName, "") << record.Name;
 }
 
+TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
+  struct Case {
+    const char* what;
+    std::optional<Lines> net;  // nothing: no file
+    std::optional<Lines> other;
+    bool named;  // the three cards get their database names
+  };
+  const Lines& real = EncipheredDatabase().net;
+  Lines odd = real;
+  for (auto& line : odd) line += "7";  // a final single character is ignored
+  Lines withEmptyLine = real;
+  withEmptyLine.insert(withEmptyLine.begin() + 1, "");
+  Lines huge = real;
+  huge.insert(huge.begin(), std::string(10 * 1024 * 1024, '0'));  // one line of 10 MB
+  const Case cases[] = {
+      {"odd lengths", odd, std::nullopt, true},
+      {"an empty line", withEmptyLine, std::nullopt, true},
+      {"empty class file, lines in the other file", Lines{}, real, true},
+      {"both files empty", Lines{}, Lines{}, false},
+      {"no files", std::nullopt, std::nullopt, false},
+      {"a 10 MB line first", huge, std::nullopt, true},
+  };
+  for (const auto& c : cases) {
+    machine.emplace();
+    Load(kWin2000, false);
+    if (c.net) world.files.AddFile(kNetFile, *c.net);
+    if (c.other) world.files.AddFile(kOtherFile, *c.other);
+    BuildDeviceList();
+    EXPECT_NO_THROW(AnnotateDevices("net", "")) << c.what;
+    Lines names;
+    for (const auto& record : DeviceList())
+      if (!record.DatabaseName.empty()) names.push_back(record.DatabaseName);
+    const Lines all = {kRealtekFromDatabase, kBroadcomFromDatabase, kIntelFromDatabase};
+    EXPECT_EQ(names, c.named ? all : Lines{}) << c.what;
+  }
+}
+
 TEST_F(Devices, FolderArgumentAndClassDescriptions) {
   Load(kWin98, false);
   world.files.AddFile("D:\\DB\\net.txt", EncipheredDatabase().net);  // the class file alone

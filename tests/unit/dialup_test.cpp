@@ -3,6 +3,9 @@
 // phonebook library writes.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <random>
 #include <stdexcept>
 
@@ -226,6 +229,36 @@ TEST_F(DialUp, NoTextFromTheLibraryGivesNoLines) {
   world.modules.AddLibrary("dialsnap.dll", {}, {{"getdialsnap", []() -> const char* { return nullptr; }}});
   EXPECT_EQ(gettel("C:\\S"), Lines{});
   EXPECT_EQ(world.modules.LoadedCount(), 0);
+}
+
+TEST_F(DialUp, BrokenLibraryTextsEndInNoLinesOrBlankOnes) {
+  struct Case {
+    const char* what;
+    std::optional<std::string> text;  // nothing: the library gives a null pointer
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"null pointer", std::nullopt, {}},
+      {"empty text", LibraryText(""), {}},
+      {"no @ at all", LibraryText("EN=Office PhoneNumber=123"), {}},
+      {"a lone @, never examined", LibraryText("@"), {}},
+      {"only separators", LibraryText("@@x"), {" ", " "}},
+      {"a single NUL before the text", std::string(1, '\0') + LibraryText("@@x"), {" ", " "}},
+  };
+  for (const auto& c : cases) {
+    os::memory::World local;
+    local.files.AddFile("C:\\S\\rasapi32.dll");
+    // A copy of exactly the text's bytes: a read past its closing NULs is caught.
+    std::unique_ptr<char[]> copy;
+    if (c.text) {
+      copy = std::make_unique<char[]>(c.text->size());
+      std::memcpy(copy.get(), c.text->data(), c.text->size());
+    }
+    const char* handed = copy.get();
+    local.modules.AddLibrary("dialsnap.dll", {}, {{"getdialsnap", [handed] { return handed; }}});
+    EXPECT_EQ(gettel("C:\\S"), c.lines) << c.what;
+    EXPECT_EQ(local.modules.LoadedCount(), 0) << c.what;
+  }
 }
 
 TEST(PhonebookText, EntriesAsPieces) {

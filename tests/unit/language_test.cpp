@@ -75,6 +75,56 @@ TEST_F(LanguageTest, EmptyLanguageFindsAModuleNamedWithoutCode) {
   EXPECT_EQ(GetLangString(1), "plain");
 }
 
+TEST_F(LanguageTest, CodeThatIsNotAFewLettersNamesNoModule) {
+  const std::string codes[] = {
+      "\\..\\..\\probe\\dll\\code",
+      "..\\EN",
+      "C:\\probe",
+      "E N",
+      "EN.",
+      "ABCDEFGHI",  // nine letters: longer than any code
+      "EN\xC9",
+  };
+  for (const auto& code : codes) {
+    os::memory::World fresh;
+    fresh.system.exePath = kExe;
+    const std::string probe = std::string("C:\\Vrex\\Network\\VrexNet") + code + ".dll";
+    // The file the code points to exists and is a module: it must still not be loaded.
+    fresh.files.AddFile(probe);
+    fresh.modules.AddLibrary(probe, {{1, "probe"}});
+    fresh.files.AddFile("C:\\Vrex\\Network\\VrexNetEN.dll");
+    fresh.modules.AddLibrary("C:\\Vrex\\Network\\VrexNetEN.dll", {{1, "Network"}});
+    fresh.files.WriteString(kIni, "Options", "Language", code);
+    UnloadLanguageModule();
+    LoadLanguageModule();
+    ASSERT_EQ(fresh.messages.shown.size(), 1u) << code;
+    EXPECT_EQ(fresh.messages.shown[0].text, "Jazykov\xC3\xA1 mutace " + code + " modulu neexistuje!");
+    EXPECT_EQ(fresh.modules.loaded, std::vector<std::string>{"C:\\Vrex\\Network\\VrexNetEN.dll"}) << code;
+    EXPECT_EQ(fresh.files.IniValue(kIni, "Options", "Language"), "EN") << code;
+    EXPECT_EQ(fresh.files.IniValue(kIni, "Options", "RunLang"), "EN") << code;
+    EXPECT_EQ(GetLangString(1), "Network") << code;
+    UnloadLanguageModule();
+  }
+}
+
+TEST_F(LanguageTest, CodesOfLettersAreTakenInEitherCase) {
+  for (const std::string code : {"ru", "CSY", "Abcdefgh"}) {
+    os::memory::World fresh;
+    fresh.system.exePath = kExe;
+    const std::string path = "C:\\Vrex\\Network\\VrexNet" + code + ".dll";
+    fresh.files.AddFile(path);
+    fresh.modules.AddLibrary(path, {{1, code}});
+    fresh.files.WriteString(kIni, "Options", "Language", code);
+    UnloadLanguageModule();
+    LoadLanguageModule();
+    EXPECT_TRUE(fresh.messages.shown.empty()) << code;
+    EXPECT_EQ(GetLangString(1), code);
+    // Loaded as a data file: none of its code runs.
+    EXPECT_EQ(fresh.modules.loadedAsData, std::vector<std::string>{path});
+    UnloadLanguageModule();
+  }
+}
+
 TEST_F(LanguageTest, RunLangIsWrittenOnEveryCallButLanguageOnlyWhenSeeded) {
   world.files.WriteString(kIni, "Options", "Language", "IT");
   world.files.WriteString(kIni, "Options", "RunLang", "DE");

@@ -5,12 +5,15 @@
 //
 //   tcp STATE LOCALADDR LOCALPORT REMOTEADDR REMOTEPORT
 //   udp LOCALADDR LOCALPORT
+//   endless      the first column of the TCP table never ends: every GET-NEXT
+//                in it gives one more row (0.0.0.0:0 to 0.0.0.0:N, state 5)
 //
 // Blank lines and lines starting with '#' are skipped.  The file is read
 // afresh at every SnmpExtensionInit.
 #include <windows.h>
 #include <snmp.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +35,22 @@ struct Value {
 
 HMODULE self = nullptr;
 std::map<Ids, Value> objects;  // vector order is MIB order
+bool endless = false;
+const Ids kTcpEntry = {1, 3, 6, 1, 2, 1, 6, 13, 1};
+
+// The endless table's answer to a GET-NEXT for name, if it gives one.
+bool EndlessNext(const Ids& name, Ids& next) {
+  Ids column1 = kTcpEntry, column2 = kTcpEntry;
+  column1.push_back(1);
+  column2.push_back(2);
+  if (!endless || !(name < column2)) return false;
+  UINT row = 1;
+  if (name.size() >= column1.size() && std::equal(column1.begin(), column1.end(), name.begin()))
+    row = name.size() > 19 ? name[19] + 1 : 1;
+  next = column1;
+  next.insert(next.end(), {0, 0, 0, 0, 0, 0, 0, 0, 0, row});
+  return true;
+}
 
 bool ParseAddress(const std::string& text, std::array<BYTE, 4>& address) {
   unsigned parts[4];
@@ -68,6 +87,7 @@ Ids Cell(Ids entry, UINT column, std::initializer_list<std::pair<const std::arra
 
 bool Load() {
   objects.clear();
+  endless = false;
   char path[MAX_PATH] = {};
   DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return false;
@@ -83,6 +103,10 @@ bool Load() {
     std::istringstream words(line);
     std::string kind;
     if (!(words >> kind) || kind[0] == '#') continue;
+    if (kind == "endless") {
+      endless = true;
+      continue;
+    }
     if (kind == "tcp") {
       long state;
       std::string local, remote;
@@ -182,6 +206,12 @@ extern "C" BOOL WINAPI SnmpExtensionQuery(BYTE pduType, SnmpVarBindList* list, A
   for (UINT i = 0; i < list->len; ++i) {
     SnmpVarBind& binding = list->list[i];
     Ids name(binding.name.ids, binding.name.ids + binding.name.idLength);
+    Ids next;
+    if (pduType == SNMP_PDU_GETNEXT && EndlessNext(name, next)) {
+      SetName(binding.name, next);
+      SetValue(binding.value, Integer(5));
+      continue;
+    }
     auto found = pduType == SNMP_PDU_GETNEXT ? objects.upper_bound(name) : objects.find(name);
     if (found == objects.end()) {
       *errorStatus = SNMP_ERRORSTATUS_NOSUCHNAME;

@@ -1,6 +1,7 @@
 #pragma once
 // Library loading, function lookup and string resources (LoadLibraryA,
-// GetProcAddress, LoadStringA, FreeLibrary).
+// LoadLibraryExA as a data file, GetProcAddress, FreeLibrary, the string
+// table of a module).
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,10 +17,15 @@ class Modules {
  public:
   virtual ~Modules() = default;
   virtual ModuleHandle Load(const std::string& path) = 0;
+  // Maps the file for its resources alone: none of its code runs and nothing
+  // it imports is loaded.  Zero when it is no module.
+  virtual ModuleHandle LoadData(const std::string& path) = 0;
   virtual bool Free(ModuleHandle module) = 0;
   // The exported function of that name; nullptr when the library lacks it.
   virtual ProcAddress Lookup(ModuleHandle module, const std::string& name) = 0;
-  // Copies at most bufferLength - 1 characters and a NUL; returns the count copied, 0 when absent.
+  // Copies at most bufferLength - 1 characters and a NUL; returns the count
+  // copied, 0 when absent.  A string table that points outside the module, or
+  // whose strings run past their block, gives 0, as an absent string does.
   virtual int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) = 0;
   // An export that takes no arguments and gives the address of a text, as a
   // callable (GetProcAddress); empty when the module has no such export.

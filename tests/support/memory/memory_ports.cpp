@@ -91,6 +91,11 @@ ModuleHandle MemoryModules::Load(const std::string& path) {
   return 0;
 }
 
+ModuleHandle MemoryModules::LoadData(const std::string& path) {
+  loadedAsData.push_back(path);
+  return Load(path);
+}
+
 bool MemoryModules::Free(ModuleHandle module) {
   freed.push_back(module);
   Library* library = Find(module);

@@ -49,6 +49,8 @@ class MemorySystem : public System {
 class MemoryModules : public Modules {
  public:
   ModuleHandle Load(const std::string& path) override;
+  // As Load, and remembered in loadedAsData.
+  ModuleHandle LoadData(const std::string& path) override;
   bool Free(ModuleHandle module) override;
   ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
@@ -69,7 +71,8 @@ class MemoryModules : public Modules {
   std::string throwingPath;
   // Strings of the program's own file (module handle 0).
   std::map<unsigned, std::string> ownStrings;
-  std::vector<std::string> loaded;  // paths passed to LoadLibrary, in order
+  std::vector<std::string> loaded;        // paths passed to LoadLibrary, in order
+  std::vector<std::string> loadedAsData;  // those of them loaded as data files
   std::vector<ModuleHandle> freed;
   int LoadedCount() const;
 

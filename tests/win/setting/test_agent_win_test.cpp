@@ -120,6 +120,29 @@ TEST_F(TestAgentUnderWine, FixtureTableRendersWhole) {
   EXPECT_EQ(lines, expected);
 }
 
+TEST_F(TestAgentUnderWine, TableThatNeverEndsIsCutShortAndKeepsItsRows) {
+  WriteFixture("endless\nudp 0.0.0.0 53\n");
+  os::win::Win32Snmp agent(TestAgentPath());
+  ASSERT_TRUE(IsTestAgent(agent)) << "Wine loaded its own agent: " << agent.AgentFile();
+  const DWORD started = GetTickCount();
+  auto lines = Collect(agent);
+  const DWORD took = GetTickCount() - started;
+  // The walk stops at 65,536 rows or after 10 seconds, whichever comes first.
+  EXPECT_LT(took, 20000u);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_LE(lines.size(), 4u * 65536);
+  EXPECT_EQ(lines.size() % 4, 0u);
+  if (took < 10000) {
+    EXPECT_EQ(lines.size(), 4u * 65536);
+  }
+  // Only the state column came: each row shows the host, port 0 and no remote.
+  const auto first = std::vector<std::string>(lines.begin(), lines.begin() + 4);
+  EXPECT_EQ(first, TcpLines(RealHostName() + ": 0", "0.0.0.0: 0", "ESTABLISHED"));
+  // The walk ended there: the UDP table was not walked.
+  EXPECT_EQ(lines.back(),
+            "<FONT COLOR=\"clblue\" SIZE=\"8\">State:<IND x=\"200\"><FONT color=\"clmaroon\">ESTABLISHED</FONT>");
+}
+
 TEST_F(TestAgentUnderWine, AgentThatRefusesToStartGivesNoLines) {
   DeleteFileA(FixturePath().c_str());  // the test agent refuses to start without its table
   os::win::Win32Snmp agent(TestAgentPath());

@@ -26,6 +26,7 @@ class Win32System : public System {
 class Win32Modules : public Modules {
  public:
   ModuleHandle Load(const std::string& path) override;
+  ModuleHandle LoadData(const std::string& path) override;
   bool Free(ModuleHandle module) override;
   ProcAddress Lookup(ModuleHandle module, const std::string& name) override;
   int LoadResourceString(ModuleHandle module, unsigned id, char* buffer, int bufferLength) override;
