@@ -44,7 +44,7 @@ std::string SearchKey(const std::string& hardwareIds) {
          Copy(hardwareIds, subsystemAt + 7, revisionAt - subsystemAt - 8);
 }
 
-std::string CompactKey(const std::string& key) {
+std::string CompactKey(std::string_view key) {
   std::string packed;
   for (char c : key)
     if (c != ' ') packed += c;
@@ -54,14 +54,15 @@ std::string CompactKey(const std::string& key) {
 DeviceDatabase::DeviceDatabase(std::vector<std::string> lines) : lines_(std::move(lines)) {
   const std::size_t count = lines_.size();
   keys_.resize(count);
+  firstOfKey_.reserve(count);
   vendorBefore_.resize(count);
   std::set<std::size_t> lengths;
   std::optional<std::size_t> nearestVendor;  // the last vendor line from the second line on
   for (std::size_t i = 0; i < count; ++i) {
     const std::string& line = lines_[i];
     if (std::size_t equals = line.find('='); equals != std::string::npos) {
-      keys_[i] = line.substr(0, equals);
-      const std::string& key = keys_[i];
+      keys_[i] = std::string_view(line).substr(0, equals);
+      const std::string_view key = keys_[i];
       // An empty key occurs nowhere.
       if (!key.empty() && firstOfKey_.emplace(key, i).second) lengths.insert(key.size());
       if (key.size() == kSubsystemKeyLength) firstOfCompactKey_.emplace(text::ToUpper(CompactKey(key)), i);
@@ -73,7 +74,7 @@ DeviceDatabase::DeviceDatabase(std::vector<std::string> lines) : lines_(std::mov
       vendorBefore_[i + 1] =
           i == 0 ? (IsVendorLine(line) ? std::optional<std::size_t>(0) : std::nullopt) : nearestVendor;
     if (IsVendorLine(line)) {
-      const std::string& key = keys_[i];
+      const std::string_view key = keys_[i];
       if (key.size() >= 5 && key.back() == '.')
         vendorByNumber_.emplace(text::ToUpper(key.substr(key.size() - 5, 4)), i);
     }
@@ -104,7 +105,7 @@ std::optional<std::size_t> DeviceDatabase::ScanStop(const std::string& hardwareI
 }
 
 bool DeviceDatabase::Matches(std::size_t line, const std::string& upperIds, const std::string& searchKey) const {
-  const std::string& key = keys_[line];
+  const std::string_view key = keys_[line];
   if (!key.empty() && upperIds.find(text::ToUpper(key)) != std::string::npos) return true;
   return key.size() == kSubsystemKeyLength && text::EqualsNoCase(CompactKey(key), searchKey);
 }
@@ -152,7 +153,7 @@ std::optional<DatabaseEntry> DeviceDatabase::Lookup(const std::string& hardwareI
     entry.device = line.substr(nameAt, suffix - nameAt);
     entry.deviceSuffix = UpToLastCharacter(line, suffix);
   }
-  const std::string& key = keys_[*stop];
+  const std::string_view key = keys_[*stop];
   const bool byKey = !key.empty() && upperIds.find(text::ToUpper(key)) != std::string::npos;
   entry.vendor = byKey ? VendorOfKeyMatch(*stop, entry.vendorExtra) : VendorOfSubsystemMatch(*stop, entry.vendorExtra);
   return entry;

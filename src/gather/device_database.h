@@ -25,7 +25,7 @@ std::string SearchKey(const std::string& hardwareIds);
 
 // The 16-character form of a 24-character key: blanks removed, then the first
 // eight and the last eight characters.
-std::string CompactKey(const std::string& key);
+std::string CompactKey(std::string_view key);
 
 // What the database says about one device.
 struct DatabaseEntry {
@@ -41,7 +41,8 @@ class DeviceDatabase {
     using is_transparent = void;
     std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
   };
-  using KeyIndex = std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>>;
+  // Keys are views into the lines, which the database owns and never changes.
+  using KeyIndex = std::unordered_map<std::string_view, std::size_t, KeyHash>;
 
  public:
   explicit DeviceDatabase(std::vector<std::string> lines);
@@ -66,17 +67,17 @@ class DeviceDatabase {
   std::string VendorFromLine(std::size_t line, std::string& extra) const;
 
   std::vector<std::string> lines_;
-  std::vector<std::string> keys_;  // per line; empty without "="
+  std::vector<std::string_view> keys_;  // per line; empty without "="
   // The first line of each key, and of each upper-cased compact key.
   KeyIndex firstOfKey_;
-  KeyIndex firstOfCompactKey_;
+  std::unordered_map<std::string, std::size_t> firstOfCompactKey_;
   // The distinct lengths of the indexed keys, shortest first.
   std::vector<std::size_t> keyLengths_;
   // Per line, the vendor line the walk back from it reaches, if any.
   std::vector<std::optional<std::size_t>> vendorBefore_;
   // The first vendor line of each vendor number (the four characters before
   // the "." that ends its key), for subsystem entries.
-  KeyIndex vendorByNumber_;
+  std::unordered_map<std::string, std::size_t> vendorByNumber_;
 };
 
 // The scan as the pass describes it, line by line: the reference the index is

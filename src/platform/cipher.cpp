@@ -70,8 +70,10 @@ void TCryptLib::PrepareKeys() {
 std::string TCryptLib::Decode(std::string_view text) {
   PrepareKeys();
   std::string output;
-  std::vector<std::uint8_t> bytes;
-  std::vector<std::uint32_t> positions;
+  output.reserve(text.size() / 2);
+  // The buffers outlive the call: a database deciphers tens of thousands of short lines.
+  std::vector<std::uint8_t>& bytes = bytes_;
+  std::vector<std::uint32_t>& positions = positions_;
   for (std::size_t start = 0;; start += kChunkCharacters) {
     std::string_view chunk = text.substr(std::min(start, text.size()), kChunkCharacters);
     const std::size_t n = chunk.size() / 2;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vrex {
 
@@ -48,8 +49,10 @@ class TCryptLib {
   std::int32_t addKey_;
   std::int32_t multKey_;
   std::uint32_t seed_ = 0;
-  std::uint32_t state_ = 0;  // S
-  std::uint32_t third_ = 0;  // W
+  std::uint32_t state_ = 0;          // S
+  std::uint32_t third_ = 0;          // W
+  std::vector<std::uint8_t> bytes_;  // Decode's working buffers
+  std::vector<std::uint32_t> positions_;
 };
 
 // The one key of the device database: the program deciphers with it and the
