@@ -36,7 +36,8 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   GetWindowThreadProcessId(window, &process);
   char className[32] = "";
   GetClassNameA(window, className, sizeof className);
-  if (process != search->process || std::string(className) != "#32770") return TRUE;
+  // Only once it is shown: a message box gets its caption and text while it is made.
+  if (process != search->process || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
   search->found = window;
   return FALSE;
 }
