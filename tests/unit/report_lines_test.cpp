@@ -8,6 +8,7 @@
 #include "common/recording_list_host.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
+#include "support/named_gatherers.h"
 
 namespace vrex::app {
 namespace {
@@ -20,20 +21,7 @@ class ReportLinesTest : public ::testing::Test {
     UnloadLanguageModule();
     world.system.SetVersion(2, 5, 1);  // XP
     auto gatherer = [](std::string name) { return [name] { return Lines{name}; }; };
-    gatherers.zakladniinfotostringlst = gatherer("basic");
-    gatherers.netadapterstostringlst = gatherer("adapters");
-    gatherers.protocolstostringlst = gatherer("protocols");
-    gatherers.servicestostringlst = gatherer("services");
-    gatherers.clientstostringlst = gatherer("clients");
-    gatherers.winsocktostringlst = gatherer("winsock");
-    gatherers.tcpipdetailstostringlst = gatherer("tcpip");
-    gatherers.postatostringlst = gatherer("mail");
-    gatherers.proxytostringlst = gatherer("proxy");
-    gatherers.explorerstostringlst = gatherer("browsers");
-    gatherers.gettel = gatherer("dialup");
-    gatherers.userstostringlst = gatherer("users");
-    gatherers.localgroupstostringlst = gatherer("groups");
-    gatherers.globalgroupstostringlst = gatherer("global");
+    gatherers = test::NamedGatherers(gatherer);
   }
   void TearDown() override { UnloadLanguageModule(); }
 
