@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "gather/registry_reads.h"
 #include "gather/device_database.h"
 #include "lang/multistring.h"
 #include "lang/os_version.h"
@@ -20,14 +21,6 @@ constexpr const char* kNTClassRoot = "SYSTEM\\CurrentControlSet\\Control\\Class\
 constexpr const char* kWin9xClassRoot = "System\\CurrentControlSet\\Services\\Class\\";
 constexpr const char* kConfigManagerEnum = "Config Manager\\Enum";
 
-std::unique_ptr<os::RegistryKey> OpenRead(os::RootKey root, const std::string& path) {
-  return os::Reg().Open(root, path, os::Access::ReadOnly);
-}
-
-std::unique_ptr<os::RegistryKey> OpenMachine(const std::string& path) {
-  return OpenRead(os::RootKey::LocalMachine, path);
-}
-
 std::string Text(const os::RegistryKey& key, std::string_view name) { return key.ReadText(name).value_or(""); }
 
 // "friendlyname" when the instance has one, else its "DeviceDesc".
@@ -40,20 +33,15 @@ std::string JoinedValue(const os::RegistryKey& key, std::string_view name) {
   return JoinMultiString(key.ReadRaw(name, os::kWholeValue).value_or(std::vector<std::uint8_t>{}));
 }
 
-std::vector<std::string> SubKeysOf(os::RootKey root, const std::string& path) {
-  auto key = OpenRead(root, path);
-  return key ? key->SubKeyNames() : std::vector<std::string>{};
-}
-
 // Enumerator and device keys are containers: they have no "DeviceDesc".
 std::optional<std::vector<std::string>> ContainerSubKeys(const std::string& path) {
-  auto key = OpenMachine(path);
+  auto key = OpenMachineKey(path);
   if (!key || key->ValueExists("DeviceDesc")) return std::nullopt;
   return key->SubKeyNames();
 }
 
 void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
-  for (const auto& enumerator : SubKeysOf(os::RootKey::LocalMachine, kNTEnum)) {
+  for (const auto& enumerator : SubKeyNamesOf(os::RootKey::LocalMachine, kNTEnum)) {
     const std::string enumeratorPath = std::string(kNTEnum) + "\\" + enumerator;
     auto devices = ContainerSubKeys(enumeratorPath);
     if (!devices) continue;
@@ -65,10 +53,10 @@ void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
         DeviceListRecord& record = list.emplace_back();
         const std::string instancePath = devicePath + "\\" + instance;
         {
-          auto control = OpenMachine(instancePath + "\\Control");
+          auto control = OpenMachineKey(instancePath + "\\Control");
           if (!control || (needsDeviceReference && !control->ValueExists("DeviceReference"))) continue;
         }
-        auto key = OpenMachine(instancePath);
+        auto key = OpenMachineKey(instancePath);
         if (!key) continue;
         if (key->ValueExists("DeviceDesc")) {
           if (key->ValueExists("HardwareID")) record.HardwareIds = text::ToUpper(JoinedValue(*key, "HardwareID"));
@@ -79,7 +67,7 @@ void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
           record.DriverKey = kNTClassRoot + Text(*key, "Driver");
         }
         if (record.ClassDescription.empty()) continue;
-        if (auto classKey = OpenMachine(kNTClassRoot + record.ClassDescription)) {
+        if (auto classKey = OpenMachineKey(kNTClassRoot + record.ClassDescription)) {
           record.ClassDescription = Text(*classKey, "");
           if (classKey->ValueExists("Class")) record.ClassName = Text(*classKey, "Class");
         }
@@ -91,15 +79,15 @@ void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
 enum class ClassBy { Guid, Name };
 
 void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
-  for (const auto& node : SubKeysOf(os::RootKey::DynData, kConfigManagerEnum)) {
+  for (const auto& node : SubKeyNamesOf(os::RootKey::DynData, kConfigManagerEnum)) {
     std::string hardwareKey;
     {
-      auto present = OpenRead(os::RootKey::DynData, std::string(kConfigManagerEnum) + "\\" + node);
+      auto present = OpenForReading(os::RootKey::DynData, std::string(kConfigManagerEnum) + "\\" + node);
       if (!present || !present->ValueExists("HardWareKey")) continue;
       hardwareKey = Text(*present, "HardWareKey");
     }
     const std::string instancePath = "ENUM\\" + hardwareKey;
-    auto key = OpenMachine(instancePath);
+    auto key = OpenMachineKey(instancePath);
     if (!key) continue;
     DeviceListRecord& record = list.emplace_back();
     // The hardware key carries the same vendor and device parts as the identifiers.
@@ -114,7 +102,7 @@ void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
     record.DriverKey = kWin9xClassRoot + Text(*key, "Driver");
     if (record.ClassDescription.empty()) continue;
 
-    auto classKey = OpenMachine(kWin9xClassRoot + record.ClassDescription);
+    auto classKey = OpenMachineKey(kWin9xClassRoot + record.ClassDescription);
     if (!classKey) continue;
     if (classBy == ClassBy::Guid) {
       // The GUID's key links to the class key by name.
@@ -122,7 +110,7 @@ void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
       record.ClassName = Text(*classKey, "Class");
       classKey.reset();
       if (record.ClassDescription.empty()) continue;
-      if (auto linked = OpenMachine(kWin9xClassRoot + record.ClassDescription))
+      if (auto linked = OpenMachineKey(kWin9xClassRoot + record.ClassDescription))
         record.ClassDescription = Text(*linked, "");
     } else {
       record.ClassName = record.ClassDescription;
@@ -135,8 +123,8 @@ void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
 // upper-cased "Root\device\instance" text; the first service wins.
 std::unordered_map<std::string, std::string> ServicesByInstance() {
   std::unordered_map<std::string, std::string> services;
-  for (const auto& service : SubKeysOf(os::RootKey::LocalMachine, kNTServices)) {
-    auto enumKey = OpenMachine(std::string(kNTServices) + "\\" + service + "\\enum");
+  for (const auto& service : SubKeyNamesOf(os::RootKey::LocalMachine, kNTServices)) {
+    auto enumKey = OpenMachineKey(std::string(kNTServices) + "\\" + service + "\\enum");
     if (!enumKey || !enumKey->ValueExists("0")) continue;
     services.emplace(text::ToUpper(Text(*enumKey, "0")), service);
   }
@@ -145,13 +133,13 @@ std::unordered_map<std::string, std::string> ServicesByInstance() {
 
 void NT4Walk(std::vector<DeviceListRecord>& list) {
   std::optional<std::unordered_map<std::string, std::string>> services;  // read at the first started device
-  for (const auto& device : SubKeysOf(os::RootKey::LocalMachine, kNT4RootEnum)) {
+  for (const auto& device : SubKeyNamesOf(os::RootKey::LocalMachine, kNT4RootEnum)) {
     const std::string devicePath = std::string(kNT4RootEnum) + "\\" + device;
     auto instances = ContainerSubKeys(devicePath);
     if (!instances) continue;
     for (const auto& instance : *instances) {
       const std::string instancePath = devicePath + "\\" + instance;
-      auto key = OpenMachine(instancePath);
+      auto key = OpenMachineKey(instancePath);
       // Only started devices; one without "StatusFlags" is taken as not started.
       if (!key || key->ReadInteger("StatusFlags") != 8u) continue;
       DeviceListRecord& record = list.emplace_back();
@@ -159,7 +147,7 @@ void NT4Walk(std::vector<DeviceListRecord>& list) {
       if (!services) services = ServicesByInstance();
       auto service = services->find(text::ToUpper("Root\\" + device + "\\" + instance));
       if (service != services->end()) {
-        auto adapter = OpenMachine(std::string(kNTServices) + "\\" + service->second + "\\Device0");
+        auto adapter = OpenMachineKey(std::string(kNTServices) + "\\" + service->second + "\\Device0");
         if (adapter && adapter->ValueExists("HardwareInformation.AdapterString"))
           record.DatabaseName = JoinedValue(*adapter, "HardwareInformation.AdapterString");
       }
@@ -170,7 +158,7 @@ void NT4Walk(std::vector<DeviceListRecord>& list) {
       record.ClassDescription = Text(*key, "ClassGuid");
       record.DriverKey = kNTClassRoot + Text(*key, "driver");
       if (record.ClassDescription.empty()) continue;
-      if (auto classKey = OpenMachine(kNTClassRoot + record.ClassDescription))
+      if (auto classKey = OpenMachineKey(kNTClassRoot + record.ClassDescription))
         record.ClassDescription = Text(*classKey, "");
     }
   }
@@ -251,9 +239,9 @@ std::string GetClassDescription(const std::string& className) {
     root = kWin9xClassRoot;
   else
     return {};
-  if (!OpenMachine(root)) return {};
-  for (const auto& name : SubKeysOf(os::RootKey::LocalMachine, root)) {
-    auto key = OpenMachine(root + name);
+  if (!OpenMachineKey(root)) return {};
+  for (const auto& name : SubKeyNamesOf(os::RootKey::LocalMachine, root)) {
+    auto key = OpenMachineKey(root + name);
     if (key && text::EqualsNoCase(Text(*key, "Class"), className)) return Text(*key, "");
   }
   return {};
@@ -266,7 +254,7 @@ std::vector<DeviceRecord> DeviceListSource::Devices() {
     device.className = record.ClassName;
     device.friendlyName = record.Name;
     if (!record.InstanceKey.empty())
-      if (auto key = OpenMachine(record.InstanceKey)) device.location = Text(*key, "LocationInformation");
+      if (auto key = OpenMachineKey(record.InstanceKey)) device.location = Text(*key, "LocationInformation");
     devices.push_back(std::move(device));
   }
   return devices;

@@ -4,20 +4,14 @@
 #include <memory>
 #include <optional>
 
+#include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
-#include "platform/os/ports.h"
 
 namespace vrex::gather {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Every key is opened read-only: the settings are only looked at, and a user
-// without write rights on the machine's keys still sees them.
-std::unique_ptr<os::RegistryKey> Open(os::RootKey root, const std::string& path) {
-  return os::Reg().Open(root, path, os::Access::ReadOnly);
-}
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -75,21 +69,22 @@ std::string FindStr(const std::string& data, const std::string& tag) {
 }
 
 void ReadBrowsers(TInternetInfo& info) {
-  if (auto key = Open(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer"))
+  if (auto key = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer"))
     if (auto version = Filled(*key, "Version")) info.IEVersion = *version;
-  if (auto key = Open(os::RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main")) {
+  if (auto key = OpenForReading(os::RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main")) {
     if (key->ValueExists("start page")) info.IEStartPage = key->ReadText("start page").value_or("");
   }
-  if (auto key = Open(os::RootKey::LocalMachine, "SOFTWARE\\Netscape")) {
+  if (auto key = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Netscape")) {
     auto products = key->SubKeyNames();
     if (!products.empty())
-      if (auto product = Open(os::RootKey::LocalMachine, "SOFTWARE\\Netscape\\" + products.front()))
+      if (auto product = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Netscape\\" + products.front()))
         info.NetscapeVersion = Cut(product->ReadText("CurrentVersion").value_or(""), kNetscapeLength);
   }
 }
 
 void ReadProxy(TInternetInfo& info) {
-  auto key = Open(os::RootKey::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings");
+  auto key =
+      OpenForReading(os::RootKey::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings");
   if (!key || !key->ValueExists("ProxyServer")) return;
   // Only a text is a server setting; another type leaves the fields empty.
   auto value = key->ReadText("ProxyServer");
@@ -113,7 +108,7 @@ void ReadMailAccounts(TInternetInfo& info) {
     char path[96];
     std::snprintf(path, sizeof path, "SOFTWARE\\Microsoft\\Internet Account Manager\\Accounts\\000000%02u",
                   static_cast<unsigned>(n));
-    auto key = Open(os::RootKey::CurrentUser, path);
+    auto key = OpenForReading(os::RootKey::CurrentUser, path);
     if (!key) continue;
     auto name = Filled(*key, "Account Name");
     auto smtp = Filled(*key, "SMTP Server");

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "gather/registry_reads.h"
 #include "platform/os/ports.h"
 #include "platform/text.h"
 
@@ -141,16 +142,10 @@ std::string ClassRootKey() { return LibraryIsNT() ? kNTClassRoot : kWin9xClassRo
 void ReadClassList(const std::string& rootPath, const std::string& className, const std::string& valueName,
                    std::vector<std::string>& list) {
   list.clear();
-  auto& registry = os::Reg();
-  std::vector<std::string> classKeys;
-  {
-    auto root = registry.Open(os::RootKey::LocalMachine, rootPath, os::Access::ReadOnly);
-    if (!root) return;
-    classKeys = root->SubKeyNames();
-  }
+  const std::vector<std::string> classKeys = SubKeyNamesOf(os::RootKey::LocalMachine, rootPath);
   const bool nt = LibraryIsNT();
   for (const auto& name : classKeys) {
-    auto key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + name, os::Access::ReadOnly);
+    auto key = OpenMachineKey(rootPath + "\\" + name);
     if (!key) continue;
     auto keyClass = key->ReadText("Class");
     if (!keyClass || !text::EqualsNoCase(*keyClass, className)) continue;
@@ -161,14 +156,13 @@ void ReadClassList(const std::string& rootPath, const std::string& className, co
       classKey = text::ToUpper(key->ReadText("Link").value_or(""));
       key.reset();
       if (classKey.empty()) return;
-      key = registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey, os::Access::ReadOnly);
+      key = OpenMachineKey(rootPath + "\\" + classKey);
       if (!key) return;
     }
     std::vector<std::string> entries = key->SubKeyNames();
     key.reset();
     for (const auto& entryName : entries) {
-      auto entry =
-          registry.Open(os::RootKey::LocalMachine, rootPath + "\\" + classKey + "\\" + entryName, os::Access::ReadOnly);
+      auto entry = OpenMachineKey(rootPath + "\\" + classKey + "\\" + entryName);
       if (!entry) continue;
       if (auto value = entry->ReadText(valueName)) AddUnique(list, *value);
     }

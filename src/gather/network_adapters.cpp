@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "gather/device_list.h"
+#include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
-#include "platform/os/ports.h"
 #include "platform/text.h"
 
 namespace vrex::gather {
@@ -37,13 +37,8 @@ constexpr DriverValue kDriverValues[] = {
 };
 
 void AddNT4NetworkCards(std::vector<std::string>& names) {
-  auto& registry = os::Reg();
-  std::vector<std::string> cards;
-  if (auto key = registry.Open(os::RootKey::LocalMachine, kNT4NetworkCards, os::Access::ReadOnly))
-    cards = key->SubKeyNames();
-  for (const auto& card : cards) {
-    auto key =
-        registry.Open(os::RootKey::LocalMachine, std::string(kNT4NetworkCards) + "\\" + card, os::Access::ReadOnly);
+  for (const auto& card : SubKeyNamesOf(os::RootKey::LocalMachine, kNT4NetworkCards)) {
+    auto key = OpenMachineKey(std::string(kNT4NetworkCards) + "\\" + card);
     if (key && key->ValueExists("Description")) names.push_back(key->ReadText("Description").value_or(""));
   }
 }
@@ -52,7 +47,7 @@ void AddAdapter(const DeviceListRecord& record, std::vector<std::string>& lines)
   lines.push_back(NavyLine(11, record.DatabaseName.empty() ? record.Name : record.DatabaseName));
   lines.push_back(NavyLine(10, GetLangString(IDS_ADAPTER_DRIVER)));
   const std::string icon = text::EqualsNoCase(record.ClassName, "MODEM") ? "11" : "1";
-  if (auto driver = os::Reg().Open(os::RootKey::LocalMachine, record.DriverKey, os::Access::ReadOnly)) {
+  if (auto driver = OpenMachineKey(record.DriverKey)) {
     for (const auto& value : kDriverValues)
       if (driver->ValueExists(value.name))
         lines.push_back(DriverValueLine(icon, GetLangString(value.label), driver->ReadText(value.name).value_or("")));

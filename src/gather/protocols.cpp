@@ -1,24 +1,19 @@
 #include "gather/protocols.h"
 
+#include "gather/registry_reads.h"
 #include "gather/network.h"
 #include "gather/network_adapters.h"
-#include "platform/os/ports.h"
 
 namespace vrex::gather {
 namespace {
 
 constexpr const char* kProducts = "SOFTWARE\\Microsoft";
 
-std::vector<std::string> SubKeys(const std::string& path) {
-  auto key = os::Reg().Open(os::RootKey::LocalMachine, path, os::Access::ReadOnly);
-  return key ? key->SubKeyNames() : std::vector<std::string>{};
-}
-
 void AddTypedSoftware() {
-  for (const auto& product : SubKeys(kProducts)) {
+  for (const auto& product : SubKeyNamesOf(os::RootKey::LocalMachine, kProducts)) {
     const std::string productPath = std::string(kProducts) + "\\" + product;
-    for (const auto& version : SubKeys(productPath)) {
-      auto key = os::Reg().Open(os::RootKey::LocalMachine, productPath + "\\" + version, os::Access::ReadOnly);
+    for (const auto& version : SubKeyNamesOf(os::RootKey::LocalMachine, productPath)) {
+      auto key = OpenMachineKey(productPath + "\\" + version);
       if (!key || !key->ValueExists("SoftwareType")) continue;
       const std::string type = key->ReadText("SoftwareType").value_or("");
       const std::string title = key->ReadText("Title").value_or("");

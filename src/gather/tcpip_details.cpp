@@ -3,12 +3,12 @@
 #include <memory>
 #include <optional>
 
+#include "gather/registry_reads.h"
 #include "gather/basic_info.h"
 #include "lang/language.h"
 #include "lang/multistring.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
-#include "platform/os/ports.h"
 
 namespace vrex::gather {
 namespace {
@@ -22,8 +22,6 @@ constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\N
 constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 constexpr const char* kNt4Adapter = "SYSTEM\\CurrentControlSet\\Services\\TC5081\\Parameters\\Tcpip";
 constexpr const char* kNt4Tcpip = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-
-KeyPtr Open(const std::string& path) { return os::Reg().Open(os::RootKey::LocalMachine, path, os::Access::ReadOnly); }
 
 std::string ValueLine(int labelId, const std::string& value) {
   return "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">" + GetLangString(labelId) +
@@ -66,18 +64,18 @@ void AddNameServerLines(Lines& lines, const os::RegistryKey& key) {
 // Windows 2000: each adapter names the key of its interface settings.
 void Win2000Lines(Lines& lines, const std::string& hostIPAddress) {
   std::vector<std::string> adapters;
-  if (auto key = Open(kAdapters)) adapters = key->SubKeyNames();
+  if (auto key = OpenMachineKey(kAdapters)) adapters = key->SubKeyNames();
   for (const std::string& adapter : adapters) {
     std::string settingsPath;
     {
-      auto key = Open(std::string(kAdapters) + "\\" + adapter);
+      auto key = OpenMachineKey(std::string(kAdapters) + "\\" + adapter);
       if (!key || !key->ValueExists("IpConfig")) continue;
       // An adapter whose path cannot be read is skipped.
       auto path = MultiText(*key, "IpConfig");
       if (!path) continue;
       settingsPath = *path;
     }
-    auto settings = Open(std::string(kServices) + "\\" + settingsPath);
+    auto settings = OpenMachineKey(std::string(kServices) + "\\" + settingsPath);
     if (!settings) continue;
     lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, hostIPAddress));
     AddMultiTextLine(lines, *settings, "SubnetMask", IDS_TCPIP_SUBNET_MASK);
@@ -91,11 +89,11 @@ void Win2000Lines(Lines& lines, const std::string& hostIPAddress) {
 // configured with a fixed address; without one, the last key walked speaks.
 void Win9xLines(Lines& lines, const std::string& hostIPAddress) {
   lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, hostIPAddress));
-  KeyPtr key = Open(kNetTrans);
+  KeyPtr key = OpenMachineKey(kNetTrans);
   if (!key) return;
   std::string found;
   for (const std::string& name : key->SubKeyNames()) {
-    key = Open(std::string(kNetTrans) + "\\" + name);
+    key = OpenMachineKey(std::string(kNetTrans) + "\\" + name);
     if (key && key->ValueExists("IPAddress"))
       if (auto address = key->ReadText("IPAddress")) found = *address;
     if (found == hostIPAddress) break;
@@ -107,21 +105,21 @@ void Win9xLines(Lines& lines, const std::string& hostIPAddress) {
   if (key && key->ValueExists("DefaultGateway"))
     lines.push_back(ValueLine(IDS_TCPIP_DEFAULT_GATEWAY, key->ReadText("DefaultGateway").value_or("")));
   key.reset();
-  if (auto mstcp = Open(kMstcp)) AddNameServerLines(lines, *mstcp);
+  if (auto mstcp = OpenMachineKey(kMstcp)) AddNameServerLines(lines, *mstcp);
 }
 
 // NT 4.0: the settings of the one adapter service, then the name servers.
 void Nt4Lines(Lines& lines, const std::string& hostIPAddress) {
-  if (auto key = Open(kNt4Adapter)) {
+  if (auto key = OpenMachineKey(kNt4Adapter)) {
     lines.push_back(Nt4AddressLine(hostIPAddress));
     AddMultiTextLine(lines, *key, "SubnetMask", IDS_TCPIP_SUBNET_MASK);
   }
-  if (auto key = Open(kNt4Tcpip)) {
+  if (auto key = OpenMachineKey(kNt4Tcpip)) {
     lines.push_back(Nt4AddressLine(hostIPAddress));
     if (key->ValueExists("NameServer"))
       lines.push_back(ValueLine(IDS_TCPIP_DNS_SERVERS, key->ReadText("Nameserver").value_or("")));
   }
-  if (auto key = Open(kNt4Adapter)) {
+  if (auto key = OpenMachineKey(kNt4Adapter)) {
     AddMultiTextLine(lines, *key, "DefaultGateway", IDS_TCPIP_DEFAULT_GATEWAY);
     AddDhcpLine(lines, *key);
   }
