@@ -166,7 +166,6 @@ void NT4Walk(std::vector<DeviceListRecord>& list) {
 
 // The lines of one database file; none when it is absent or unreadable.
 std::vector<std::string> DatabaseFile(const std::string& path) {
-  if (!os::Fs().Exists(path)) return {};
   return os::Fs().ReadLines(path).value_or(std::vector<std::string>{});
 }
 
