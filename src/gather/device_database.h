@@ -7,7 +7,6 @@
 // key.  The keys are indexed once, so a lookup costs a few hash probes per
 // character of the identifiers instead of a pass over every line.
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,13 +35,9 @@ struct DatabaseEntry {
 };
 
 class DeviceDatabase {
-  // Looks keys up by a window of the identifiers without copying it.
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-  };
-  // Keys are views into the lines, which the database owns and never changes.
-  using KeyIndex = std::unordered_map<std::string_view, std::size_t, KeyHash>;
+  // Keys are views into the lines, which the database owns and never changes,
+  // so a window of the identifiers is looked up without copying it.
+  using KeyIndex = std::unordered_map<std::string_view, std::size_t>;
 
  public:
   explicit DeviceDatabase(std::vector<std::string> lines);
