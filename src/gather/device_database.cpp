@@ -1,6 +1,7 @@
 #include "gather/device_database.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <string_view>
 
@@ -125,17 +126,17 @@ std::string DeviceDatabase::VendorOfKeyMatch(std::size_t line, std::string& extr
 }
 
 // A subsystem entry names the card of the subsystem's vendor, the last four
-// characters of its compact key; a vendor the database does not list leaves
-// the chip's vendor, found as for any other line.
-std::string DeviceDatabase::VendorOfSubsystemMatch(std::size_t line, std::string& extra) const {
+// characters of its compact key.
+std::optional<std::string> DeviceDatabase::VendorOfSubsystem(std::size_t line, std::string& extra) const {
   const std::string compact = CompactKey(keys_[line]);
   auto vendor =
       vendorByNumber_.find(text::ToUpper(compact.substr(compact.size() - std::min<std::size_t>(4, compact.size()))));
-  if (vendor == vendorByNumber_.end()) return VendorOfKeyMatch(line, extra);
+  if (vendor == vendorByNumber_.end()) return std::nullopt;
   return VendorFromLine(vendor->second, extra);
 }
 
-std::optional<DatabaseEntry> DeviceDatabase::Lookup(const std::string& hardwareIds) const {
+std::optional<DatabaseEntry> DeviceDatabase::Lookup(const std::string& hardwareIds, bool* settled) const {
+  if (settled != nullptr) *settled = false;
   auto stop = ScanStop(hardwareIds);
   if (!stop) return std::nullopt;
   const std::string upperIds = text::ToUpper(hardwareIds);
@@ -155,8 +156,53 @@ std::optional<DatabaseEntry> DeviceDatabase::Lookup(const std::string& hardwareI
   }
   const std::string_view key = keys_[*stop];
   const bool byKey = !key.empty() && upperIds.find(text::ToUpper(key)) != std::string::npos;
-  entry.vendor = byKey ? VendorOfKeyMatch(*stop, entry.vendorExtra) : VendorOfSubsystemMatch(*stop, entry.vendorExtra);
+  // A subsystem vendor the database does not list leaves the chip's vendor,
+  // found as for any other line.
+  std::optional<std::string> subsystemVendor;
+  if (!byKey) subsystemVendor = VendorOfSubsystem(*stop, entry.vendorExtra);
+  entry.vendor = subsystemVendor ? *subsystemVendor : VendorOfKeyMatch(*stop, entry.vendorExtra);
+  if (settled != nullptr) *settled = *stop + 1 < lines_.size() && (byKey || subsystemVendor);
   return entry;
+}
+
+std::vector<std::string> DeviceDatabase::TakeLines() && {
+  keys_.clear();
+  firstOfKey_.clear();
+  firstOfCompactKey_.clear();
+  keyLengths_.clear();
+  vendorBefore_.clear();
+  vendorByNumber_.clear();
+  return std::move(lines_);
+}
+
+std::vector<std::optional<DatabaseEntry>> LookupInParts(std::vector<std::string> first,
+                                                        const std::function<std::vector<std::string>()>& rest,
+                                                        const std::vector<std::string>& hardwareIdLists) {
+  std::vector<std::optional<DatabaseEntry>> found(hardwareIdLists.size());
+  std::vector<std::size_t> unsettled;
+  std::vector<std::string> lines;
+  {
+    DeviceDatabase head(std::move(first));
+    for (std::size_t i = 0; i < hardwareIdLists.size(); ++i) {
+      bool settled = false;
+      found[i] = head.Lookup(hardwareIdLists[i], &settled);
+      if (!settled) unsettled.push_back(i);
+    }
+    if (unsettled.empty()) return found;
+    lines = std::move(head).TakeLines();
+  }
+  // The whole database wipes the lines when it goes; so must a failure before it.
+  std::vector<std::string> more;
+  try {
+    more = rest();
+  } catch (...) {
+    for (auto& line : lines) std::fill(line.begin(), line.end(), '0');
+    throw;
+  }
+  lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+  const DeviceDatabase whole(std::move(lines));
+  for (std::size_t i : unsettled) found[i] = whole.Lookup(hardwareIdLists[i]);
+  return found;
 }
 
 std::optional<std::size_t> LinearScanStop(const std::vector<std::string>& lines, const std::string& hardwareIds) {

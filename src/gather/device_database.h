@@ -7,6 +7,7 @@
 // key.  The keys are indexed once, so a lookup costs a few hash probes per
 // character of the identifiers instead of a pass over every line.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,13 +53,19 @@ class DeviceDatabase {
   // whose compact key equals the search key (ignoring case), else the last
   // line.  Nothing for an empty database.
   std::optional<std::size_t> ScanStop(const std::string& hardwareIds) const;
-  // The entry of the line the scan stops at, when that line matches.
-  std::optional<DatabaseEntry> Lookup(const std::string& hardwareIds) const;
+  // The entry of the line the scan stops at, when that line matches.  With
+  // settled, also whether lines added after these could not change it: the
+  // match is not the last line (which the scan treats apart) and its vendor
+  // was found here.
+  std::optional<DatabaseEntry> Lookup(const std::string& hardwareIds, bool* settled = nullptr) const;
+  // Gives the lines back, unchanged, leaving the database empty.
+  std::vector<std::string> TakeLines() &&;
 
  private:
   bool Matches(std::size_t line, const std::string& upperIds, const std::string& searchKey) const;
   std::string VendorOfKeyMatch(std::size_t line, std::string& extra) const;
-  std::string VendorOfSubsystemMatch(std::size_t line, std::string& extra) const;
+  // Nothing when the subsystem's vendor is not listed here.
+  std::optional<std::string> VendorOfSubsystem(std::size_t line, std::string& extra) const;
   std::string VendorFromLine(std::size_t line, std::string& extra) const;
 
   std::vector<std::string> lines_;
@@ -74,6 +81,15 @@ class DeviceDatabase {
   // the "." that ends its key), for subsystem entries.
   std::unordered_map<std::string, std::size_t> vendorByNumber_;
 };
+
+// Each list of identifiers looked up as DeviceDatabase(first + rest) would,
+// building that whole database only when some list is not settled by first
+// alone; rest gives the further lines when asked.  The network cards' lines
+// come first and settle nearly every network card, so the far longer rest is
+// then never deciphered.
+std::vector<std::optional<DatabaseEntry>> LookupInParts(std::vector<std::string> first,
+                                                        const std::function<std::vector<std::string>()>& rest,
+                                                        const std::vector<std::string>& hardwareIdLists);
 
 // The scan as the pass describes it, line by line: the reference the index is
 // measured and tested against.

@@ -169,12 +169,6 @@ std::vector<std::string> DatabaseFile(const std::string& path) {
   return os::Fs().ReadLines(path).value_or(std::vector<std::string>{});
 }
 
-// Overwrites the plain text before the lines are released.
-void Wipe(std::vector<std::string>& lines) {
-  for (auto& line : lines) std::fill(line.begin(), line.end(), '0');
-  lines.clear();
-}
-
 }  // namespace
 
 std::vector<DeviceListRecord>& DeviceList() {
@@ -199,31 +193,49 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
 
   std::vector<std::string> lines = DatabaseFile(directory + classFilter + ".txt");
   std::vector<std::string> others = DatabaseFile(directory + "other.txt");
-  lines.insert(lines.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
-  if (lines.empty()) return;
-
-  TCryptLib cipher = DeviceDatabaseCipher();
-  try {
-    for (auto& line : lines) line = cipher.Decode(line);
-  } catch (const CryptError&) {
-    Wipe(lines);
-    throw;
-  }
-  const DeviceDatabase database(std::move(lines));
+  if (lines.empty() && others.empty()) return;
+  // Every line must decipher, whether a device needs it or not: a damaged
+  // database is reported the same whatever devices the computer has.
+  const auto decodable = [](const std::vector<std::string>& part) {
+    return std::all_of(part.begin(), part.end(), [](const std::string& line) { return TCryptLib::Decodable(line); });
+  };
+  if (!decodable(lines) || !decodable(others)) throw CryptError(kNotHexError);
 
   const std::string upperFilter = text::ToUpper(classFilter);
+  std::vector<DeviceListRecord*> wanted;
+  std::vector<std::string> hardwareIdLists;
   for (auto& record : DeviceList()) {
     const std::string upperClass = text::ToUpper(record.ClassName);
     if (upperClass != upperFilter && upperClass != "UNKNOWN") continue;
     if (record.HardwareIds.empty()) continue;
-    if (auto entry = database.Lookup(record.HardwareIds)) {
+    wanted.push_back(&record);
+    hardwareIdLists.push_back(record.HardwareIds);
+  }
+  if (wanted.empty()) return;
+
+  TCryptLib cipher = DeviceDatabaseCipher();
+  const auto decipher = [&cipher](std::vector<std::string>& part) {
+    for (auto& line : part) line = cipher.Decode(line);
+  };
+  decipher(lines);
+  const auto entries = LookupInParts(
+      std::move(lines),
+      [&] {
+        decipher(others);
+        return std::move(others);
+      },
+      hardwareIdLists);
+
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    DeviceListRecord& record = *wanted[i];
+    if (const auto& entry = entries[i]) {
       record.DatabaseVendor = entry->vendor;
       record.DatabaseDevice = entry->device;
       record.VendorExtra = entry->vendorExtra;
       record.DeviceSuffix = entry->deviceSuffix;
       record.DatabaseName = entry->vendor + " " + entry->device;
     }
-    if (upperClass == "UNKNOWN" && !record.DatabaseName.empty()) {
+    if (text::ToUpper(record.ClassName) == "UNKNOWN" && !record.DatabaseName.empty()) {
       record.ClassName = classFilter;
       record.ClassDescription = GetClassDescription(classFilter);
     }

@@ -67,6 +67,13 @@ void TCryptLib::PrepareKeys() {
   third_ = PasswordWord(password_, 8);
 }
 
+bool TCryptLib::Decodable(std::string_view text) {
+  const std::size_t paired = text.size() & ~std::size_t{1};
+  for (std::size_t i = 0; i < paired; ++i)
+    if (HexDigit(text[i]) < 0) return false;
+  return true;
+}
+
 std::string TCryptLib::Decode(std::string_view text) {
   PrepareKeys();
   std::string output;

@@ -34,6 +34,9 @@ class TCryptLib {
   // The plain text of an enciphered text: hexadecimal pairs in chunks of
   // 65536 characters.  Throws CryptError on a pair that is not hexadecimal.
   std::string Decode(std::string_view text);
+  // Whether Decode takes the text without a CryptError: every character of
+  // its pairs is hexadecimal (an odd last character is not read).
+  static bool Decodable(std::string_view text);
   // The enciphered form of a plain text, in upper-case hexadecimal:
   // Decode(Encode(t)) == t.
   std::string Encode(std::string_view plain);

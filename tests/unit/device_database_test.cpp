@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "devicedb_build.h"
 #include "gather/device_database.h"
@@ -91,7 +92,7 @@ TEST(DeviceDatabase, FirstLineCountsOnlyRightBeforeTheMatchAndTheLastLineMatches
 // Random databases over a small alphabet, so that keys occur often, keys of
 // 24 characters with blanks compact to search keys, and lines without "=",
 // with empty keys or with several "=" appear.
-TEST(DeviceDatabase, IndexStopsWhereTheLineByLineScanStops) {
+TEST(DeviceDatabase, IndexAndSplitLookupsAgreeWithTheLineByLineScan) {
   std::mt19937 random(20261208);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   auto word = [&](int length) {
@@ -103,17 +104,62 @@ TEST(DeviceDatabase, IndexStopsWhereTheLineByLineScanStops) {
     Lines lines;
     const int count = 1 + pick(40);
     for (int i = 0; i < count; ++i) {
-      switch (pick(5)) {
+      switch (pick(6)) {
         case 0: lines.push_back(word(pick(4))); break;
         case 1: lines.push_back(word(24) + "=sub"); break;
+        case 2: lines.push_back("V " + word(4) + ".=" + word(2) + "#" + word(2)); break;
         default: lines.push_back(word(1 + pick(4)) + "=" + word(pick(5))); break;
       }
     }
     const DeviceDatabase database(lines);
+    std::vector<std::string> probes;
     for (int probe = 0; probe < 20; ++probe) {
       std::string ids = "VEN_" + word(4) + "&DEV_" + word(4) + "&SUBSYS_" + word(8) + "&REV_" + word(pick(12));
       EXPECT_EQ(database.ScanStop(ids), LinearScanStop(lines, ids)) << ids;
+      probes.push_back(std::move(ids));
     }
+    // Split anywhere, the two parts give what the whole gives.
+    const auto split = lines.begin() + pick(count + 1);
+    const auto parts = LookupInParts(
+        Lines(lines.begin(), split), [&] { return Lines(split, lines.end()); }, probes);
+    for (std::size_t i = 0; i < probes.size(); ++i) {
+      const auto whole = database.Lookup(probes[i]);
+      ASSERT_EQ(parts[i].has_value(), whole.has_value()) << probes[i];
+      if (whole) {
+        EXPECT_EQ(std::tie(parts[i]->vendor, parts[i]->device, parts[i]->vendorExtra, parts[i]->deviceSuffix),
+                  std::tie(whole->vendor, whole->device, whole->vendorExtra, whole->deviceSuffix))
+            << probes[i];
+      }
+    }
+  }
+}
+
+// The further lines are deciphered only for a card the first part cannot
+// settle: no match there, or a subsystem vendor listed only further on.
+TEST(DeviceDatabase, FurtherLinesOnlyWhenTheFirstPartCannotSettle) {
+  const Lines first = {"; net", "V 10EC.=Realtek", "10EC 8139 SUBS 005A 1025=TravelMate 290",
+                       "VEN_10EC&DEV_8139=RTL8139", "; end"};
+  const Lines rest = {"V 1025.=Acer", "VEN_1234&DEV_0001=Other card"};
+  const struct {
+    const char* ids;
+    bool restAsked;
+    const char* name;
+  } cases[] = {
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_00000000&REV_10", false, "Realtek RTL8139"},
+      {"PCI\\VEN_10EC&DEV_8139&SUBSYS_005A1025&REV_10", true, "Acer TravelMate 290"},
+      {"PCI\\VEN_1234&DEV_0001&SUBSYS_00000000&REV_01", true, "Acer Other card"},
+  };
+  for (const auto& c : cases) {
+    bool asked = false;
+    const auto found = LookupInParts(first,
+                                     [&] {
+                                       asked = true;
+                                       return rest;
+                                     },
+                                     {c.ids});
+    EXPECT_EQ(asked, c.restAsked) << c.ids;
+    ASSERT_TRUE(found[0].has_value()) << c.ids;
+    EXPECT_EQ(found[0]->vendor + " " + found[0]->device, c.name) << c.ids;
   }
 }
 
