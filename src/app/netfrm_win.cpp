@@ -20,7 +20,7 @@
 #include "gather/users.h"
 #include "gather/winsock_lines.h"
 #include "lang/language_dialog_win.h"
-#include "app/widgets_win.h"
+#include "platform/ui/widgets_win.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
@@ -77,7 +77,7 @@ TNETFrm::TNETFrm(HINSTANCE instance) : instance_(instance) {}
 TNETFrm::~TNETFrm() = default;
 
 bool TNETFrm::Create() {
-  RegisterWidgetClasses(instance_);
+  ui::RegisterWidgetClasses(instance_);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance_;
@@ -119,13 +119,13 @@ void TNETFrm::CreateComponents() {
   RECT client;
   GetClientRect(window_, &client);
 
-  PanelStyle strip;
+  ui::PanelStyle strip;
   strip.tile = stripTile_.get();
   strip.loweredInnerBevel = true;
-  HWND panel3 = CreatePanel(window_, kPanel3, RECT{0, 0, client.right, 25}, strip);
+  HWND panel3 = ui::CreatePanel(window_, kPanel3, RECT{0, 0, client.right, 25}, strip);
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
     const ButtonPlace& place = kButtons[i];
-    ExplorerButtonStyle style;
+    ui::ExplorerButtonStyle style;
     style.restingImage = buttonArt_[i].resting.get();
     style.hoverImage = buttonArt_[i].hover.get();
     style.stripTile = stripTile_.get();
@@ -134,8 +134,8 @@ void TNETFrm::CreateComponents() {
     HBITMAP resting = style.restingImage;
     HBITMAP hover = style.hoverImage;
     // Moving over a button shows its hover image; leaving it, the resting one again.
-    style.onMouseMove = [this, i, hover] { SetButtonImage(buttons_[i], hover); };
-    style.onExit = [this, i, resting] { SetButtonImage(buttons_[i], resting); };
+    style.onMouseMove = [this, i, hover] { ui::SetButtonImage(buttons_[i], hover); };
+    style.onExit = [this, i, resting] { ui::SetButtonImage(buttons_[i], resting); };
     switch (place.id) {
       case kReportBtn: style.onClick = [this] { ReportBtnClick(); }; break;
       case kAboutBtn: style.onClick = [this] { AboutBtnClick(); }; break;
@@ -143,17 +143,18 @@ void TNETFrm::CreateComponents() {
       case kMinimizeBtn: style.onClick = [this] { MinimizeBtnClick(); }; break;
       case kCloseBtn: style.onClick = [this] { CloseBtnClick(); }; break;
     }
-    buttons_[i] = CreateExplorerButton(panel3, place.id, RECT{place.left, 3, place.left + 90, 22}, std::move(style));
+    buttons_[i] =
+        ui::CreateExplorerButton(panel3, place.id, RECT{place.left, 3, place.left + 90, 22}, std::move(style));
   }
 
-  PanelStyle body;
+  ui::PanelStyle body;
   body.color = RGB(197, 210, 226);
-  HWND panel1 = CreatePanel(window_, kPanel1, RECT{8, 32, 8 + 561, 32 + 417}, body);
+  HWND panel1 = ui::CreatePanel(window_, kPanel1, RECT{8, 32, 8 + 561, 32 + 417}, body);
 
-  GaugeStyle gauge;
+  ui::GaugeStyle gauge;
   gauge.labelFont = labelFont_.get();
   gauge.labelBounds = RECT{8, 0, 353, 17};  // Label1 sits at left 208 of the panel, over the bar at 200
-  gaugeBar1_ = CreateGaugeBar(panel1, kGaugeBar1, RECT{200, 16, 200 + 353, 16 + 17}, gauge);
+  gaugeBar1_ = ui::CreateGaugeBar(panel1, kGaugeBar1, RECT{200, 16, 200 + 353, 16 + 17}, gauge);
 
   view::SectionListArt leftArt{sectionImages_.get(), imageList1_.get(), nodeGlyphs_.get(), wallpaperLeft_.get()};
   sectionListBox1_.Create(panel1, kSectionListBox1, RECT{1, 1, 1 + 193, 1 + 415}, leftArt, 16);
@@ -234,7 +235,7 @@ void TNETFrm::FormCreate() {
   // 5. Captions of the buttons and of the label over the gauge bar.
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
-  SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
+  ui::SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
   // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
   // 7. The device list.  A database that cannot be read is reported, and

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <functional>
+#include <iterator>
 #include <stdexcept>
 
 #include "lang/language.h"
@@ -10,7 +12,10 @@
 #include "platform/os/win/fonts_win.h"
 #include "platform/os/win/window_win.h"
 #include "platform/program.h"
+#include "platform/os/win/gdi_win.h"
+#include "platform/ui/art_ids.h"
 #include "platform/ui/dialog_draw_win.h"
+#include "platform/ui/widgets_win.h"
 #include "view/gdi_canvas_win.h"
 
 namespace vrex::report {
@@ -28,7 +33,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 struct ButtonPlace {
   int id;
   int caption;  // language string
-  int top;      // from the top, or from the bottom when negative
+  int top;      // in the menu panel, from the top, or from the bottom when negative
 };
 constexpr ButtonPlace kButtons[] = {
     {kPrintBtn, IDS_REPORT_PRINT, 12},
@@ -67,12 +72,25 @@ TReportFrm::TReportFrm(HWND owner, const view::SectionListArt& art) : ModalWindo
   list.subItemIndent = 14;
   list.oneExpanded = false;
 
-  for (const ButtonPlace& button : kButtons) {
-    int top = button.top >= 0 ? button.top : clientHeight + button.top;
-    HWND created = CreateWindowExA(
-        0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, listRight + 6, top, kMenuPanelWidth - 12,
-        25, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  ui::RegisterWidgetClasses(GetModuleHandleA(nullptr));
+  backgroundTile_ = ui::LoadArtBitmap(IDB_BACKGROUND_TILE);
+  stripTile_ = ui::LoadArtBitmap(IDB_STRIP_TILE);
+  ui::PanelStyle menuPanelStyle;
+  menuPanelStyle.tile = stripTile_.get();
+  HWND menuPanel = ui::CreatePanel(window_, kMenuPanel, RECT{listRight, 0, clientWidth, clientHeight}, menuPanelStyle);
+  const std::function<void()> actions[] = {[this] { PrintBtnClick(); }, [this] { SendBtnClick(); },
+                                           [this] { SaveBtnClick(); }, [this] { CloseBtnClick(); }};
+  for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+    const ButtonPlace& button = kButtons[i];
+    const int top = button.top >= 0 ? button.top : clientHeight + button.top;
+    ui::ExplorerButtonStyle style;
+    style.stripTile = stripTile_.get();
+    style.stripOrigin = POINT{6, top};
+    style.font = font_.get();
+    style.centerCaption = true;
+    style.onClick = actions[i];
+    buttons_[i] =
+        ui::CreateExplorerButton(menuPanel, button.id, RECT{6, top, kMenuPanelWidth - 6, top + 25}, std::move(style));
   }
   popupMenu1_.reset(CreatePopupMenu());
   AppendMenuA(popupMenu1_.get(), MF_STRING, kSelAll1, "");
@@ -85,7 +103,8 @@ TReportFrm::~TReportFrm() {
 }
 
 void TReportFrm::FormCreate() {
-  for (const ButtonPlace& button : kButtons) SetDlgItemTextA(window_, button.id, GetLangString(button.caption).c_str());
+  for (std::size_t i = 0; i < std::size(kButtons); ++i)
+    SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
   ModifyMenuA(popupMenu1_.get(), kSelAll1, MF_BYCOMMAND | MF_STRING, kSelAll1,
               GetLangString(IDS_REPORT_SELECT_ALL).c_str());
   ModifyMenuA(popupMenu1_.get(), kUnselAll1, MF_BYCOMMAND | MF_STRING, kUnselAll1,
@@ -118,11 +137,7 @@ LRESULT TReportFrm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
   switch (message) {
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case kPrintBtn: PrintBtnClick(); return 0;
-        case kSendBtn: SendBtnClick(); return 0;
-        case kSaveBtn: SaveBtnClick(); return 0;
-        case kCloseBtn:
-        case IDCANCEL: CloseBtnClick(); return 0;
+        case IDCANCEL: CloseBtnClick(); return 0;  // Escape
         case kSelAll1: SelAll1Click(); return 0;
         case kUnselAll1: UnselAll1Click(); return 0;
       }
@@ -141,10 +156,10 @@ LRESULT TReportFrm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     }
     case WM_ERASEBKGND: {
-      // The class has no brush of its own: the form's face colour behind the list and the buttons.
+      // The class has no brush of its own: the tiled background around the list.
       RECT client;
       GetClientRect(window, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      win::TileBitmap(reinterpret_cast<HDC>(wParam), backgroundTile_.get(), client, POINT{0, 0});
       return 1;
     }
     case WM_CLOSE: CloseBtnClick(); return 0;

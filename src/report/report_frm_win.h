@@ -1,6 +1,7 @@
 #pragma once
 // The report window: a copy of the main window's sections with a check box
-// on every sub-item, and the Print, Send, Save and Cancel buttons.  Also the
+// on every sub-item, and the flat Print, Send, Save and Cancel buttons on the
+// tiled picture of the menu panel at its right.  Also the
 // Windows side of the report output: its save and print dialogs, the printer
 // and the date line's clock.  Windows only.
 #include <windows.h>
@@ -26,6 +27,7 @@ inline constexpr int kMenuPanelWidth = 92;
 // Child control and menu IDs, so that tests can reach them.
 enum ReportControlId : int {
   kReportSectionListBox = 201,
+  kMenuPanel = 202,
   kPrintBtn = 211,
   kSendBtn = 212,
   kSaveBtn = 213,
@@ -62,6 +64,9 @@ class TReportFrm : private ui::ModalWindow {
   void Choose(ReportAction action);
 
   win::UniqueFont font_;
+  win::UniqueBitmap backgroundTile_;  // ImgBkgrnd1
+  win::UniqueBitmap stripTile_;       // ArImage1, under the buttons
+  HWND buttons_[4] = {};              // in the order of their places
   view::SectionListBoxWin reportSectionListBox_;
   win::UniqueMenu popupMenu1_;
 };

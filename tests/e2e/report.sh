@@ -125,13 +125,18 @@ while [ ! -s "$work/saved.htm" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$(
 vrex_check "save writes the HTML file" grep -q '^<TR><TD><TABLE></TD></TR>' "$work/saved.htm"
 vrex_check "save holds the ticked sub-item" grep -q 'clnavy">Basic information:' "$work/saved.htm"
 
-# Send with the first section wholly selected through its menu command.
+# Send with the first section wholly selected through the list's pop-up
+# menu: the right button released at 40,10 of the list brings it at 50,20 of
+# the frame (the point plus 10 each way).
 vrex_wine_tool click "$title" 101 10 10
 vrex_wine_tool wait "$report_title" 10000
 vrex_wine_tool click-row "$report_title" 201 0
 vrex_wine_tool settle 300
-vrex_wine_tool command "$report_title" 221  # SelAll1
+vrex_wine_tool right-click-row "$report_title" 201 0 40
+vrex_wine_tool menu-pick "$report_title" 0 >"$work/menu.txt"  # SelAll1
+vrex_check "the pop-up menu stands at the mouse point plus 10" grep -qx 'menu at 50 20' <(tr -d '\r' <"$work/menu.txt")
 vrex_wine_tool settle 300
+vrex_wine_screenshot "$VREX_SCREENSHOTS/report-select-all.png"
 vrex_wine_tool click "$report_title" 212 10 10  # Send
 waited=0
 while [ ! -s "$VREX_DIST/Vmail/vrmail.log" ] && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done

@@ -10,7 +10,7 @@
 
 #include "app/netfrm_win.h"
 #include "main_window_fixture.h"
-#include "app/widgets_win.h"
+#include "platform/ui/widgets_win.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
 #include "platform/os/win/win_ports_win.h"
@@ -49,13 +49,13 @@ TEST_F(MainWindowTest, ButtonsShowTheirHoverImageOnlyWhileTheMouseIsOverThem) {
   for (int id : {kReportBtn, kAboutBtn, kLangBtn, kMinimizeBtn, kCloseBtn}) {
     HWND button = GetDlgItem(strip, id);
     ASSERT_NE(button, nullptr);
-    HBITMAP resting = ButtonImage(button);
+    HBITMAP resting = ui::ButtonImage(button);
     PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     Pump();
-    EXPECT_NE(ButtonImage(button), resting) << id;
+    EXPECT_NE(ui::ButtonImage(button), resting) << id;
     PostMessageA(button, WM_MOUSELEAVE, 0, 0);
     Pump();
-    EXPECT_EQ(ButtonImage(button), resting) << id;
+    EXPECT_EQ(ui::ButtonImage(button), resting) << id;
   }
 }
 

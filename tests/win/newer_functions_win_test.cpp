@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/widgets_win.h"
+#include "platform/ui/widgets_win.h"
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/handles_win.h"
 #include "platform/os/win/network_ports_win.h"
@@ -61,17 +61,17 @@ TEST(NewerFunctions, WithoutGetIfTableTheInterfaceTableIsAbsent) {
 // A button whose hover ends is told so: by _TrackMouseEvent, or by the timer
 // that stands in for it, once the cursor is elsewhere.
 TEST(NewerFunctions, HoverEndsWhenTheCursorLeavesWithOrWithoutTrackMouseEvent) {
-  app::RegisterWidgetClasses(GetModuleHandleA(nullptr));
+  ui::RegisterWidgetClasses(GetModuleHandleA(nullptr));
   for (bool withTracking : {true, false}) {
     std::unique_ptr<Missing> missing;
     if (!withTracking) missing = std::make_unique<Missing>(NewerFunction::TrackMouseEvent);
-    UniqueWindow host(CreateWindowExA(WS_EX_TOPMOST, app::kPanelClass, "", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100,
+    UniqueWindow host(CreateWindowExA(WS_EX_TOPMOST, ui::kPanelClass, "", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100,
                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(host);
     int exits = 0;
-    app::ExplorerButtonStyle style;
+    ui::ExplorerButtonStyle style;
     style.onExit = [&exits] { ++exits; };
-    HWND button = app::CreateExplorerButton(host.get(), 1, RECT{10, 10, 110, 40}, style);
+    HWND button = ui::CreateExplorerButton(host.get(), 1, RECT{10, 10, 110, 40}, style);
     ASSERT_NE(button, nullptr);
     Pump();
     SetCursorPos(150, 125);

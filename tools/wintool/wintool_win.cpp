@@ -57,18 +57,58 @@ HWND ChildById(HWND window, int id) {
   return search.found;
 }
 
-// A left click as the mouse sends it, at client coordinates of the target.
-void PostClick(HWND target, int x, int y) {
+enum class Button { kLeft, kRight };
+
+// A click as the mouse sends it, at client coordinates of the target.  The
+// right button's release also brings the context menu request that the
+// system derives from it.
+void PostClick(HWND target, int x, int y, Button button = Button::kLeft) {
   LPARAM at = MAKELPARAM(x, y);
   PostMessageA(target, WM_MOUSEMOVE, 0, at);
-  PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageA(target, WM_LBUTTONUP, 0, at);
+  if (button == Button::kLeft) {
+    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(target, WM_LBUTTONUP, 0, at);
+    return;
+  }
+  PostMessageA(target, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  PostMessageA(target, WM_RBUTTONUP, 0, at);
+}
+
+// The pop-up menu on screen (the system's menu window class), or none.
+HWND VisiblePopupMenu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Picks item ITEM (from 0) of the pop-up menu on screen with the keyboard, as
+// a user does: down to it, then Enter.  Prints where the menu stands,
+// relative to the top left corner of WINDOW's frame.
+int PickMenuItem(HWND window, int item) {
+  HWND menu = nullptr;
+  for (DWORD start = GetTickCount(); (menu = VisiblePopupMenu()) == nullptr;) {
+    if (GetTickCount() - start > 10000) {
+      std::fprintf(stderr, "wintool: no pop-up menu on screen\n");
+      return 1;
+    }
+    Sleep(50);
+  }
+  RECT frame, placed;
+  GetWindowRect(window, &frame);
+  GetWindowRect(menu, &placed);
+  std::printf("menu at %ld %ld\n", placed.left - frame.left, placed.top - frame.top);
+  for (int i = 0; i <= item; ++i) {
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
+  }
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
+  return 0;
 }
 
 // Clicks a row of a list control: the list answers LB_GETITEMRECT with the
 // row's rectangle, which must be in view; the click lands at its vertical
 // middle, at x when given, else at its horizontal middle.
-int ClickRow(HWND target, int row, const char* x) {
+int ClickRow(HWND target, int row, const char* x, Button button = Button::kLeft) {
   RECT rect{};
   DWORD_PTR answer = static_cast<DWORD_PTR>(LB_ERR);
   if (target == nullptr ||
@@ -86,7 +126,7 @@ int ClickRow(HWND target, int row, const char* x) {
                  rect.right, rect.bottom, at.x, at.y);
     return 1;
   }
-  PostClick(target, at.x, at.y);
+  PostClick(target, at.x, at.y, button);
   return 0;
 }
 
@@ -141,6 +181,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
+               "               right-click-row TITLE ID ROW [X] | menu-pick TITLE ITEM |\n"
                "               rows TITLE ID | key TITLE ID VK | settle MS |\n"
                "               command TITLE ID | type-file TITLE TEXT\n");
   return 2;
@@ -197,6 +238,10 @@ int main(int argc, char** argv) {
   }
   if (command == "click-row" && argc >= 5)
     return ClickRow(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]), argc > 5 ? argv[5] : nullptr);
+  if (command == "right-click-row" && argc >= 5)
+    return ClickRow(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]), argc > 5 ? argv[5] : nullptr,
+                    Button::kRight);
+  if (command == "menu-pick" && argc >= 4) return PickMenuItem(window, std::atoi(argv[3]));
   if (command == "rows" && argc >= 4) return PrintRows(ChildById(window, std::atoi(argv[3])));
   if (command == "key" && argc >= 5) {
     HWND target = ChildById(window, std::atoi(argv[3]));

@@ -1,4 +1,4 @@
-#include "app/widgets_win.h"
+#include "platform/ui/widgets_win.h"
 
 #include <memory>
 
@@ -7,7 +7,7 @@
 #include "platform/os/win/newer_functions_win.h"
 #include "platform/os/win/window_win.h"
 
-namespace vrex::app {
+namespace vrex::ui {
 namespace {
 
 using win::TileBitmap;
@@ -86,7 +86,8 @@ void PaintButton(HWND window, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, state->hover ? RGB(255, 255, 255) : RGB(192, 192, 192));
   RECT text{x, shift, client.right - 2, client.bottom + shift};
-  DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  const UINT align = state->style.centerCaption ? DT_CENTER : DT_LEFT;
+  DrawTextA(dc, caption, -1, &text, align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   if (state->hover) DrawEdge(dc, &client, state->pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   if (GetFocus() == window) {
     RECT mark{1, 1, client.right - 1, client.bottom - 1};
@@ -280,4 +281,4 @@ HWND CreateGaugeBar(HWND parent, int id, const RECT& bounds, const GaugeStyle& s
 
 void SetGaugeLabel(HWND gauge, const std::string& text) { SetWindowTextA(gauge, text.c_str()); }
 
-}  // namespace vrex::app
+}  // namespace vrex::ui

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace vrex::app {
+namespace vrex::ui {
 
 // Registers the widget window classes once.
 void RegisterWidgetClasses(HINSTANCE instance);
@@ -34,6 +34,7 @@ struct ExplorerButtonStyle {
   HBITMAP stripTile = nullptr;     // background seen through the transparent button
   POINT stripOrigin{0, 0};         // where the button sits on the strip, for the tiling
   HFONT font = nullptr;
+  bool centerCaption = false;  // else the caption starts right of the image
   std::function<void()> onClick;
   std::function<void()> onMouseMove;
   std::function<void()> onExit;
@@ -53,4 +54,4 @@ HWND CreateGaugeBar(HWND parent, int id, const RECT& bounds, const GaugeStyle& s
 // Label1's text, drawn white over the bar.
 void SetGaugeLabel(HWND gauge, const std::string& text);
 
-}  // namespace vrex::app
+}  // namespace vrex::ui
