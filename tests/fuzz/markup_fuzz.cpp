@@ -25,7 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.wordWrap = (data[1] & 0x80) == 0;
   const std::string_view line(reinterpret_cast<const char*>(data + 2), size - 2);
 
-  view::ParseMarkup(line);
+  // The reader bounds what the layout computes with.
+  for (const view::MarkupItem& item : view::ParseMarkup(line)) {
+    Require(item.number >= -view::kMaxPosition && item.number <= view::kMaxPosition, "a position within bounds");
+    Require(!item.size || (*item.size >= 1 && *item.size <= view::kMaxFontSize), "a font size within bounds");
+  }
   vrex::test::FixedCanvas canvas;
   const view::MarkupLayout layout = view::LayoutMarkupLine(canvas, line, options);
   const std::string fault = vrex::test::MarkupGeometryFault(layout, options, canvas.IconSize());
