@@ -170,7 +170,7 @@ fuzz_tests() {
       record PASS "fuzz $name: ${runs:-0} inputs in $seconds s"
     else
       record FAIL "fuzz $name (log: out/logs/fuzz-$name.log)"
-      grep -E '^(SUMMARY|broken invariant|==[0-9]+==ERROR|artifact_prefix)' "$log" | sed 's/^/  /'
+      grep -E '^(SUMMARY|broken invariant|terminate called|==[0-9]+==ERROR|artifact_prefix)' "$log" | sed 's/^/  /'
     fi
   done
 }
