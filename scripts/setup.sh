@@ -15,6 +15,8 @@ packages=(
   fonts-wine
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
+  # The fuzz targets: clang and its libFuzzer runtime.
+  clang libclang-rt-14-dev
   # Real printing under Wine to a PDF printer, read back; a saved HTML report in a browser.
   cups printer-driver-cups-pdf poppler-utils chromium
 )

@@ -3,9 +3,11 @@
 # N failed" and exits non-zero when anything failed.
 #
 #   scripts/test.sh                everything: native unit tests, the format
-#                                  check, the import check, the Windows tests
-#                                  under Wine and the end-to-end runs
+#                                  check, the import check, the fuzz targets,
+#                                  the Windows tests under Wine and the
+#                                  end-to-end runs
 #   scripts/test.sh --unit         the native unit tests alone (native build only)
+#   scripts/test.sh --fuzz         the fuzz targets alone (fuzz build only)
 #   scripts/test.sh --wine FILTER  the Windows tests under Wine, for each setting
 #                                  they run under, with that GoogleTest filter
 #   scripts/test.sh --e2e NAME     the end-to-end run tests/e2e/NAME.sh alone
@@ -19,7 +21,7 @@ give_up() {
   echo "0 passed, 1 failed"
   exit 1
 }
-usage() { give_up "usage: scripts/test.sh [--unit | --wine FILTER | --e2e NAME]"; }
+usage() { give_up "usage: scripts/test.sh [--unit | --fuzz | --wine FILTER | --e2e NAME]"; }
 
 part=all
 filter='*'
@@ -27,6 +29,7 @@ e2e_scripts=(tests/e2e/*.sh)
 case "${1:-}" in
   "") [ $# -eq 0 ] || usage ;;
   --unit) [ $# -eq 1 ] || usage; part=unit ;;
+  --fuzz) [ $# -eq 1 ] || usage; part=fuzz ;;
   --wine) [ $# -eq 2 ] || usage; part=wine; filter=$2 ;;
   --e2e)
     [ $# -eq 2 ] || usage
@@ -37,7 +40,7 @@ case "${1:-}" in
   *) usage ;;
 esac
 
-rm -rf "$out/logs" "$out/screenshots"
+rm -rf "$out/logs" "$out/screenshots" "$out/fuzz"
 mkdir -p "$out/logs" "$out/screenshots"
 export VREX_RESULTS="$out/logs/results.txt"
 : >"$VREX_RESULTS"
@@ -55,6 +58,8 @@ build() {
         cmake --build "$root/build/native" -j"${VREX_JOBS:-2}" >>"$build_log" 2>&1
       ;;
     all) bash scripts/build.sh >"$build_log" 2>&1 ;;
+    # The fuzz targets have a build of their own (fuzz_tests).
+    fuzz) : ;;
     # The 64-bit build only shows that the sources compile; the import check needs it.
     *) VREX_SKIP_WIN64=1 bash scripts/build.sh >"$build_log" 2>&1 ;;
   esac
@@ -136,6 +141,40 @@ import_check() {
   fi
 }
 
+# The parsers under libFuzzer, built with clang, AddressSanitizer and UBSan in
+# build/fuzz: each target for a bounded time over its seeds in
+# tests/fuzz/corpus/NAME/ (and its dictionary tests/fuzz/NAME.dict, if any).
+# What a run adds to the corpus, and the input of a crash, stay in out/fuzz/NAME/.
+fuzz_tests() {
+  local seconds=${VREX_FUZZ_SECONDS:-20} build_dir="$root/build/fuzz" source name work log dict runs
+  if ! {
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+      -DCMAKE_CXX_COMPILER=clang++ -DVREX_FUZZ=ON -DVREX_WERROR=ON &&
+      cmake --build "$build_dir" -j"${VREX_JOBS:-2}" --target vrex_fuzz_targets
+  } >"$out/logs/fuzz-build.log" 2>&1; then
+    record FAIL "fuzz targets build"
+    tail -20 "$out/logs/fuzz-build.log" | sed 's/^/  /'
+    return
+  fi
+  for source in tests/fuzz/*_fuzz.cpp; do
+    name=$(basename "$source" _fuzz.cpp)
+    work="$out/fuzz/$name"
+    log="$out/logs/fuzz-$name.log"
+    mkdir -p "$work/corpus"
+    dict=()
+    if [ -f "tests/fuzz/$name.dict" ]; then dict=(-dict="tests/fuzz/$name.dict"); fi
+    # New inputs go to the first folder: the seeds in the repository stay as they are.
+    if "$build_dir/${name}_fuzz" -max_total_time="$seconds" -timeout=10 "${dict[@]}" -artifact_prefix="$work/" \
+      "$work/corpus" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
+      runs=$(grep -oE '^Done [0-9]+ runs' "$log" | grep -oE '[0-9]+')
+      record PASS "fuzz $name: ${runs:-0} inputs in $seconds s"
+    else
+      record FAIL "fuzz $name (log: out/logs/fuzz-$name.log)"
+      grep -E '^(SUMMARY|broken invariant|terminate called|==[0-9]+==ERROR|artifact_prefix)' "$log" | sed 's/^/  /'
+    fi
+  done
+}
+
 # The Windows tests under Wine, with a GoogleTest filter.  The setting tests
 # run once per setting, each with the variable that says which setting is in
 # place (the others skip themselves); the main test executable runs whole
@@ -202,6 +241,7 @@ if [ "$part" = all ]; then
   format_check
   import_check
 fi
+if [ "$part" = all ] || [ "$part" = fuzz ]; then fuzz_tests; fi
 
 if [ "$part" = all ] || [ "$part" = wine ] || [ "$part" = e2e ]; then
   # Everything under Wine shares one throwaway prefix and one Xvfb, and drives
@@ -219,7 +259,7 @@ fi
 
 passed=$(grep -c '^PASS ' "$VREX_RESULTS")
 failed=$(grep -c '^FAIL ' "$VREX_RESULTS")
-if [ "$part" != unit ]; then echo "screenshots: out/screenshots/"; fi
+if [ "$part" != unit ] && [ "$part" != fuzz ]; then echo "screenshots: out/screenshots/"; fi
 echo "total time: $(($(date +%s) - started)) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

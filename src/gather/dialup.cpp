@@ -148,7 +148,8 @@ std::string teltostring(const std::string& piece) {
   const bool colon = piece.find(':') != std::string::npos;
   for (const TagRow& row : kTags) {
     if (row.onlyWithColon && !colon) continue;
-    ReplaceFirst(piece, row.tag, Replacement(row), result);
+    // The label is looked up only for a tag the piece holds: most rows miss.
+    if (piece.find(row.tag) != std::string::npos) ReplaceFirst(piece, row.tag, Replacement(row), result);
   }
   // A switch's number becomes a word.
   if (colon) {

@@ -1,6 +1,8 @@
 #include "platform/os/regfile.h"
 
 #include <cctype>
+#include <charconv>
+#include <optional>
 #include <string>
 
 #include "platform/text.h"
@@ -71,13 +73,23 @@ std::string ReadQuoted(const std::string& text, std::size_t& pos, int lineNumber
   Fail(lineNumber, "unterminated string");
 }
 
+// Up to eight hexadecimal digits, as "dword:" and "hex(N):" write them;
+// nothing for anything else.
+std::optional<std::uint32_t> HexNumber(std::string_view digits) {
+  std::uint32_t number = 0;
+  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return number;
+}
+
 std::vector<std::uint8_t> ParseHexBytes(std::string_view hex, int lineNumber) {
   std::vector<std::uint8_t> bytes;
   std::string digits;
   auto flush = [&] {
     if (digits.empty()) return;
     if (digits.size() > 2) Fail(lineNumber, "bad hex byte '" + digits + "'");
-    bytes.push_back(static_cast<std::uint8_t>(std::stoul(digits, nullptr, 16)));
+    bytes.push_back(static_cast<std::uint8_t>(*HexNumber(digits)));
     digits.clear();
   };
   for (char c : hex) {
@@ -115,18 +127,20 @@ RegValueEdit ParseValue(const std::string& line, int lineNumber) {
     value.data.push_back(0);
   } else if (text::StartsWithNoCase(rest, "dword:")) {
     std::string digits = rest.substr(6);
-    if (digits.empty() || digits.size() > 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-      Fail(lineNumber, "bad dword '" + digits + "'");
-    auto number = static_cast<std::uint32_t>(std::stoul(digits, nullptr, 16));
+    auto number = HexNumber(digits);
+    if (!number) Fail(lineNumber, "bad dword '" + digits + "'");
     value.type = static_cast<std::uint32_t>(ValueType::Integer);
-    for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
+    for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<std::uint8_t>(*number >> (8 * i)));
   } else if (text::StartsWithNoCase(rest, "hex:")) {
     value.type = static_cast<std::uint32_t>(ValueType::Binary);
     value.data = ParseHexBytes(std::string_view(rest).substr(4), lineNumber);
   } else if (text::StartsWithNoCase(rest, "hex(")) {
     std::size_t close = rest.find("):");
     if (close == std::string::npos) Fail(lineNumber, "bad hex(n): form");
-    value.type = static_cast<std::uint32_t>(std::stoul(rest.substr(4, close - 4), nullptr, 16));
+    std::string digits = rest.substr(4, close - 4);
+    auto type = HexNumber(digits);
+    if (!type) Fail(lineNumber, "bad value type '" + digits + "'");
+    value.type = *type;
     value.data = ParseHexBytes(std::string_view(rest).substr(close + 2), lineNumber);
   } else {
     Fail(lineNumber, "unknown value form '" + rest + "'");
