@@ -79,6 +79,9 @@ TEST(RegFile, ReportsTheLineOfWhatItCannotRead) {
   EXPECT_EQ(errorOf("REGEDIT4\n\"a\"=\"b\"\n"), "line 2: value outside any key");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=dword:xyz\n"), "line 3: bad dword 'xyz'");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex:1,,2\n"), "line 3: empty hex byte");
+  EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex(zz):00\n"), "line 3: bad value type 'zz'");
+  EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex():00\n"), "line 3: bad value type ''");
+  EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex(100000000):00\n"), "line 3: bad value type '100000000'");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a=\"b\n"), "line 3: expected '=' after the value name");
 }
 

@@ -126,7 +126,10 @@ RegValueEdit ParseValue(const std::string& line, int lineNumber) {
   } else if (text::StartsWithNoCase(rest, "hex(")) {
     std::size_t close = rest.find("):");
     if (close == std::string::npos) Fail(lineNumber, "bad hex(n): form");
-    value.type = static_cast<std::uint32_t>(std::stoul(rest.substr(4, close - 4), nullptr, 16));
+    const std::string type = rest.substr(4, close - 4);
+    if (type.empty() || type.size() > 8 || type.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+      Fail(lineNumber, "bad value type '" + type + "'");
+    value.type = static_cast<std::uint32_t>(std::stoul(type, nullptr, 16));
     value.data = ParseHexBytes(std::string_view(rest).substr(close + 2), lineNumber);
   } else {
     Fail(lineNumber, "unknown value form '" + rest + "'");
