@@ -2,12 +2,14 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "app/netfrm_win.h"
 #include "app/report_lines.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/os/win/fault_handler_win.h"
 #include "platform/os/win/handles_win.h"
 #include "platform/os/win/newer_functions_win.h"
 #include "platform/program.h"
@@ -23,13 +25,14 @@ namespace {
 // exit status alone tells.
 class ConsoleOut {
  public:
-  void Write(DWORD which, const std::string& text) {
+  // Takes nothing from the heap: a fault's report is written this way too.
+  void Write(DWORD which, std::string_view text) {
     HANDLE handle = GetStdHandle(which);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE) handle = Console();
     if (handle == nullptr) return;
-    std::string line = text + "\r\n";
     DWORD written = 0;
-    WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    WriteFile(handle, "\r\n", 2, &written, nullptr);
   }
 
  private:
@@ -48,8 +51,12 @@ class ConsoleOut {
 
 ConsoleOut out;
 
-void Error(const std::string& text) { out.Write(STD_ERROR_HANDLE, text); }
-void Print(const std::string& text) { out.Write(STD_OUTPUT_HANDLE, text); }
+void Error(std::string_view text) { out.Write(STD_ERROR_HANDLE, text); }
+void Print(std::string_view text) { out.Write(STD_OUTPUT_HANDLE, text); }
+
+// A fault ends the run with its report on the standard error; the report file
+// is written only after all the gathering, so none is left half-made.
+void ReportFault(const char* text) { Error(text); }
 
 // A message box of the start-up becomes a line on the standard error: no
 // window may wait for an answer here.
@@ -100,6 +107,7 @@ int Report(HINSTANCE instance, const CommandLine& command) {
 }  // namespace
 
 int RunCommandLine(HINSTANCE instance, const CommandLine& command) {
+  win::InstallFaultHandler(ReportFault);
   ConsoleMessages messages;
   os::Ports ports = os::Os();
   ports.messages = &messages;

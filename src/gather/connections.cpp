@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "gather/label_value_line.h"
 #include "platform/os/ports.h"
 
 namespace vrex::gather {
@@ -32,7 +33,7 @@ os::Ipv4 AddressOf(const os::SnmpValue& value) {
 std::uint32_t NumberOf(const os::SnmpValue& value) { return static_cast<std::uint32_t>(value.number); }
 
 std::string ValueLine(const char* label, const std::string& value) {
-  return std::string(kLabelStart) + label + kValueStart + value + "</FONT>";
+  return MarkupLine(std::string(kLabelStart) + label + kValueStart, value);
 }
 
 }  // namespace

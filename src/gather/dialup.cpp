@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 
+#include "gather/label_value_line.h"
 #include "lang/language.h"
 #include "lang/multistring.h"
 #include "lang/string_ids.h"
@@ -112,7 +113,9 @@ void ReplaceFirst(const std::string& text, const std::string& tag, const std::st
                   std::string& output) {
   auto at = text.find(tag);
   if (at == std::string::npos) return;
-  output = text.substr(0, at) + replacement + text.substr(at + tag.size());
+  // The text around the tag is the phonebook's, the replacement is markup.
+  output = EscapeValue(std::string_view(text).substr(0, at)) + replacement +
+           EscapeValue(std::string_view(text).substr(at + tag.size()));
 }
 
 bool ReadsAsInteger(const std::string& text, long long& value) {

@@ -7,7 +7,8 @@
 namespace vrex::gather {
 
 // When tag occurs in text, output receives text with its first occurrence
-// replaced by replacement; otherwise output is left as it was.
+// replaced by replacement (markup) and the angle brackets of the rest
+// escaped; otherwise output is left as it was.
 void ReplaceFirst(const std::string& text, const std::string& tag, const std::string& replacement, std::string& output);
 
 // Whether text reads whole as an integer: leading blanks, a sign, and "$",

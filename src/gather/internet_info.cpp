@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "gather/label_value_line.h"
 #include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
@@ -35,19 +36,23 @@ bool MatchesAt(const std::string& data, std::size_t at, const std::string& tag) 
   return true;
 }
 
-std::string MailLine(const std::string& label, const std::string& value) {
-  return "<IMG src=\"idx:7\"></IMG> <FONT size=\"10\" color=\"clblue\"> " + label +
-         " <IND x=\"200\"><FONT color=\"clmaroon\"> " + value + " </FONT>";
+// The common line with a blank before the label.
+std::string MailLine(int labelId, const std::string& value) {
+  std::string label(1, ' ');
+  label += GetLangString(labelId);
+  return LabelValueLine(7, label, value);
 }
 
 std::string ProxyLine(const char* protocol, const std::string& value) {
-  return std::string("<IMG src=\"idx:8\"></IMG><FONT size=\"10\" color=\"clblue\"> ") + protocol +
-         ": <IND x=\"200\"><FONT color=\"clmaroon\">" + value + " </FONT>";
+  return MarkupLine(std::string("<IMG src=\"idx:8\"></IMG><FONT size=\"10\" color=\"clblue\"> ") + protocol +
+                        ": <IND x=\"200\"><FONT color=\"clmaroon\">",
+                    value, " </FONT>");
 }
 
 std::string BrowserLine(int labelId, const std::string& value) {
-  return "<IMG src=\"idx:9\"></IMG><FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
-         "<IND x=\"200\"><FONT color=\"clmaroon\">" + value + " </FONT>";
+  return MarkupLine("<IMG src=\"idx:9\"></IMG><FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
+                        "<IND x=\"200\"><FONT color=\"clmaroon\">",
+                    value, " </FONT>");
 }
 
 }  // namespace
@@ -133,13 +138,14 @@ std::vector<std::string> postatostringlst(const TInternetInfo& info) {
   Lines lines;
   for (const TMailAccount& account : info.MailAccounts) {
     if (account.AccountName.empty()) continue;
-    lines.push_back("<IMG src=\"idx:7\"></IMG><FONT size=\"11\" color=\"clred\"> " + GetLangString(IDS_MAIL_ACCOUNT) +
-                    " <FONT color=\"clBlue\"> " + account.AccountName + " </FONT>");
-    lines.push_back(MailLine(GetLangString(IDS_MAIL_ADDRESS), account.SmtpEmailAddress));
-    lines.push_back(MailLine(GetLangString(IDS_MAIL_POP3_SERVER), account.Pop3Server));
-    lines.push_back(MailLine(GetLangString(IDS_MAIL_SMTP_SERVER), account.SmtpServer));
-    lines.push_back(MailLine(GetLangString(IDS_MAIL_POP3_USER), account.Pop3UserName));
-    lines.push_back(MailLine(GetLangString(IDS_MAIL_DISPLAY_NAME), account.SmtpDisplayName));
+    lines.push_back(MarkupLine("<IMG src=\"idx:7\"></IMG><FONT size=\"11\" color=\"clred\"> " +
+                                   GetLangString(IDS_MAIL_ACCOUNT) + " <FONT color=\"clBlue\"> ",
+                               account.AccountName, " </FONT>"));
+    lines.push_back(MailLine(IDS_MAIL_ADDRESS, account.SmtpEmailAddress));
+    lines.push_back(MailLine(IDS_MAIL_POP3_SERVER, account.Pop3Server));
+    lines.push_back(MailLine(IDS_MAIL_SMTP_SERVER, account.SmtpServer));
+    lines.push_back(MailLine(IDS_MAIL_POP3_USER, account.Pop3UserName));
+    lines.push_back(MailLine(IDS_MAIL_DISPLAY_NAME, account.SmtpDisplayName));
     lines.push_back("</FONT> ");
   }
   return lines;

@@ -1,10 +1,28 @@
 #pragma once
-// The display line most gatherers write: an icon of ImageList1, the label in
-// blue at 10 points, and the value in maroon from x = 200.
+// The builders of the display lines that show gathered texts.  A text read
+// from the system (a registry value, a host, user, group or device name, a
+// comment, the phonebook's text) enters a line only through them: its "<" and
+// ">" become "&lt;" and "&gt;", so it adds no tag to the line, nor to the page
+// of an HTML report.  "&" keeps its meaning in the markup (a mnemonic prefix;
+// "&amp;" shows one ampersand).
 #include <string>
+#include <string_view>
 
 namespace vrex::gather {
 
+// The text with its angle brackets written as "&lt;" and "&gt;".
+std::string EscapeValue(std::string_view value);
+
+// markup, then the escaped value, then closing.
+std::string MarkupLine(std::string_view markup, std::string_view value, std::string_view closing = "</FONT>");
+
+// As MarkupLine, with the value broken by WrapValueLines into pieces whose
+// continuations start at x; each piece is escaped on its own, so a break
+// never splits an "&lt;".
+std::string WrappedMarkupLine(std::string_view markup, std::string_view value, int x, int width, int back);
+
+// The display line most gatherers write: an icon of ImageList1, the label in
+// blue at 10 points, and the value in maroon from x = 200.
 std::string LabelValueLine(int icon, const std::string& label, const std::string& value);
 
 }  // namespace vrex::gather

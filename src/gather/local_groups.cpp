@@ -1,10 +1,10 @@
 #include "gather/local_groups.h"
 
+#include "gather/label_value_line.h"
 #include "gather/net_buffer.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
-#include "platform/wrap_value_lines.h"
 
 namespace vrex::gather {
 namespace {
@@ -27,7 +27,7 @@ std::vector<std::string> localgroupstostringlst() {
     for (std::uint32_t i = 0; groups != nullptr && i < read; ++i) {
       const std::string name = AnsiText(groups[i].name);
       if (name.empty()) continue;
-      lines.push_back("<FONT color=\"clgreen\"><ind x=\"10\"><IMG src=\"idx:17\"></IMG>" + name + kEnd);
+      lines.push_back(MarkupLine("<FONT color=\"clgreen\"><ind x=\"10\"><IMG src=\"idx:17\"></IMG>", name));
       for (std::string& line : groupdetailtostringlst(groups[i].name)) lines.push_back(std::move(line));
       lines.push_back(" ");
     }
@@ -45,7 +45,7 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
     if (os::NetMgmt().LocalGroupGetInfo(nullptr, name.c_str(), 1, info.Receive()) != os::net::kSuccess || info.Empty())
       return lines;
     const std::string comment = AnsiText(info.As<os::LocalGroupInfo1>()->comment);
-    lines.push_back("<FONT COLOR=\"clmaroon\"> <IND x=\"20\">" + WrapValueLines(comment, 20, 50, 4) + kEnd);
+    lines.push_back(WrappedMarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"20\">", comment, 20, 50, 4));
     info.Release();
   }
   lines.push_back("<FONT COLOR=\"clblue\"> <IND x=\"20\">" + GetLangString(IDS_ACCOUNT_MEMBERS) + kEnd);
@@ -61,7 +61,7 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
     for (std::uint32_t i = 0; members != nullptr && i < read; ++i) {
       const std::string member = AnsiText(members[i].name);
       if (!member.empty())
-        lines.push_back("<FONT COLOR=\"clmaroon\"> <IND x=\"30\"><IMG src=\"idx:16\"></IMG>" + member + kEnd);
+        lines.push_back(MarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"30\"><IMG src=\"idx:16\"></IMG>", member));
     }
     buffer.Release();
     if (!EnumerationGoesOn(status, read, total)) break;

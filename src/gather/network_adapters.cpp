@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gather/device_list.h"
+#include "gather/label_value_line.h"
 #include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/os_version.h"
@@ -14,14 +15,13 @@ namespace {
 
 constexpr const char* kNT4NetworkCards = "software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards";
 
-std::string NavyLine(int size, const std::string& text) {
-  return "<FONT color=\"clnavy\" size=\"" + std::to_string(size) + "\">" + text + "</FONT>";
-}
+constexpr const char* kAdapterTitle = "<FONT color=\"clnavy\" size=\"11\">";
 
 // Label and value touch their tags here, unlike the other pages' lines.
 std::string DriverValueLine(const std::string& icon, const std::string& label, const std::string& value) {
-  return "<IMG src=\"idx:" + icon + "\"></IMG> <FONT color=\"clblue\" size=\"10\">" + label +
-         "<IND x=\"200\"><FONT color=\"clmaroon\">" + value + "</FONT>";
+  return MarkupLine("<IMG src=\"idx:" + icon + "\"></IMG> <FONT color=\"clblue\" size=\"10\">" + label +
+                        "<IND x=\"200\"><FONT color=\"clmaroon\">",
+                    value);
 }
 
 struct DriverValue {
@@ -44,8 +44,8 @@ void AddNT4NetworkCards(std::vector<std::string>& names) {
 }
 
 void AddAdapter(const DeviceListRecord& record, std::vector<std::string>& lines) {
-  lines.push_back(NavyLine(11, record.DatabaseName.empty() ? record.Name : record.DatabaseName));
-  lines.push_back(NavyLine(10, GetLangString(IDS_ADAPTER_DRIVER)));
+  lines.push_back(MarkupLine(kAdapterTitle, record.DatabaseName.empty() ? record.Name : record.DatabaseName));
+  lines.push_back("<FONT color=\"clnavy\" size=\"10\">" + GetLangString(IDS_ADAPTER_DRIVER) + "</FONT>");
   const std::string icon = text::EqualsNoCase(record.ClassName, "MODEM") ? "11" : "1";
   if (auto driver = OpenMachineKey(record.DriverKey)) {
     for (const auto& value : kDriverValues)
@@ -82,7 +82,7 @@ std::vector<std::string> netadapterstostringlst() {
                             : std::find_if(devices.begin(), devices.end(),
                                            [&](const DeviceListRecord& r) { return r.Name == name; });
     if (record == devices.end())
-      lines.push_back(NavyLine(11, name));
+      lines.push_back(MarkupLine(kAdapterTitle, name));
     else
       AddAdapter(*record, lines);
   }

@@ -1,5 +1,6 @@
 #include "gather/protocols.h"
 
+#include "gather/label_value_line.h"
 #include "gather/registry_reads.h"
 #include "gather/network.h"
 #include "gather/network_adapters.h"
@@ -27,7 +28,7 @@ void AddTypedSoftware() {
 std::vector<std::string> Render(const std::vector<std::string>& list, const char* opening) {
   std::vector<std::string> lines;
   lines.reserve(list.size());
-  for (const auto& entry : list) lines.push_back(opening + entry + "</FONT>");
+  for (const auto& entry : list) lines.push_back(MarkupLine(opening, entry));
   return lines;
 }
 

@@ -3,8 +3,9 @@
 #include <memory>
 #include <optional>
 
-#include "gather/registry_reads.h"
 #include "gather/basic_info.h"
+#include "gather/label_value_line.h"
+#include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/multistring.h"
 #include "lang/os_version.h"
@@ -23,15 +24,16 @@ constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP"
 constexpr const char* kNt4Adapter = "SYSTEM\\CurrentControlSet\\Services\\TC5081\\Parameters\\Tcpip";
 constexpr const char* kNt4Tcpip = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 
+constexpr const char* kLabelStart = "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">";
+
 std::string ValueLine(int labelId, const std::string& value) {
-  return "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">" + GetLangString(labelId) +
-         "<IND x=\"200\"><FONT color=\"clmaroon\">" + value + "</FONT>";
+  return MarkupLine(kLabelStart + GetLangString(labelId) + "<IND x=\"200\"><FONT color=\"clmaroon\">", value);
 }
 
 // NT 4.0 shows the address after a second icon, blue and not indented.
 std::string Nt4AddressLine(const std::string& value) {
-  return "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">" + GetLangString(IDS_TCPIP_IP_ADDRESS) +
-         "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">" + value + "</FONT>";
+  return MarkupLine(
+      kLabelStart + GetLangString(IDS_TCPIP_IP_ADDRESS) + "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">", value);
 }
 
 // A multi-string value read whole: a mask or gateway list can outgrow any

@@ -1,10 +1,10 @@
 #include "gather/users.h"
 
+#include "gather/label_value_line.h"
 #include "gather/net_buffer.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
-#include "platform/wrap_value_lines.h"
 
 namespace vrex::gather {
 namespace {
@@ -27,7 +27,12 @@ constexpr const char* kBlank = " ";
 constexpr std::uint32_t kSecondsPerDay = 86400;
 
 std::string ValueLine(const char* prefix, int label, const std::string& value) {
-  return prefix + GetLangString(label) + kValue + value + kEnd;
+  return MarkupLine(prefix + GetLangString(label) + kValue, value);
+}
+
+// A long value goes on over further visual lines from the value column.
+std::string WrappedValueLine(const char* prefix, int label, const std::string& value) {
+  return WrappedMarkupLine(prefix + GetLangString(label) + kValue, value, 170, 30, 4);
 }
 
 std::string HeadingLine(int label) { return kHeading + GetLangString(label) + kEnd; }
@@ -76,7 +81,7 @@ std::vector<std::string> userstostringlst() {
     for (std::uint32_t i = 0; users != nullptr && i < read; ++i) {
       const std::string name = AnsiText(users[i].name);
       if (name.empty()) continue;
-      lines.push_back("<IND x=\"10\"><FONT color=\"clgreen\" size=\"10\">" + name + kEnd);
+      lines.push_back(MarkupLine("<IND x=\"10\"><FONT color=\"clgreen\" size=\"10\">", name));
       for (std::string& line : userdetailtostringlst(users[i].name)) lines.push_back(std::move(line));
     }
     buffer.Release();
@@ -104,7 +109,7 @@ std::vector<std::string> userdetailtostringlst(const std::u16string& name) {
       kBlank,
       ValueLine(kUser, IDS_USER_NAME, AnsiText(user.name)),
       ValueLine(kUser, IDS_USER_FULL_NAME, AnsiText(user.fullName)),
-      ValueLine(kUser, IDS_USER_DESCRIPTION, WrapValueLines(AnsiText(user.comment), 170, 30, 4)),
+      WrappedValueLine(kUser, IDS_USER_DESCRIPTION, AnsiText(user.comment)),
       kBlank,
       ValueLine(kTime, IDS_USER_LAST_LOGON, DateOrUnknown(user.lastLogon)),
       ValueLine(kTime, IDS_USER_LAST_LOGOFF, DateOrUnknown(user.lastLogoff)),
@@ -132,7 +137,7 @@ std::vector<std::string> userdetailtostringlst(const std::u16string& name) {
       ValueLine(kTime, IDS_USER_ACCOUNT_EXPIRES, expires),
       ValueLine(kStorage, IDS_USER_MAX_STORAGE, storage),
       YesNoLine(flags & os::net::kUfScript, 20, IDS_USER_LOGON_SCRIPT),
-      ValueLine(kFolder, IDS_USER_SCRIPT_PATH, WrapValueLines(AnsiText(user.scriptPath), 170, 30, 4)),
+      WrappedValueLine(kFolder, IDS_USER_SCRIPT_PATH, AnsiText(user.scriptPath)),
       YesNoLine(flags & os::net::kUfAccountDisable, 20, IDS_USER_ACCOUNT_DISABLED),
       YesNoLine(flags & os::net::kUfHomeDirRequired, 20, IDS_USER_HOME_FOLDER_REQUIRED),
       YesNoLine(flags & os::net::kUfLockout, 20, IDS_USER_LOCKED_OUT),

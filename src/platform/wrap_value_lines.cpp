@@ -4,10 +4,9 @@
 
 namespace vrex {
 
-std::string WrapValueLines(std::string_view text, int x, int width, int back) {
-  if (width <= 0) return std::string(text);
-  std::string result;
-  const std::string breakTag = "<BR><IND x=\"" + std::to_string(x) + "\">";
+std::vector<std::string_view> WrapPieces(std::string_view text, int width, int back) {
+  if (width <= 0) return {text};
+  std::vector<std::string_view> pieces;
   std::size_t limit = static_cast<std::size_t>(width);
   while (text.size() > limit) {
     // Positions count from 1: look at width - 1 down to width - back.
@@ -20,11 +19,23 @@ std::string WrapValueLines(std::string_view text, int x, int width, int back) {
     }
     // No blank: cut the word, but always take at least one character.
     if (piece == 0) piece = static_cast<std::size_t>(std::clamp(width - back, 1, width));
-    result.append(text.substr(0, piece));
-    result += breakTag;
+    pieces.push_back(text.substr(0, piece));
     text.remove_prefix(piece);
   }
-  result.append(text);
+  pieces.push_back(text);
+  return pieces;
+}
+
+std::string WrapBreak(int x) { return "<BR><IND x=\"" + std::to_string(x) + "\">"; }
+
+std::string WrapValueLines(std::string_view text, int x, int width, int back) {
+  std::string result;
+  bool first = true;
+  for (std::string_view piece : WrapPieces(text, width, back)) {
+    if (!first) result += WrapBreak(x);
+    first = false;
+    result.append(piece);
+  }
   return result;
 }
 

@@ -61,12 +61,21 @@ std::string RewriteFontSizes(std::string_view line) {
 std::string StripTags(std::string_view line) {
   std::string result;
   bool inTag = false;
-  for (char c : line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
     if (c == '<') {
       inTag = true;
     } else if (c == '>') {
       inTag = false;
-    } else if (!inTag) {
+    } else if (inTag) {
+      continue;
+    } else if (line.substr(i, 4) == "&lt;") {
+      result += '<';  // a gathered value's own angle brackets come back
+      i += 3;
+    } else if (line.substr(i, 4) == "&gt;") {
+      result += '>';
+      i += 3;
+    } else {
       result += c;
     }
   }

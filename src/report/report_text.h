@@ -25,7 +25,9 @@ void FrameReport(Lines& lines, const std::string& dateTime, const std::string& t
 std::string RemoveFirstImage(std::string_view line);
 // Every quoted number from "6" to "15" becomes a quoted HTML font size.
 std::string RewriteFontSizes(std::string_view line);
-// The line without its tags: "<" opens a tag, ">" closes one; a ">" outside a tag is dropped too.
+// The line without its tags: "<" opens a tag, ">" closes one; a ">" outside a
+// tag is dropped too.  "&lt;" and "&gt;" outside tags become "<" and ">"
+// again (the escaped angle brackets of gathered values); "&" stays as it is.
 std::string StripTags(std::string_view line);
 // The point size the line's first size=" starts with, or nothing when the two
 // characters after the quote start with no digit.

@@ -235,8 +235,9 @@ TEST_F(Connections, ObjectsBeyondATableEndItEvenWithLongNames) {
   EXPECT_EQ(connectionstostringlst(), UdpLines("desk: domain"));
 }
 
-// Answers every GET-NEXT with the same row, as a broken agent might.
-class StuckAgent : public os::SnmpExtension {
+// Answers the GET-NEXT requests with the names given, in turn, then with the
+// end of its view: a broken agent's order.
+class ScriptedAgent : public os::SnmpExtension {
  public:
   struct Variable : os::SnmpVariable {
     bool AppendToName(const os::Oid& ids) override {
@@ -247,26 +248,46 @@ class StuckAgent : public os::SnmpExtension {
     os::SnmpValue Value() const override { return {os::asn::kInteger, 5, {}}; }
     os::Oid name;
   };
+  explicit ScriptedAgent(std::vector<os::Oid> names) : answers(std::move(names)) {}
   bool ExtensionInit(std::uint32_t) override { return true; }
   std::unique_ptr<os::SnmpVariable> NewVariable() override { return std::make_unique<Variable>(); }
   bool ExtensionQuery(std::uint8_t, os::SnmpVariable& variable, std::int32_t& status, std::int32_t& index) override {
-    if (++queries > 100) return false;  // keeps a broken walk from hanging the test
-    status = index = 0;
-    static_cast<Variable&>(variable).name = os::memory::MemorySnmpAgent::TcpCell(1, kLan, 1, kLan, 2);
+    index = 0;
+    const std::size_t answer = queries++;
+    status = answer < answers.size() ? os::asn::kNoError : os::asn::kNoSuchName;
+    if (answer < answers.size()) static_cast<Variable&>(variable).name = answers[answer];
     return true;
   }
-  int queries = 0;
+  std::vector<os::Oid> answers;
+  std::size_t queries = 0;
 };
 
-TEST_F(Connections, AgentThatDoesNotMoveOnEndsTheWalk) {
-  StuckAgent stuck;
-  auto ports = os::Os();
-  ports.snmp = &stuck;
-  auto previous = os::InstallPorts(ports);
-  auto lines = connectionstostringlst();
-  os::InstallPorts(previous);
-  EXPECT_TRUE(lines.empty());
-  EXPECT_EQ(stuck.queries, 2);
+TEST_F(Connections, AgentThatDoesNotMoveOnOrGoesBackEndsTheWalkWithoutLines) {
+  using Agent = os::memory::MemorySnmpAgent;
+  const os::Oid rowA = Agent::TcpCell(1, kLan, 1, kLan, 2);
+  const os::Oid rowB = Agent::TcpCell(1, kLan, 3, kLan, 4);
+  struct Case {
+    const char* what;
+    std::vector<os::Oid> answers;
+    std::size_t queries;
+  };
+  const Case cases[] = {
+      {"the same row again", {rowA, rowA}, 2},
+      {"a column before the one just given",
+       {rowA, rowB, Agent::TcpCell(3, kLan, 1, kLan, 2), Agent::TcpCell(2, kLan, 1, kLan, 2)},
+       4},
+      {"an earlier row of the same column", {rowB, rowA}, 2},
+  };
+  for (const Case& c : cases) {
+    ScriptedAgent agent(c.answers);
+    auto ports = os::Os();
+    ports.snmp = &agent;
+    auto previous = os::InstallPorts(ports);
+    auto lines = connectionstostringlst();
+    os::InstallPorts(previous);
+    EXPECT_TRUE(lines.empty()) << c.what;
+    EXPECT_EQ(agent.queries, c.queries) << c.what;
+  }
 }
 
 // A TCP table whose first column never ends: every GET-NEXT gives a row after

@@ -48,6 +48,18 @@ MarkupLayout Layout(std::string_view line, const MarkupOptions& options) {
   return LayoutMarkupLine(canvas, line, options);
 }
 
+TEST(MarkupLayout, AValuesEscapedTagIsShownAsTextNotObeyed) {
+  MarkupLayout layout = Layout(
+      "<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">Host<IND x=\"200\"><FONT color=\"clmaroon\">"
+      "&lt;FONT size=\"200\"&gt;x&lt;/FONT&gt;</FONT>",
+      Options(400));
+  EXPECT_EQ(Runs(layout),
+            (std::vector<Placed>{{16, 4, " "}, {22, 2, "Host"}, {200, 2, "<FONT size=\"200\">x</FONT>"}}));
+  ASSERT_EQ(layout.runs.size(), 3u);
+  EXPECT_EQ(layout.runs[2].font.size, 10);
+  EXPECT_EQ(layout.height, 16);
+}
+
 TEST(MarkupLayout, LabelAndValueInItsFourOpeningForms) {
   const std::string value = "<IND x=\"200\"><FONT color=\"clmaroon\">PC-01</FONT>";
   for (std::string opening : {"<IMG src=\"idx:0\"></IMG> <FONT size=\"10\" color=\"clblue\">",

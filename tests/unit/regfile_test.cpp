@@ -81,6 +81,7 @@ TEST(RegFile, ReportsTheLineOfWhatItCannotRead) {
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex:1,,2\n"), "line 3: empty hex byte");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex(zz):00\n"), "line 3: bad value type 'zz'");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex(100000007):00\n"), "line 3: bad value type '100000007'");
+  EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a\"=hex():00\n"), "line 3: bad value type ''");
   EXPECT_EQ(errorOf("REGEDIT4\n[HKLM\\A]\n\"a=\"b\n"), "line 3: expected '=' after the value name");
 }
 

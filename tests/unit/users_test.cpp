@@ -335,5 +335,20 @@ TEST_F(UsersPage, EmptyNamesAreSkipped) {
   EXPECT_EQ(net().CallCount(Function::UserGetInfo), 1);
 }
 
+// A name far longer than the 22-byte calls and any fixed buffer: it is shown
+// whole in its name line and in its block, after the name before it.
+TEST_F(UsersPage, ANameOf256CharactersShowsWhole) {
+  const std::u16string longName(256, u'n');
+  net().users = {User{u"jana"}, User{longName}};
+  const Lines lines = userstostringlst();
+  ASSERT_EQ(lines.size(), 74u);
+  const std::string name(256, 'n');
+  EXPECT_EQ(lines[37], "<IND x=\"10\"><FONT color=\"clgreen\" size=\"10\">" + name + "</FONT>");
+  EXPECT_EQ(lines[39],
+            "<IND x=\"20\"><IMG src=\"idx:16\"></IMG><FONT color=\"clblue\">User name<FONT "
+            "color=\"clmaroon\"><IND x=\"170\">" +
+                name + "</FONT>");
+}
+
 }  // namespace
 }  // namespace vrex::gather

@@ -7,6 +7,8 @@
 //   udp LOCALADDR LOCALPORT
 //   endless      the first column of the TCP table never ends: every GET-NEXT
 //                in it gives one more row (0.0.0.0:0 to 0.0.0.0:N, state 5)
+//   fault        the first query writes to an address nothing maps, as a
+//                broken agent would (for the tests of the fault handler)
 //
 // Blank lines and lines starting with '#' are skipped.  The file is read
 // afresh at every SnmpExtensionInit.
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -36,6 +39,9 @@ struct Value {
 HMODULE self = nullptr;
 std::map<Ids, Value> objects;  // vector order is MIB order
 bool endless = false;
+bool fault = false;
+// Not a constant, so that the compiler cannot see the write is bad.
+volatile std::uintptr_t unmappedAddress = 16;
 const Ids kTcpEntry = {1, 3, 6, 1, 2, 1, 6, 13, 1};
 
 // The endless table's answer to a GET-NEXT for name, if it gives one.
@@ -88,6 +94,7 @@ Ids Cell(Ids entry, UINT column, std::initializer_list<std::pair<const std::arra
 bool Load() {
   objects.clear();
   endless = false;
+  fault = false;
   char path[MAX_PATH] = {};
   DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return false;
@@ -103,8 +110,8 @@ bool Load() {
     std::istringstream words(line);
     std::string kind;
     if (!(words >> kind) || kind[0] == '#') continue;
-    if (kind == "endless") {
-      endless = true;
+    if (kind == "endless" || kind == "fault") {
+      (kind == "endless" ? endless : fault) = true;
       continue;
     }
     if (kind == "tcp") {
@@ -201,6 +208,7 @@ extern "C" BOOL WINAPI SnmpExtensionInit(DWORD, HANDLE* trapEvent, AsnObjectIden
 
 extern "C" BOOL WINAPI SnmpExtensionQuery(BYTE pduType, SnmpVarBindList* list, AsnInteger32* errorStatus,
                                           AsnInteger32* errorIndex) {
+  if (fault) *reinterpret_cast<volatile int*>(unmappedAddress) = 1;
   *errorStatus = SNMP_ERRORSTATUS_NOERROR;
   *errorIndex = 0;
   for (UINT i = 0; i < list->len; ++i) {

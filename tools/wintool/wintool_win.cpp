@@ -10,9 +10,26 @@
 
 namespace {
 
+struct TitleSearch {
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchVisibleTitle(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<TitleSearch*>(parameter);
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (!IsWindowVisible(window) || std::string(text) != search->title) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The first visible top-level window of that title: a message box may share
+// its title with a window that is still hidden, being created.
 HWND FindTopLevel(const char* title) {
-  HWND window = FindWindowA(nullptr, title);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+  TitleSearch search{title, nullptr};
+  EnumWindows(MatchVisibleTitle, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND WaitFor(const char* title, DWORD timeoutMs) {

@@ -36,7 +36,32 @@ LONG WINAPI ReportUnhandledFault(EXCEPTION_POINTERS* pointers) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
+#if defined(__i386__)
+// The handler of a FaultFrame's record, called as the system walks the chain.
+EXCEPTION_DISPOSITION __cdecl ReportFaultBelowFrame(EXCEPTION_RECORD* record, void*, CONTEXT* context, void*) {
+  // An unwind passing through is not a fault of its own.
+  if ((record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) != 0) return ExceptionContinueSearch;
+  EXCEPTION_POINTERS pointers{record, context};
+  ReportUnhandledFault(&pointers);
+  // As the unhandled-fault path ends it: at once, with the fault code.
+  TerminateProcess(GetCurrentProcess(), record->ExceptionCode);
+  return ExceptionContinueSearch;
+}
+#endif
+
 }  // namespace
+
+#if defined(__i386__)
+FaultFrame::FaultFrame() : handler_(reinterpret_cast<std::uintptr_t>(&ReportFaultBelowFrame)) {
+  __asm__ __volatile__("movl %%fs:0, %0" : "=r"(next_));
+  __asm__ __volatile__("movl %0, %%fs:0" : : "r"(this) : "memory");
+}
+
+FaultFrame::~FaultFrame() { __asm__ __volatile__("movl %0, %%fs:0" : : "r"(next_) : "memory"); }
+#else
+FaultFrame::FaultFrame() = default;
+FaultFrame::~FaultFrame() = default;
+#endif
 
 void ShowFaultInMessageBox(const char* text) {
   MessageBoxA(nullptr, text, kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);

@@ -1,12 +1,14 @@
 #pragma once
 // The skeleton every window of the program is built on: its class registered
 // once, the C++ object it serves bound to its handle, a paint scope, and a
-// barrier that keeps an exception from leaving a window procedure.
+// barrier that keeps an exception or a fault from leaving a window procedure.
 #include <windows.h>
 
 #include <exception>
 #include <memory>
 #include <utility>
+
+#include "platform/os/win/fault_handler_win.h"
 
 namespace vrex::win {
 
@@ -85,6 +87,9 @@ void ShowException(const char* text);
 // DispatchMessage and ending the program.
 template <typename Work>
 LRESULT Guarded(Work&& work) {
+  // A fault is not an exception: it goes to the fault handler, not to the
+  // system's caller of the window procedure, which would swallow it.
+  FaultFrame faults;
   try {
     return std::forward<Work>(work)();
   } catch (const std::exception& error) {
