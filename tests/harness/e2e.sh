@@ -44,3 +44,36 @@ vrex_wait_program() {
 vrex_ini_value() {
   grep -i "^$1=" "$VREX_DIST/Network/VrexNet.ini" | head -1 | cut -d= -f2- | tr -d '\r'
 }
+
+# Runs the program from its folder with the arguments until it ends; its
+# standard error goes to $VREX_DIST/../stderr.txt.
+vrex_run_program() {
+  (cd "$VREX_DIST/Network" && wine ./VrexNet.exe "$@" 2>"$VREX_DIST/../stderr.txt")
+}
+
+# The text report FILE as the expected files hold it: without its date line
+# (the second) and CRs.  Under Windows NT 4.0 Wine adds the machine's own
+# interfaces to the fixtures' cards and addresses: their lines are dropped and
+# the addresses read HOST-IP, so that the expected files hold on any machine.
+vrex_comparable_report() {
+  tr -d '\r' <"$1" | sed '2d' | awk -v ips="$(hostname -I 2>/dev/null)" \
+    -v names="$(ls /sys/class/net 2>/dev/null | tr '\n' ' ')" '
+    BEGIN {
+      n = split(ips, ip, " "); m = split(names, name, " ")
+      for (i = 1; i <= m; i++) own[name[i]] = 1
+      for (i = 1; i <= n; i++) gsub(/\./, "\\.", ip[i])
+    }
+    { bare = $0; gsub(/^ +| +$/, "", bare); if (bare in own) next
+      for (i = 1; i <= n; i++) gsub(ip[i], "HOST-IP"); print }'
+}
+
+# Checks the text report GOT against the expected file WANT, showing the difference.
+vrex_check_report() {
+  local name=$1 want=$2 got=$3 difference
+  if [ -f "$got" ] && difference=$(diff "$want" <(vrex_comparable_report "$got") 2>&1); then
+    echo "PASS $name" | tee -a "$VREX_RESULTS"
+  else
+    echo "FAIL $name" | tee -a "$VREX_RESULTS"
+    sed 's/^/  /' <<<"$difference" | head -40
+  fi
+}

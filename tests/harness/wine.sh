@@ -64,10 +64,9 @@ vrex_wine_path() {
 }
 
 vrex_wine_reg() {
-  local file
-  for file in "$@"; do
-    wine "$VREX_WIN_BUILD/tools/regwrite.exe" "$(vrex_wine_path "$file")" || return 1
-  done
+  local file paths=()
+  for file in "$@"; do paths+=("$(vrex_wine_path "$file")"); done
+  wine "$VREX_WIN_BUILD/tools/regwrite.exe" "${paths[@]}"
 }
 
 vrex_wine() { wine "$@"; }
