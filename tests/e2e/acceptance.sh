@@ -37,13 +37,15 @@ write_fixtures() {
 }
 
 # Drops the tags as the text report does: "<" opens a tag, ">" closes it,
-# and a ">" outside a tag goes too.
+# and a ">" outside a tag goes too; then a value's escaped "&lt;" and "&gt;"
+# become the characters again.
 strip_tags() {
   awk '{ text = ""; inside = 0
     for (i = 1; i <= length($0); i++) {
       c = substr($0, i, 1)
       if (c == "<") inside = 1; else if (c == ">") inside = 0; else if (!inside) text = text c
     }
+    gsub(/&lt;/, "<", text); gsub(/&gt;/, ">", text)
     print text }'
 }
 
