@@ -212,6 +212,7 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
   const DeviceDatabase database(std::move(lines));
 
   const std::string upperFilter = text::ToUpper(classFilter);
+  std::optional<std::string> filterDescription;  // read once, for the first device that needs it
   for (auto& record : DeviceList()) {
     const std::string upperClass = text::ToUpper(record.ClassName);
     if (upperClass != upperFilter && upperClass != "UNKNOWN") continue;
@@ -225,7 +226,8 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
     }
     if (upperClass == "UNKNOWN" && !record.DatabaseName.empty()) {
       record.ClassName = classFilter;
-      record.ClassDescription = GetClassDescription(classFilter);
+      if (!filterDescription) filterDescription = GetClassDescription(classFilter);
+      record.ClassDescription = *filterDescription;
     }
   }
 }
