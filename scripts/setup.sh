@@ -15,6 +15,8 @@ packages=(
   fonts-wine
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
+  # The benchmark command reads Google Benchmark's results with jq.
+  jq
   # Real printing under Wine to a PDF printer, read back; a saved HTML report in a browser.
   cups printer-driver-cups-pdf poppler-utils chromium
 )
