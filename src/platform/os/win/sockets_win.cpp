@@ -121,12 +121,14 @@ struct Win32Sockets::NameLookups {
       const auto* entry = reinterpret_cast<const hostent*>(lookup.buffer.data());
       if (error == 0 && entry->h_name != nullptr) answer.name = std::string(entry->h_name);
       answers.push_back(std::move(answer));
+      taskOf.erase(lookup.number);
     }
     underWay.erase(found);
   }
 
   vrex::win::UniqueWindow window;
   std::map<HANDLE, std::unique_ptr<Lookup>> underWay;
+  std::map<std::uint32_t, HANDLE> taskOf;  // the lookups not cancelled, by number
   std::vector<NameAnswer> answers;
   std::uint32_t lastNumber = 0;
 };
@@ -145,6 +147,7 @@ std::optional<std::uint32_t> Win32Sockets::StartNameLookup(const Ipv4& address) 
   lookup->number = ++lookups_->lastNumber;
   const std::uint32_t number = lookup->number;
   lookups_->underWay[task] = std::move(lookup);
+  lookups_->taskOf[number] = task;
   return number;
 }
 
@@ -155,11 +158,11 @@ void Win32Sockets::WaitForMessage(std::uint32_t milliseconds) {
 std::vector<NameAnswer> Win32Sockets::TakeNameAnswers() { return std::exchange(lookups_->answers, {}); }
 
 void Win32Sockets::CancelNameLookup(std::uint32_t number) {
-  for (auto& [task, lookup] : lookups_->underWay) {
-    if (lookup->number != number || lookup->cancelled) continue;
-    WSACancelAsyncRequest(task);
-    lookup->cancelled = true;
-  }
+  auto found = lookups_->taskOf.find(number);
+  if (found == lookups_->taskOf.end()) return;
+  WSACancelAsyncRequest(found->second);
+  lookups_->underWay.at(found->second)->cancelled = true;
+  lookups_->taskOf.erase(found);
 }
 
 }  // namespace vrex::os::win
