@@ -41,6 +41,7 @@ source tests/harness/timing.sh
 source tests/harness/large_fixture.sh
 export VREX_RESULTS="$out/checks.txt"
 vrex_wine_start "$out/wine" >/dev/null 2>&1
+trap vrex_wine_stop EXIT
 vrex_e2e_dist "$root/dist" "$out/dist"
 cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$VREX_DIST/Network/dialsnap.dll"
 cp tests/fixtures/dialup_phonebook.txt "$VREX_DIST/Network/phonebook.txt"
