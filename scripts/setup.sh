@@ -17,6 +17,8 @@ packages=(
   pci.ids clang-format
   # The fuzz targets: clang and its libFuzzer runtime.
   clang libclang-rt-14-dev
+  # The benchmark command reads Google Benchmark's results with jq.
+  jq
   # Real printing under Wine to a PDF printer, read back; a saved HTML report in a browser.
   cups printer-driver-cups-pdf poppler-utils chromium
 )

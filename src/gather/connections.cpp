@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 #include "gather/label_value_line.h"
 #include "platform/os/ports.h"
@@ -87,6 +88,7 @@ void ConnectionWalk::ReadConnectionTables() {
   // after it add nothing.  A walk cut short keeps the rows it has.
   Outcome outcome = WalkTable(kTcpConnTable, tcp_, true);
   if (outcome == Outcome::Failed) return;
+  LookUpRemoteNames();
   RenderTcp();
   if (outcome == Outcome::CutShort) return;
   outcome = WalkTable(kUdpTable, udp_, false);
@@ -182,14 +184,58 @@ void ConnectionWalk::RenderUdp() {
   }
 }
 
+void ConnectionWalk::LookUpRemoteNames() {
+  std::vector<os::Ipv4> unnamed;  // in row order
+  std::set<os::Ipv4> seen;
+  for (TConnRing::Position p = tcp_.First(); p != TConnRing::kHead; p = tcp_.Next(p)) {
+    const os::Ipv4& address = tcp_[p].RemoteAddr;
+    if (address == kNoAddress || address == kLoopback || addressNames_.contains(address)) continue;
+    if (seen.insert(address).second) unnamed.push_back(address);
+  }
+  if (unnamed.empty()) return;
+  // The wait dialog repaints before the lookups, and while they run.
+  os::Ui().ProcessMessages();
+  std::map<std::uint32_t, os::Ipv4> underWay;  // by lookup number
+  for (const os::Ipv4& address : unnamed) {
+    if (auto lookup = os::Sock().StartNameLookup(address)) {
+      underWay.emplace(*lookup, address);
+    } else {
+      // Winsock would not take it: this one is looked up alone.
+      addressNames_.emplace(address, LookUpNow(address));
+    }
+  }
+  const std::uint32_t waitStarted = os::Sys().TickCount();
+  while (!underWay.empty()) {
+    os::Ui().ProcessMessages();
+    for (const auto& answer : os::Sock().TakeNameAnswers()) {
+      auto found = underWay.find(answer.lookup);
+      if (found == underWay.end()) continue;
+      addressNames_.emplace(found->second, answer.name.value_or(os::DottedQuad(found->second)));
+      underWay.erase(found);
+    }
+    if (underWay.empty()) break;
+    const std::uint32_t waited = os::Sys().TickCount() - waitStarted;
+    if (waited >= kLongestLookupWaitMilliseconds) break;
+    os::Sock().WaitForMessage(kLongestLookupWaitMilliseconds - waited);
+  }
+  for (const auto& [lookup, address] : underWay) {
+    os::Sock().CancelNameLookup(lookup);
+    addressNames_.emplace(address, os::DottedQuad(address));
+  }
+}
+
+std::string ConnectionWalk::LookUpNow(const os::Ipv4& address) {
+  // Reverse lookups can be slow: let the wait dialog repaint first.
+  os::Ui().ProcessMessages();
+  return os::Sock().NameOf(address).value_or(os::DottedQuad(address));
+}
+
 std::string ConnectionWalk::AddrName(bool local, const os::Ipv4& address) {
   if (local) return localHostName_;
   if (address == kNoAddress) return "0.0.0.0";
   if (address == kLoopback) return "localhost";
   if (auto known = addressNames_.find(address); known != addressNames_.end()) return known->second;
-  // Reverse lookups can be slow: let the wait dialog repaint first.
-  os::Ui().ProcessMessages();
-  std::string name = os::Sock().NameOf(address).value_or(os::DottedQuad(address));
+  std::string name = LookUpNow(address);
   addressNames_.emplace(address, name);
   return name;
 }

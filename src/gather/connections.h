@@ -64,7 +64,10 @@ extern const os::Oid kUdpTable;      // 1.3.6.1.2.1.7.5.1.0
 // One collection of the connection lines, with the state of the walk: the
 // collected lines, the local host name, both rings and the names looked up.
 // Reverse and service lookups are made once per distinct address or port and
-// protocol within one collection.
+// protocol within one collection.  The reverse lookups of the TCP rows'
+// remote addresses run all at once, their answers arriving as window
+// messages while the walk lets the messages through; the other lookups are
+// made one at a time.
 class ConnectionWalk {
  public:
   ConnectionWalk() = default;
@@ -92,6 +95,11 @@ class ConnectionWalk {
   // Whether the walk's time is up (the tick count wraps after 49 days).
   bool TimeIsUp() const;
   Outcome WalkTable(const os::Oid& table, TConnRing& ring, bool tcp);
+  // Names every remote address of the TCP rows not named yet: starts one
+  // lookup per address, in row order, then waits for the answers.
+  void LookUpRemoteNames();
+  // One synchronous reverse lookup, after the waiting messages.
+  std::string LookUpNow(const os::Ipv4& address);
   void RenderTcp();
   void RenderUdp();
 
@@ -112,6 +120,11 @@ class ConnectionWalk {
 inline constexpr std::size_t kMostRowsPerTable = 65536;
 inline constexpr std::size_t kMostAnswersPerTable = kMostRowsPerTable * 8;
 inline constexpr std::uint32_t kLongestWalkMilliseconds = 10000;
+// How long the reverse lookups of one walk wait for their answers, all
+// together: an address whose answer has not come by then shows as after a
+// failed lookup, so that a name server that never answers cannot hold up
+// start-up.
+inline constexpr std::uint32_t kLongestLookupWaitMilliseconds = 5000;
 
 // The lines of every TCP row followed by those of every UDP row; a new list
 // owned by the caller.

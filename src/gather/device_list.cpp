@@ -1,6 +1,7 @@
 #include "gather/device_list.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "gather/registry_reads.h"
@@ -226,6 +227,7 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
       },
       hardwareIdLists);
 
+  std::optional<std::string> filterDescription;  // read once, for the first device that needs it
   for (std::size_t i = 0; i < wanted.size(); ++i) {
     DeviceListRecord& record = *wanted[i];
     if (const auto& entry = entries[i]) {
@@ -237,7 +239,8 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
     }
     if (text::ToUpper(record.ClassName) == "UNKNOWN" && !record.DatabaseName.empty()) {
       record.ClassName = classFilter;
-      record.ClassDescription = GetClassDescription(classFilter);
+      if (!filterDescription) filterDescription = GetClassDescription(classFilter);
+      record.ClassDescription = *filterDescription;
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <unordered_set>
 
 #include "gather/registry_reads.h"
 #include "platform/os/ports.h"
@@ -33,11 +34,22 @@ bool LibraryIsNT5() {
   return info.platformId == os::kPlatformWin32NT && info.majorVersion == 5;
 }
 
-void AddUnique(std::vector<std::string>& list, const std::string& entry) {
-  bool present =
-      std::any_of(list.begin(), list.end(), [&](const std::string& e) { return text::EqualsNoCase(e, entry); });
-  if (!present) list.push_back(entry);
-}
+// Fills a list with entries that no earlier one equals, ignoring case.  The
+// upper-cased entries taken so far answer the question at once, however
+// long the list grows.
+class UniqueEntries {
+ public:
+  explicit UniqueEntries(std::vector<std::string>& list) : list_(list) {
+    for (const auto& entry : list_) taken_.insert(text::ToUpper(entry));
+  }
+  void Add(const std::string& entry) {
+    if (taken_.insert(text::ToUpper(entry)).second) list_.push_back(entry);
+  }
+
+ private:
+  std::vector<std::string>& list_;
+  std::unordered_set<std::string> taken_;
+};
 
 void ShowError(const std::exception& error, const char* caption) {
   os::Msg().Show(error.what(), caption, os::mb::kOk | os::mb::kIconError);
@@ -125,10 +137,11 @@ void TNetwork::ReadAdapters() {
 
 void TNetwork::ReadNetBiosAddresses() {
   macAddresses_.clear();
+  UniqueEntries addresses(macAddresses_);
   LanaEnum lanas = EnumerateLanas();
   for (std::size_t i = 0; i < lanas.length; ++i) {
     if (ResetLana(lanas.lana[i]) != os::nb::kGoodReturn) continue;
-    AddUnique(macAddresses_, AdapterAddress(lanas.lana[i]));
+    addresses.Add(AdapterAddress(lanas.lana[i]));
   }
 }
 
@@ -161,10 +174,11 @@ void ReadClassList(const std::string& rootPath, const std::string& className, co
     }
     std::vector<std::string> entries = key->SubKeyNames();
     key.reset();
+    UniqueEntries unique(list);
     for (const auto& entryName : entries) {
       auto entry = OpenMachineKey(rootPath + "\\" + classKey + "\\" + entryName);
       if (!entry) continue;
-      if (auto value = entry->ReadText(valueName)) AddUnique(list, *value);
+      if (auto value = entry->ReadText(valueName)) unique.Add(*value);
     }
     // Only the first matching class key counts.
     return;

@@ -1,6 +1,7 @@
 #include "gather/network_adapters.h"
 
-#include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "gather/device_list.h"
 #include "gather/label_value_line.h"
@@ -76,15 +77,16 @@ std::vector<std::string> netadapterstostringlst() {
   std::vector<std::string> lines;
   const auto& names = AdapterNameList();
   const bool plainOnly = GetOSVersionCode() == oscode::kWinNT4;
-  const auto& devices = DeviceList();
+  // The first device of each name, found once rather than by a search per name.
+  std::unordered_map<std::string_view, const DeviceListRecord*> deviceNamed;
+  if (!plainOnly)
+    for (const auto& record : DeviceList()) deviceNamed.emplace(record.Name, &record);
   for (const auto& name : names) {
-    auto record = plainOnly ? devices.end()
-                            : std::find_if(devices.begin(), devices.end(),
-                                           [&](const DeviceListRecord& r) { return r.Name == name; });
-    if (record == devices.end())
+    auto record = deviceNamed.find(name);
+    if (record == deviceNamed.end())
       lines.push_back(MarkupLine(kAdapterTitle, name));
     else
-      AddAdapter(*record, lines);
+      AddAdapter(*record->second, lines);
   }
   return lines;
 }

@@ -28,14 +28,8 @@ chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=9
 vrex_check "the HTML report renders in a browser" test -s "$VREX_SCREENSHOTS/report-html-chromium.png"
 
 # A report of every sub-item against ipconfig /all, on the same warm prefix.
-seconds() { local s; s=$(date +%s%N); "$@" >/dev/null 2>&1; echo $((($(date +%s%N) - s) / 1000000)); }
-ours=0 theirs=0
-for _ in 1 2 3; do
-  ours=$((ours + $(seconds vrex_run_program --report "$(vrex_wine_path "$work/timed.txt")")))
-  theirs=$((theirs + $(seconds wine ipconfig /all)))
-done
-echo "timing: report of every sub-item $((ours / 3)) ms, ipconfig /all $((theirs / 3)) ms (mean of 3)" |
-  tee "$VREX_SCREENSHOTS/report-timing.txt"
+source "$root/tests/harness/timing.sh"
+echo "timing: $(vrex_report_timing "$work" 3)" | tee "$VREX_SCREENSHOTS/report-timing.txt"
 
 # Nothing written silently, and nothing half-written.
 printf 'old\r\n' >"$work/locked.txt"

@@ -368,20 +368,84 @@ TEST_F(Connections, AgentFailingAtTheFirstRequestGivesNoLines) {
 TEST_F(Connections, LooksEachAddressAndPortUpOncePerWalk) {
   for (std::uint32_t port = 1100; port < 1110; ++port) world.snmp.AddTcpRow(5, kLan, port, kNoName, 80);
   for (std::uint32_t port = 1200; port < 1205; ++port) world.snmp.AddTcpRow(5, kLan, port, kNamed, 80);
-  std::vector<int> lookupsDoneAtEachPump;
+  std::vector<std::pair<int, int>> lookupsDoneAtEachPump;  // reverse lookups started, service lookups
   world.ui.onProcessMessages = [&] {
-    lookupsDoneAtEachPump.push_back(world.sockets.nameLookups + world.sockets.serviceLookups);
+    lookupsDoneAtEachPump.emplace_back(world.sockets.lookupsStarted, world.sockets.serviceLookups);
   };
   auto lines = connectionstostringlst();
   ASSERT_EQ(lines.size(), 15u * 4);
   EXPECT_EQ(lines[2 * 4 + 2], TcpLines("", "10.0.0.5: http", "").at(2));
-  EXPECT_EQ(world.sockets.nameLookups, 2);
+  EXPECT_EQ(world.sockets.lookupsStarted, 2);
+  EXPECT_EQ(world.sockets.nameLookups, 0);
   // 15 local ports and the remote port 80.
   EXPECT_EQ(world.sockets.serviceLookups, 16);
-  // Messages go through once before the walk and once before each real lookup.
-  ASSERT_EQ(lookupsDoneAtEachPump.size(), 1u + 2 + 16);
-  for (std::size_t i = 1; i < lookupsDoneAtEachPump.size(); ++i)
-    EXPECT_EQ(lookupsDoneAtEachPump[i], static_cast<int>(i) - 1) << "pump " << i;
+  // Messages go through before the walk, before the reverse lookups start,
+  // while they are awaited, and before each service lookup.
+  ASSERT_EQ(lookupsDoneAtEachPump.size(), 3u + 16);
+  EXPECT_EQ(lookupsDoneAtEachPump[0], std::make_pair(0, 0));
+  EXPECT_EQ(lookupsDoneAtEachPump[1], std::make_pair(0, 0));
+  EXPECT_EQ(lookupsDoneAtEachPump[2], std::make_pair(2, 0));
+  for (std::size_t i = 3; i < lookupsDoneAtEachPump.size(); ++i)
+    EXPECT_EQ(lookupsDoneAtEachPump[i], std::make_pair(2, static_cast<int>(i) - 3)) << "pump " << i;
+}
+
+// Remote addresses whose lookups answer at different times, two rows to the
+// first: looked up all at once, each address has the name it has when looked
+// up alone, in the same lines, except the one whose answer comes after the
+// walk stops waiting, which shows as a failed lookup does.
+TEST_F(Connections, LookupsAtOnceNameTheLinesAsLookupsOneAtATime) {
+  constexpr Ipv4 kSlow = {10, 0, 0, 8};
+  constexpr Ipv4 kLate = {10, 0, 0, 9};
+  world.sockets.reverseNames[kSlow] = "slow.example";
+  world.sockets.reverseNames[kLate] = "late.example";
+  world.sockets.simulatedTicks = &world.system.tickCount;
+  world.sockets.lookupMilliseconds = 75;
+  world.sockets.lookupDelays[kSlow] = 4900;
+  world.sockets.lookupDelays[kLate] = 5100;
+  world.snmp.AddTcpRow(5, kLan, 1025, kNamed, 80);
+  world.snmp.AddTcpRow(5, kLan, 1026, kNoName, 8080);
+  world.snmp.AddTcpRow(5, kLan, 1027, kLate, 80);
+  world.snmp.AddTcpRow(5, kLan, 1028, kSlow, 80);
+  world.snmp.AddTcpRow(5, kLan, 1029, kNamed, 8080);
+  struct Case {
+    const char* what;
+    bool startLookupFails;
+    std::vector<std::string> remotes;
+    int started;
+    int oneAtATime;
+    std::uint32_t milliseconds;
+    std::vector<std::uint32_t> cancelled;
+  };
+  const Case cases[] = {
+      {"one at a time",
+       true,
+       {"server.example: http", "10.0.0.5: 8080", "late.example: http", "slow.example: http", "server.example: 8080"},
+       0,
+       4,
+       75 + 75 + 5100 + 4900,
+       {}},
+      {"all at once",
+       false,
+       {"server.example: http", "10.0.0.5: 8080", "10.0.0.9: http", "slow.example: http", "server.example: 8080"},
+       4,
+       0,
+       5000,
+       {3}},
+  };
+  for (const auto& c : cases) {
+    world.sockets.startLookupFails = c.startLookupFails;
+    world.sockets.lookupsStarted = world.sockets.nameLookups = 0;
+    world.sockets.cancelled.clear();
+    const std::uint32_t started = world.system.tickCount;
+    auto lines = connectionstostringlst();
+    ASSERT_EQ(lines.size(), 5u * 4) << c.what;
+    for (std::size_t row = 0; row < 5; ++row)
+      EXPECT_EQ(lines[row * 4 + 2], TcpLines("", c.remotes[row], "").at(2)) << c.what << ", row " << row;
+    EXPECT_EQ(world.sockets.lookupsStarted, c.started) << c.what;
+    EXPECT_EQ(world.sockets.nameLookups, c.oneAtATime) << c.what;
+    EXPECT_EQ(world.system.tickCount - started, c.milliseconds) << c.what;
+    EXPECT_EQ(world.sockets.cancelled, c.cancelled) << c.what;
+  }
 }
 
 TEST_F(Connections, NamesWithoutLookups) {

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "gather/connections.h"
 #include "platform/os/win/network_ports_win.h"
 #include "platform/os/win/win_ports_win.h"
@@ -56,6 +61,49 @@ TEST_F(ConnectionsUnderWine, SystemAgentWalkListsABoundUdpSocketInWholeRows) {
     EXPECT_NE(lines[i].find("SIZE=\"10\">"), std::string::npos) << lines[i];
   EXPECT_EQ(lines[lines.size() - 4], "<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">UDP</FONT>");
   RecordProperty("systemAgentLines", static_cast<int>(lines.size()));
+}
+
+// Reverse lookups started at once answer as window messages while the
+// thread's messages go through, each with the name a lookup of its own gives;
+// a cancelled lookup's answer is dropped.
+TEST_F(ConnectionsUnderWine, ReverseLookupsAtOnceAnswerAsLookupsOneAtATime) {
+  os::WinsockSession winsock;
+  ASSERT_TRUE(winsock.Started());
+  auto& sockets = os::Sock();
+  const os::Ipv4 addresses[] = {{127, 0, 0, 1}, {10, 255, 77, 5}, {192, 0, 2, 1}};
+  std::map<std::uint32_t, os::Ipv4> started;
+  for (const auto& address : addresses) {
+    auto lookup = sockets.StartNameLookup(address);
+    ASSERT_TRUE(lookup.has_value()) << os::DottedQuad(address);
+    started.emplace(*lookup, address);
+  }
+  auto cancelled = sockets.StartNameLookup({127, 0, 0, 1});
+  ASSERT_TRUE(cancelled.has_value());
+  sockets.CancelNameLookup(*cancelled);
+  std::map<os::Ipv4, std::optional<std::string>> answered;
+  std::vector<std::uint32_t> unexpected;
+  auto take = [&] {
+    os::Ui().ProcessMessages();
+    for (auto& answer : sockets.TakeNameAnswers()) {
+      if (started.contains(answer.lookup))
+        answered[started.at(answer.lookup)] = answer.name;
+      else
+        unexpected.push_back(answer.lookup);
+    }
+  };
+  for (const DWORD begun = GetTickCount(); answered.size() < started.size() && GetTickCount() - begun < 20000;) {
+    take();
+    sockets.WaitForMessage(100);
+  }
+  // Time for the cancelled lookup's answer to come, were it passed on.
+  for (const DWORD begun = GetTickCount(); GetTickCount() - begun < 300;) {
+    sockets.WaitForMessage(50);
+    take();
+  }
+  ASSERT_EQ(answered.size(), started.size());
+  for (const auto& address : addresses)
+    EXPECT_EQ(answered[address], sockets.NameOf(address)) << os::DottedQuad(address);
+  EXPECT_TRUE(unexpected.empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Winsock 1.1 as the gatherers use it: start-up data, the host name, host
-// lookups by name and by address, and service lookups by port.
+// lookups by name and by address (one at a time, or many at once with the
+// answers arriving as window messages), and service lookups by port.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,12 @@ struct WinsockData {
   std::array<char, 129> systemStatus{};
 };
 
+// One asynchronous reverse lookup's answer: the name, or nothing when the lookup failed.
+struct NameAnswer {
+  std::uint32_t lookup = 0;
+  std::optional<std::string> name;
+};
+
 class Sockets {
  public:
   virtual ~Sockets() = default;
@@ -36,6 +43,18 @@ class Sockets {
   virtual std::optional<std::vector<Ipv4>> AddressesOf(const std::string& hostName) = 0;
   // gethostbyaddr with 4 bytes of family AF_INET: the entry's name; nothing when the lookup fails.
   virtual std::optional<std::string> NameOf(const Ipv4& address) = 0;
+  // WSAAsyncGetHostByAddr with 4 bytes of family AF_INET: starts a lookup
+  // whose answer arrives as a window message to the user-interface thread;
+  // the lookup's number (never 0), or nothing when it could not be started.
+  virtual std::optional<std::uint32_t> StartNameLookup(const Ipv4& address) = 0;
+  // Waits until a window message arrives (an answer among them) or the
+  // milliseconds pass, without dispatching it (MsgWaitForMultipleObjects).
+  virtual void WaitForMessage(std::uint32_t milliseconds) = 0;
+  // The answers delivered since the last call, in the order they arrived.
+  // Answers come in while the thread's messages are dispatched.
+  virtual std::vector<NameAnswer> TakeNameAnswers() = 0;
+  // WSACancelAsyncRequest: the lookup's answer, should it still come, is dropped.
+  virtual void CancelNameLookup(std::uint32_t lookup) = 0;
   // getservbyport for a port in host order (the adapter converts it with htons).
   virtual std::optional<std::string> ServiceOf(std::uint16_t port, const std::string& protocol) = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <thread>
 
 #include "platform/text.h"
 
@@ -59,9 +60,68 @@ std::optional<std::vector<Ipv4>> MemorySockets::AddressesOf(const std::string& n
 std::optional<std::string> MemorySockets::NameOf(const Ipv4& address) {
   ++nameLookups;
   if (Outstanding() <= 0) return std::nullopt;
+  Pass(DurationOf(address));
   auto found = reverseNames.find(address);
   if (found == reverseNames.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::uint32_t> MemorySockets::StartNameLookup(const Ipv4& address) {
+  if (startLookupFails || Outstanding() <= 0) return std::nullopt;
+  ++lookupsStarted;
+  underWay_.push_back(Lookup{++lastLookup_, address, Now() + DurationOf(address)});
+  return lastLookup_;
+}
+
+void MemorySockets::WaitForMessage(std::uint32_t milliseconds) {
+  const std::uint32_t now = Now();
+  std::uint32_t wait = milliseconds;
+  for (const Lookup& lookup : underWay_) {
+    const auto left = static_cast<std::int32_t>(lookup.due - now);
+    wait = std::min(wait, static_cast<std::uint32_t>(std::max(left, 0)));
+  }
+  Pass(wait);
+}
+
+std::vector<NameAnswer> MemorySockets::TakeNameAnswers() {
+  const std::uint32_t now = Now();
+  auto answered = std::stable_partition(underWay_.begin(), underWay_.end(), [&](const Lookup& lookup) {
+    return static_cast<std::int32_t>(now - lookup.due) < 0;
+  });
+  std::stable_sort(answered, underWay_.end(),
+                   [&](const Lookup& a, const Lookup& b) { return static_cast<std::int32_t>(a.due - b.due) < 0; });
+  std::vector<NameAnswer> answers;
+  for (auto lookup = answered; lookup != underWay_.end(); ++lookup) {
+    NameAnswer answer;
+    answer.lookup = lookup->number;
+    if (auto found = reverseNames.find(lookup->address); found != reverseNames.end()) answer.name = found->second;
+    answers.push_back(std::move(answer));
+  }
+  underWay_.erase(answered, underWay_.end());
+  return answers;
+}
+
+void MemorySockets::CancelNameLookup(std::uint32_t lookup) {
+  cancelled.push_back(lookup);
+  std::erase_if(underWay_, [&](const Lookup& started) { return started.number == lookup; });
+}
+
+std::uint32_t MemorySockets::Now() const {
+  if (simulatedTicks != nullptr) return *simulatedTicks;
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - created_).count());
+}
+
+void MemorySockets::Pass(std::uint32_t milliseconds) {
+  if (simulatedTicks != nullptr)
+    *simulatedTicks += milliseconds;
+  else if (milliseconds > 0)
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::uint32_t MemorySockets::DurationOf(const Ipv4& address) const {
+  auto found = lookupDelays.find(address);
+  return found != lookupDelays.end() ? found->second : lookupMilliseconds;
 }
 
 std::optional<std::string> MemorySockets::ServiceOf(std::uint16_t port, const std::string& protocol) {

@@ -3,6 +3,7 @@
 // SNMP agent and the user interface.  Each is scriptable (answers, failing
 // calls) and counts what was asked of it.
 #include <array>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,6 +30,10 @@ class MemorySockets : public Sockets {
   std::optional<std::string> HostName(std::size_t bufferLength) override;
   std::optional<std::vector<Ipv4>> AddressesOf(const std::string& hostName) override;
   std::optional<std::string> NameOf(const Ipv4& address) override;
+  std::optional<std::uint32_t> StartNameLookup(const Ipv4& address) override;
+  void WaitForMessage(std::uint32_t milliseconds) override;
+  std::vector<NameAnswer> TakeNameAnswers() override;
+  void CancelNameLookup(std::uint32_t lookup) override;
   std::optional<std::string> ServiceOf(std::uint16_t port, const std::string& protocol) override;
 
   // Sets the description or status field; text longer than the field fills it without a NUL.
@@ -50,11 +55,34 @@ class MemorySockets : public Sockets {
   int addressLookups = 0;  // gethostbyname
   int nameLookups = 0;     // gethostbyaddr
   int serviceLookups = 0;  // getservbyport
+  // How long a reverse lookup takes, alone or among others (those of
+  // lookupDelays' addresses take their own time): a started lookup answers
+  // once its time has passed, as many at once as were started.
+  std::uint32_t lookupMilliseconds = 0;
+  std::map<Ipv4, std::uint32_t> lookupDelays;
+  // The lookups' clock: this tick count when set, which waiting moves on;
+  // otherwise real time, and the lookups really take their time.
+  std::uint32_t* simulatedTicks = nullptr;
+  bool startLookupFails = false;         // WSAAsyncGetHostByAddr refuses every lookup
+  int lookupsStarted = 0;                // WSAAsyncGetHostByAddr
+  std::vector<std::uint32_t> cancelled;  // lookups cancelled, by number
   // Runs at the start of every gethostbyname, e.g. to change the answers between ticks.
   std::function<void()> onAddressLookup;
 
  private:
+  struct Lookup {
+    std::uint32_t number;
+    Ipv4 address;
+    std::uint32_t due;  // on the lookups' clock
+  };
+  std::uint32_t Now() const;
+  void Pass(std::uint32_t milliseconds);
+  std::uint32_t DurationOf(const Ipv4& address) const;
+
   std::map<std::string, std::vector<Ipv4>> hosts_;  // key: upper-cased name
+  std::vector<Lookup> underWay_;                    // in starting order
+  std::uint32_t lastLookup_ = 0;
+  std::chrono::steady_clock::time_point created_ = std::chrono::steady_clock::now();
 };
 
 class MemoryIpHelper : public IpHelper {

@@ -7,15 +7,26 @@
 
 namespace vrex::os::win {
 
-// Winsock 1.1 (wsock32).
+// Winsock 1.1 (wsock32).  The reverse lookups under way answer to a hidden
+// window of the thread that started them.
 class Win32Sockets : public Sockets {
  public:
+  Win32Sockets();
+  ~Win32Sockets() override;
   int Startup(std::uint16_t versionRequested, WinsockData& data) override;
   int Cleanup() override;
   std::optional<std::string> HostName(std::size_t bufferLength) override;
   std::optional<std::vector<Ipv4>> AddressesOf(const std::string& hostName) override;
   std::optional<std::string> NameOf(const Ipv4& address) override;
+  std::optional<std::uint32_t> StartNameLookup(const Ipv4& address) override;
+  void WaitForMessage(std::uint32_t milliseconds) override;
+  std::vector<NameAnswer> TakeNameAnswers() override;
+  void CancelNameLookup(std::uint32_t lookup) override;
   std::optional<std::string> ServiceOf(std::uint16_t port, const std::string& protocol) override;
+
+ private:
+  struct NameLookups;
+  std::unique_ptr<NameLookups> lookups_;
 };
 
 class Win32IpHelper : public IpHelper {
