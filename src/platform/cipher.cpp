@@ -35,9 +35,11 @@ TCryptLib::TCryptLib() : password_("vrexdb"), addKey_(0x1F2E3D4C), multKey_(0x0B
 void TCryptLib::SetPassword(std::string_view password) {
   if (password.size() > kMaxPasswordLength) {
     password_.clear();
+    drawsByLength_.clear();
     throw CryptError("TCryptLib.Password is too long");
   }
   password_ = std::string(password);
+  drawsByLength_.clear();
 }
 
 void TCryptLib::SetAddKey(std::int32_t key) {
@@ -74,7 +76,42 @@ bool TCryptLib::Decodable(std::string_view text) {
   return true;
 }
 
+const TCryptLib::Draws& TCryptLib::DrawsFor(std::size_t n) {
+  auto [at, added] = drawsByLength_.try_emplace(n);
+  if (added) {
+    PrepareKeys();
+    Draws& draws = at->second;
+    draws.positions.assign(n + 1, 0);
+    draws.masks.assign(n + 1, 0);
+    for (std::size_t k = 1; k <= n; ++k) draws.positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
+    for (std::size_t i = 1; i <= n; ++i) draws.masks[i] = static_cast<std::uint8_t>(Draw(255));
+  }
+  return at->second;
+}
+
 std::string TCryptLib::Decode(std::string_view text) {
+  if (text.size() < kChunkCharacters) {
+    const std::size_t n = text.size() / 2;
+    const Draws& draws = DrawsFor(n);
+    PrepareKeys();
+    std::string output(n, '\0');
+    std::vector<std::uint8_t>& bytes = bytes_;
+    bytes.assign(n + 1, 0);
+    for (std::size_t i = 1; i <= n; ++i) {
+      int high = HexDigit(text[2 * i - 2]);
+      int low = HexDigit(text[2 * i - 1]);
+      if (high < 0 || low < 0) throw CryptError(kNotHexError);
+      bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[draws.positions[i]]);
+    std::uint32_t state = state_;
+    for (std::size_t i = 1; i <= n; ++i) {
+      const std::uint8_t c = bytes[i];
+      output[i - 1] = static_cast<char>(c ^ XorOfBytes(state) ^ draws.masks[i]);
+      state = (c + state + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
+    }
+    return output;
+  }
   PrepareKeys();
   std::string output;
   output.reserve(text.size() / 2);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vrex {
@@ -56,6 +57,17 @@ class TCryptLib {
   std::uint32_t third_ = 0;          // W
   std::vector<std::uint8_t> bytes_;  // Decode's working buffers
   std::vector<std::uint32_t> positions_;
+
+  // The generator's draws depend on nothing but the password and the length
+  // of the chunk, so a text of one chunk is deciphered with the draws kept
+  // for its length: a database has tens of thousands of lines and only a
+  // hundred or so lengths.
+  struct Draws {
+    std::vector<std::uint32_t> positions;  // 1 to n
+    std::vector<std::uint8_t> masks;       // 1 to n
+  };
+  const Draws& DrawsFor(std::size_t n);
+  std::unordered_map<std::size_t, Draws> drawsByLength_;
 };
 
 // The one key of the device database: the program deciphers with it and the

@@ -83,5 +83,15 @@ TEST(Cipher, EncodeIsTheExactInverseAcrossChunks) {
   EXPECT_EQ(cipher.Encode(cipher.Decode("0123456789ABCDEF")), "0123456789ABCDEF");
 }
 
+// Lines of one length share the generator's draws, which a new password must renew.
+TEST(Cipher, DrawsKeptPerLengthFollowThePassword) {
+  TCryptLib cipher = Cipher("first", 11, 13);
+  const std::string text = cipher.Encode("line of text");
+  EXPECT_EQ(cipher.Decode(cipher.Encode("same length!")), "same length!");
+  cipher.SetPassword("second");
+  EXPECT_EQ(cipher.Decode(text), Cipher("second", 11, 13).Decode(text));
+  EXPECT_NE(cipher.Decode(text), "line of text");
+}
+
 }  // namespace
 }  // namespace vrex
