@@ -76,68 +76,58 @@ bool TCryptLib::Decodable(std::string_view text) {
   return true;
 }
 
+TCryptLib::Draws TCryptLib::DrawChunk(std::size_t n) {
+  Draws draws;
+  draws.positions.assign(n + 1, 0);
+  draws.masks.assign(n + 1, 0);
+  for (std::size_t k = 1; k <= n; ++k) draws.positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
+  for (std::size_t i = 1; i <= n; ++i) draws.masks[i] = static_cast<std::uint8_t>(Draw(255));
+  return draws;
+}
+
 const TCryptLib::Draws& TCryptLib::DrawsFor(std::size_t n) {
   auto [at, added] = drawsByLength_.try_emplace(n);
   if (added) {
     PrepareKeys();
-    Draws& draws = at->second;
-    draws.positions.assign(n + 1, 0);
-    draws.masks.assign(n + 1, 0);
-    for (std::size_t k = 1; k <= n; ++k) draws.positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
-    for (std::size_t i = 1; i <= n; ++i) draws.masks[i] = static_cast<std::uint8_t>(Draw(255));
+    at->second = DrawChunk(n);
   }
   return at->second;
 }
 
+void TCryptLib::DecipherChunk(std::string_view chunk, const Draws& draws, std::string& output) {
+  const std::size_t n = chunk.size() / 2;
+  // The buffer outlives the call: a database deciphers tens of thousands of short lines.
+  std::vector<std::uint8_t>& bytes = bytes_;
+  bytes.assign(n + 1, 0);  // positions 1 to n
+  for (std::size_t i = 1; i <= n; ++i) {
+    int high = HexDigit(chunk[2 * i - 2]);
+    int low = HexDigit(chunk[2 * i - 1]);
+    if (high < 0 || low < 0) throw CryptError(kNotHexError);
+    bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[draws.positions[i]]);
+  for (std::size_t i = 1; i <= n; ++i) {
+    const std::uint8_t c = bytes[i];
+    output += static_cast<char>(c ^ XorOfBytes(state_) ^ draws.masks[i]);
+    state_ = (c + state_ + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
+  }
+}
+
 std::string TCryptLib::Decode(std::string_view text) {
+  std::string output;
+  output.reserve(text.size() / 2);
+  // A text of one chunk takes the draws kept for its length; the draws of
+  // later chunks go on from where the earlier ones left the generator.
   if (text.size() < kChunkCharacters) {
-    const std::size_t n = text.size() / 2;
-    const Draws& draws = DrawsFor(n);
+    const Draws& draws = DrawsFor(text.size() / 2);
     PrepareKeys();
-    std::string output(n, '\0');
-    std::vector<std::uint8_t>& bytes = bytes_;
-    bytes.assign(n + 1, 0);
-    for (std::size_t i = 1; i <= n; ++i) {
-      int high = HexDigit(text[2 * i - 2]);
-      int low = HexDigit(text[2 * i - 1]);
-      if (high < 0 || low < 0) throw CryptError(kNotHexError);
-      bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
-    for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[draws.positions[i]]);
-    std::uint32_t state = state_;
-    for (std::size_t i = 1; i <= n; ++i) {
-      const std::uint8_t c = bytes[i];
-      output[i - 1] = static_cast<char>(c ^ XorOfBytes(state) ^ draws.masks[i]);
-      state = (c + state + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
-    }
+    DecipherChunk(text, draws, output);
     return output;
   }
   PrepareKeys();
-  std::string output;
-  output.reserve(text.size() / 2);
-  // The buffers outlive the call: a database deciphers tens of thousands of short lines.
-  std::vector<std::uint8_t>& bytes = bytes_;
-  std::vector<std::uint32_t>& positions = positions_;
   for (std::size_t start = 0;; start += kChunkCharacters) {
     std::string_view chunk = text.substr(std::min(start, text.size()), kChunkCharacters);
-    const std::size_t n = chunk.size() / 2;
-    bytes.assign(n + 1, 0);  // positions 1 to n
-    for (std::size_t i = 1; i <= n; ++i) {
-      int high = HexDigit(chunk[2 * i - 2]);
-      int low = HexDigit(chunk[2 * i - 1]);
-      if (high < 0 || low < 0) throw CryptError(kNotHexError);
-      bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
-    positions.assign(n + 1, 0);
-    for (std::size_t k = 1; k <= n; ++k) positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
-    for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[positions[i]]);
-    for (std::size_t i = 1; i <= n; ++i) {
-      const std::uint8_t c = bytes[i];
-      const std::uint32_t r = Draw(255);
-      bytes[i] = static_cast<std::uint8_t>(c ^ XorOfBytes(state_) ^ r);
-      state_ = (c + state_ + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
-    }
-    output.append(reinterpret_cast<const char*>(bytes.data() + 1), n);
+    DecipherChunk(chunk, DrawChunk(chunk.size() / 2), output);
     if (chunk.size() < kChunkCharacters) break;  // the last chunk, possibly empty
   }
   return output;

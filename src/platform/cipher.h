@@ -55,8 +55,7 @@ class TCryptLib {
   std::uint32_t seed_ = 0;
   std::uint32_t state_ = 0;          // S
   std::uint32_t third_ = 0;          // W
-  std::vector<std::uint8_t> bytes_;  // Decode's working buffers
-  std::vector<std::uint32_t> positions_;
+  std::vector<std::uint8_t> bytes_;  // Decode's working buffer
 
   // The generator's draws depend on nothing but the password and the length
   // of the chunk, so a text of one chunk is deciphered with the draws kept
@@ -66,7 +65,13 @@ class TCryptLib {
     std::vector<std::uint32_t> positions;  // 1 to n
     std::vector<std::uint8_t> masks;       // 1 to n
   };
+  // The draws of one chunk of n bytes from the running generator: its
+  // positions first, then its masks.
+  Draws DrawChunk(std::size_t n);
+  // The draws of a text of one chunk of n bytes, kept per n.
   const Draws& DrawsFor(std::size_t n);
+  // Appends the plain bytes of one chunk to output, with the running state.
+  void DecipherChunk(std::string_view chunk, const Draws& draws, std::string& output);
   std::unordered_map<std::size_t, Draws> drawsByLength_;
 };
 
