@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include <functional>
 #include <iterator>
 #include <stdexcept>
 
@@ -34,12 +33,13 @@ struct ButtonPlace {
   int id;
   int caption;  // language string
   int top;      // in the menu panel, from the top, or from the bottom when negative
+  void (TReportFrm::*click)();
 };
 constexpr ButtonPlace kButtons[] = {
-    {kPrintBtn, IDS_REPORT_PRINT, 12},
-    {kSendBtn, IDS_REPORT_SEND, 44},
-    {kSaveBtn, IDS_REPORT_SAVE, 76},
-    {kCloseBtn, IDS_CLOSE_BUTTON, -37},
+    {kPrintBtn, IDS_REPORT_PRINT, 12, &TReportFrm::PrintBtnClick},
+    {kSendBtn, IDS_REPORT_SEND, 44, &TReportFrm::SendBtnClick},
+    {kSaveBtn, IDS_REPORT_SAVE, 76, &TReportFrm::SaveBtnClick},
+    {kCloseBtn, IDS_CLOSE_BUTTON, -37, &TReportFrm::CloseBtnClick},
 };
 
 view::Font BoldFont() {
@@ -78,8 +78,6 @@ TReportFrm::TReportFrm(HWND owner, const view::SectionListArt& art) : ModalWindo
   ui::PanelStyle menuPanelStyle;
   menuPanelStyle.tile = stripTile_.get();
   HWND menuPanel = ui::CreatePanel(window_, kMenuPanel, RECT{listRight, 0, clientWidth, clientHeight}, menuPanelStyle);
-  const std::function<void()> actions[] = {[this] { PrintBtnClick(); }, [this] { SendBtnClick(); },
-                                           [this] { SaveBtnClick(); }, [this] { CloseBtnClick(); }};
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
     const ButtonPlace& button = kButtons[i];
     const int top = button.top >= 0 ? button.top : clientHeight + button.top;
@@ -88,7 +86,7 @@ TReportFrm::TReportFrm(HWND owner, const view::SectionListArt& art) : ModalWindo
     style.stripOrigin = POINT{6, top};
     style.font = font_.get();
     style.centerCaption = true;
-    style.onClick = actions[i];
+    style.onClick = [this, click = button.click] { (this->*click)(); };
     buttons_[i] =
         ui::CreateExplorerButton(menuPanel, button.id, RECT{6, top, kMenuPanelWidth - 6, top + 25}, std::move(style));
   }
