@@ -8,7 +8,9 @@ set(VREX_HOST_TOOLS_DIR "" CACHE PATH "Folder of the natively built build tools"
 
 # Only libraries whose functions every served Windows exports; anything newer
 # is bound at run time (newer_functions_win).  The import check guards this.
-set(VREX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 wsock32 netapi32 version winspool)
+# comctl32 and comdlg32 are bound at run time too (window_libraries_win), so
+# that a report without a window never loads them.
+set(VREX_WIN_LIBS user32 gdi32 shell32 advapi32 wsock32 netapi32 version winspool)
 # The loader of Windows 95 and NT 4.0 refuses files made for a later version.
 set(VREX_OLD_WINDOWS_LINK_OPTIONS -Wl,--major-os-version,4,--minor-os-version,0
     -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
@@ -105,6 +107,8 @@ if(VREX_WIN_TESTS AND EXISTS /usr/src/googletest/CMakeLists.txt)
   target_include_directories(vrex_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(vrex_win_tests PRIVATE vrex_program_layers vrex_test_support vrex_warnings gtest gmock
                         gtest_main)
+  # Tests build image lists of their own.
+  target_link_libraries(vrex_win_tests PRIVATE comctl32)
   target_link_options(vrex_win_tests PRIVATE -static)
   set_target_properties(vrex_win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # The windows under test load the program's artwork from their own executable.

@@ -1,11 +1,15 @@
 #include "app/command_line_win.h"
 
+#include <cstdint>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "app/netfrm_win.h"
+#include "app/startup_gathering.h"
 #include "app/report_lines.h"
+#include "components/inet_detector.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
@@ -71,6 +75,19 @@ class ConsoleMessages : public os::MessageBoxes {
   }
 };
 
+// Without a window there are no messages to let through and no cursor to
+// show; either would bring up the desktop for nothing.
+class NoWindowUi : public os::UserInterface {
+ public:
+  void ProcessMessages() override {}
+  void SetCursor(os::Cursor) override {}
+  void Terminate() override { terminated_ = true; }
+  bool Terminated() const override { return terminated_; }
+
+ private:
+  bool terminated_ = false;
+};
+
 std::string Usage() { return text::FillIn(GetLangString(IDS_REPORT_USAGE), kUsage); }
 
 int ListItems() {
@@ -80,22 +97,28 @@ int ListItems() {
   return 0;
 }
 
-int Report(HINSTANCE instance, const CommandLine& command) {
+// The command line has no window for the detector's timer: it checks once.
+class NoTimer : public components::TickTimer {
+ public:
+  void Kill() override {}
+  void Set(std::uint32_t) override {}
+};
+
+int Report(const CommandLine& command) {
   std::vector<int> unknown;
   std::vector<report::SelectedItem> selection = CommandLineSelection(command.items, unknown);
   if (!unknown.empty()) {
     for (int id : unknown) Error(text::FillIn(GetLangString(IDS_REPORT_UNKNOWN_ITEM), std::to_string(id)));
     return 2;
   }
-  // The start-up gathering of the window, which is never shown.
-  TNETFrm form(instance);
-  form.quiet = true;
-  if (!form.Create()) {
-    Error("The start-up gathering could not run.");
-    return 1;
-  }
-  form.CheckOnline();
-  report::Lines lines = ReportLines(selection, form.CatalogueGatherers(), ActiveConnections);
+  // The start-up gathering of the window, without the window.
+  ReadSystemFolder();
+  GatherActiveConnections();
+  GatherDevicesAndNetwork(RefreshDevices, [](const std::string& message) { Error(message); });
+  components::TINetDetector detector([](std::function<void()>) { return std::make_unique<NoTimer>(); });
+  detector.TimerTick();
+  report::Lines lines =
+      ReportLines(selection, StartUpGatherers([&detector] { return detector.Online(); }), ActiveConnections);
   report::FrameReport(lines, report::NowText(), kApplicationTitle);
   if (auto error = report::WriteReportFile(command.file, std::move(lines))) {
     Error(*error);
@@ -106,11 +129,13 @@ int Report(HINSTANCE instance, const CommandLine& command) {
 
 }  // namespace
 
-int RunCommandLine(HINSTANCE instance, const CommandLine& command) {
+int RunCommandLine(const CommandLine& command) {
   win::InstallFaultHandler(ReportFault);
   ConsoleMessages messages;
+  NoWindowUi ui;
   os::Ports ports = os::Os();
   ports.messages = &messages;
+  ports.ui = &ui;
   os::Ports previous = os::InstallPorts(ports);
   struct Restore {
     os::Ports ports;
@@ -122,7 +147,7 @@ int RunCommandLine(HINSTANCE instance, const CommandLine& command) {
     switch (command.kind) {
       case CommandLine::Kind::kHelp: Print(Usage()); return 0;
       case CommandLine::Kind::kListItems: return ListItems();
-      case CommandLine::Kind::kReport: return Report(instance, command);
+      case CommandLine::Kind::kReport: return Report(command);
       case CommandLine::Kind::kWrong:
       case CommandLine::Kind::kWindow: break;
     }

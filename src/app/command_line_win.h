@@ -9,6 +9,6 @@ namespace vrex::app {
 
 // Runs a command line that is not the window's; gives the exit status: 0 on
 // success, 1 when the report could not be made, 2 for a wrong command line.
-int RunCommandLine(HINSTANCE instance, const CommandLine& command);
+int RunCommandLine(const CommandLine& command);
 
 }  // namespace vrex::app

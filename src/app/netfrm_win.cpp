@@ -1,39 +1,31 @@
 #include "app/netfrm_win.h"
-#include "platform/os/win/window_win.h"
 
 #include <exception>
 
 #include "app/about_win.h"
 #include "app/report_lines.h"
-#include "platform/ui/art_ids.h"
 #include "app/wait_dialog_win.h"
 #include "gather/basic_info.h"
-#include "gather/connections.h"
-#include "gather/device_list.h"
 #include "gather/dialup.h"
 #include "gather/internet_info.h"
 #include "gather/local_groups.h"
-#include "gather/network.h"
-#include "gather/network_adapters.h"
-#include "gather/protocols.h"
 #include "gather/tcpip_details.h"
 #include "gather/users.h"
 #include "gather/winsock_lines.h"
-#include "lang/language_dialog_win.h"
-#include "platform/ui/widgets_win.h"
 #include "lang/language.h"
-#include "lang/os_version.h"
+#include "lang/language_dialog_win.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
 #include "platform/os/win/fonts_win.h"
 #include "platform/os/win/gdi_win.h"
+#include "platform/os/win/window_libraries_win.h"
+#include "platform/os/win/window_win.h"
+#include "platform/ui/art_ids.h"
 #include "platform/ui/dialog_draw_win.h"
+#include "platform/ui/widgets_win.h"
 #include "report/report_frm_win.h"
 
 namespace vrex::app {
-
-std::vector<std::string> ActiveConnections;
-fslozky SystemFolders;
 
 namespace {
 
@@ -56,9 +48,9 @@ constexpr ButtonPlace kButtons[] = {
 
 // An image list from a strip of equal pictures, magenta transparent.
 win::UniqueImageList LoadStrip(int id, int size, int count) {
-  win::UniqueImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
+  win::UniqueImageList list(win::lazy::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
   win::UniqueBitmap strip = ui::LoadArtBitmap(id);
-  if (list && strip) ImageList_AddMasked(list.get(), strip.get(), ART_KEY_COLOUR);
+  if (list && strip) win::lazy::ImageList_AddMasked(list.get(), strip.get(), ART_KEY_COLOUR);
   return list;
 }
 
@@ -106,10 +98,10 @@ void TNETFrm::LoadArt() {
   }
   imageList1_ = LoadStrip(IDB_IMAGELIST1, ART_ICON_SIZE, ART_IMAGELIST1_COUNT);
   sectionImages_ = LoadStrip(IDB_SECTIONIMAGES, ART_ICON_SIZE, ART_SECTIONIMAGES_COUNT);
-  nodeGlyphs_.reset(ImageList_Create(ART_GLYPH_SIZE, ART_GLYPH_SIZE, ILC_COLOR24 | ILC_MASK, 2, 0));
+  nodeGlyphs_.reset(win::lazy::ImageList_Create(ART_GLYPH_SIZE, ART_GLYPH_SIZE, ILC_COLOR24 | ILC_MASK, 2, 0));
   for (int id : {IDB_EXPANDGLYPH, IDB_CONTRACTGLYPH}) {
     win::UniqueBitmap glyph = ui::LoadArtBitmap(id);
-    ImageList_AddMasked(nodeGlyphs_.get(), glyph.get(), ART_KEY_COLOUR);
+    win::lazy::ImageList_AddMasked(nodeGlyphs_.get(), glyph.get(), ART_KEY_COLOUR);
   }
 }
 
@@ -198,79 +190,35 @@ void TNETFrm::CreateComponents() {
 }
 
 void TNETFrm::ConnectGatherers() {
-  gatherers_.userstostringlst = [this] { return userstostringlst(); };
-  gatherers_.localgroupstostringlst = [this] { return localgroupstostringlst(); };
-  gatherers_.globalgroupstostringlst = [this] { return globalgroupstostringlst(); };
-  gatherers_.zakladniinfotostringlst = [this] { return zakladniinfotostringlst(); };
-  gatherers_.winsocktostringlst = [this] { return winsocktostringlst(); };
-  gatherers_.netadapterstostringlst = gather::netadapterstostringlst;
-  gatherers_.protocolstostringlst = gather::protocolstostringlst;
-  gatherers_.servicestostringlst = gather::servicestostringlst;
-  gatherers_.clientstostringlst = gather::clientstostringlst;
-  gatherers_.tcpipdetailstostringlst = [this] { return tcpipdetailstostringlst(); };
-  gatherers_.postatostringlst = [this] { return postatostringlst(); };
-  gatherers_.proxytostringlst = [this] { return proxytostringlst(); };
-  gatherers_.explorerstostringlst = [this] { return explorerstostringlst(); };
-  gatherers_.gettel = [this] { return gettel(); };
+  gatherers_ = StartUpGatherers([this] { return iNetDetector1_->Online(); });
 }
 
 void TNETFrm::FormCreate() {
   // 1. The language module; every lookup from here on reads it.
   LoadLanguageModule();
-  // 2. The system folder.
-  SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255);
+  // 2.
+  ReadSystemFolder();
   // 3. The wait note stays up, with the hourglass, until everything is gathered.
   if (!quiet) ShowWaitDlg(window_);
   SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
   SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
-  // 4. The active connections (not under Windows NT 4.0).
-  ActiveConnections.clear();
-  if (GetOSVersionCode() != oscode::kWinNT4) {
-    try {
-      ActiveConnections = gather::connectionstostringlst();
-    } catch (const std::exception&) {
-      // Start-up goes on without them.
-    }
-  }
+  // 4.
+  GatherActiveConnections();
   // 5. Captions of the buttons and of the label over the gauge bar.
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
   ui::SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
   // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
-  // 7. The device list.  A database that cannot be read is reported, and
-  // start-up goes on: the wait note must not stay up with nothing gathered.
-  try {
-    refreshDevices();
-  } catch (const std::exception& error) {
+  // 7. to 9.  A database that cannot be read is reported, and start-up goes
+  // on: the wait note must not stay up with nothing gathered.
+  GatherDevicesAndNetwork(refreshDevices, [](const std::string& message) {
     HideWaitDlg();
-    os::Msg().Show(error.what(), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
-  }
-  // The network object names its adapters from the device list.
-  gather::Network().SetDeviceSource(std::make_shared<gather::DeviceListSource>());
-  // 8. and 9. The start-up gatherers; they keep their results for the whole run.
-  getnetinfo();
-  getnetcards();
-  getprotocolsetc();
+    os::Msg().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+  });
   // 10.
   HideWaitDlg();
 }
-
-void TNETFrm::getnetinfo() {
-  gather::ReadBasicAddresses(gather::BasicInfo());
-  // The browsers, the proxy and the mail accounts come between the addresses and the names.
-  gather::ReadInternetInfo(gather::InternetInfo());
-  gather::ReadBasicNames(gather::BasicInfo());
-}
-
-void TNETFrm::RefreshDevices() {
-  gather::BuildDeviceList();
-  gather::AnnotateDevices("net", "");
-}
-
-void TNETFrm::getnetcards() { gather::getnetcards(); }
-
-void TNETFrm::getprotocolsetc() { gather::getprotocolsetc(); }
 
 std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
   return gather::zakladniinfotostringlst(iNetDetector1_->Online());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/startup_gathering.h"
 #include "components/inet_detector.h"
 #include "platform/os/win/handles_win.h"
 #include "platform/program.h"
@@ -35,15 +36,6 @@ enum ControlId {
   kGaugeBar1 = 113,
 };
 
-// The system folder, filled once at start-up.
-struct fslozky {
-  std::string system;  // at most 255 characters
-};
-
-// Lines of the active connections, collected once at start-up.
-extern std::vector<std::string> ActiveConnections;
-extern fslozky SystemFolders;
-
 class TNETFrm {
  public:
   explicit TNETFrm(HINSTANCE instance);
@@ -56,8 +48,7 @@ class TNETFrm {
 
   // Start-up step 7: the device list and its database.  Replaceable so that a
   // test can make it fail; set before Create.
-  std::function<void()> refreshDevices = RefreshDevices;
-  static void RefreshDevices();
+  std::function<void()> refreshDevices = app::RefreshDevices;
 
   // The creation handler: runs once, before the window is shown.
   void FormCreate();
@@ -72,10 +63,6 @@ class TNETFrm {
   void MinimizeBtnClick();
   void CloseBtnClick();
 
-  // Start-up gatherers: identity values, then the network object.
-  void getnetinfo();
-  void getnetcards();
-  void getprotocolsetc();
   // The gatherers, by the names the catalogue knows them by.
   std::vector<std::string> zakladniinfotostringlst();
   std::vector<std::string> winsocktostringlst();

@@ -16,6 +16,7 @@
 #include "platform/ui/dialog_draw_win.h"
 #include "platform/ui/widgets_win.h"
 #include "view/gdi_canvas_win.h"
+#include "platform/os/win/window_libraries_win.h"
 
 namespace vrex::report {
 
@@ -202,11 +203,11 @@ std::optional<std::string> WindowReportDialogs::AskSaveFileName() {
   dialog.lpstrDefExt = "txt";
   dialog.lpstrTitle = saveTitle.empty() ? nullptr : saveTitle.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-  if (GetSaveFileNameA(&dialog)) return std::string(name);
+  if (win::lazy::GetSaveFileNameA(&dialog)) return std::string(name);
   // Systems before Windows 2000 know only the shorter block, without the places bar.
-  if (CommDlgExtendedError() != CDERR_STRUCTSIZE) return std::nullopt;
+  if (win::lazy::CommDlgExtendedError() != CDERR_STRUCTSIZE) return std::nullopt;
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  if (GetSaveFileNameA(&dialog)) return std::string(name);
+  if (win::lazy::GetSaveFileNameA(&dialog)) return std::string(name);
   return std::nullopt;
 }
 
@@ -259,7 +260,7 @@ std::unique_ptr<PrintPages> WindowReportDialogs::AskPrinter() {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner_;
   dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-  BOOL chosen = PrintDlgA(&dialog);
+  BOOL chosen = win::lazy::PrintDlgA(&dialog);
   if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
   if (!chosen || dialog.hDC == nullptr) return nullptr;

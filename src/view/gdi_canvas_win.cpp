@@ -4,6 +4,7 @@
 
 #include "platform/os/win/fonts_win.h"
 #include "view/icon_strip_win.h"
+#include "platform/os/win/window_libraries_win.h"
 
 namespace vrex::view {
 namespace {
@@ -97,16 +98,16 @@ void GdiCanvas::DrawIcon(int index, int x, int y) {
     strip_->Draw(dc_, index, x, y);
     return;
   }
-  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
+  if (images_ == nullptr || index < 0 || index >= win::lazy::ImageList_GetImageCount(images_)) return;
   int width = 0;
   int height = 0;
-  ImageList_GetIconSize(images_, &width, &height);
+  win::lazy::ImageList_GetIconSize(images_, &width, &height);
   if (width == size && height == size) {
-    ImageList_Draw(images_, index, dc_, x, y, ILD_TRANSPARENT);
+    win::lazy::ImageList_Draw(images_, index, dc_, x, y, ILD_TRANSPARENT);
     return;
   }
   // Another resolution (a printer): stretch a copy of the icon.
-  win::UniqueIcon icon(ImageList_GetIcon(images_, index, ILD_TRANSPARENT));
+  win::UniqueIcon icon(win::lazy::ImageList_GetIcon(images_, index, ILD_TRANSPARENT));
   if (icon) DrawIconEx(dc_, x, y, icon.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 

@@ -3,12 +3,13 @@
 #include <cstdint>
 
 #include "platform/os/win/gdi_win.h"
+#include "platform/os/win/window_libraries_win.h"
 
 namespace vrex::view {
 
 IconStrip::IconStrip(HIMAGELIST images) {
-  if (images == nullptr || !ImageList_GetIconSize(images, &width_, &height_)) return;
-  count_ = ImageList_GetImageCount(images);
+  if (images == nullptr || !win::lazy::ImageList_GetIconSize(images, &width_, &height_)) return;
+  count_ = win::lazy::ImageList_GetImageCount(images);
   if (count_ <= 0 || width_ <= 0 || height_ <= 0) {
     count_ = 0;
     return;
@@ -30,8 +31,8 @@ IconStrip::IconStrip(HIMAGELIST images) {
   FillRect(iconsDc_.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   FillRect(masksDc_.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   for (int index = 0; index < count_; ++index) {
-    ImageList_Draw(images, index, iconsDc_.get(), index * width_, 0, ILD_TRANSPARENT);
-    ImageList_Draw(images, index, masksDc_.get(), index * width_, 0, ILD_TRANSPARENT);
+    win::lazy::ImageList_Draw(images, index, iconsDc_.get(), index * width_, 0, ILD_TRANSPARENT);
+    win::lazy::ImageList_Draw(images, index, masksDc_.get(), index * width_, 0, ILD_TRANSPARENT);
   }
   GdiFlush();
   // A pixel that differs on black and on white is transparent: white in the

@@ -27,6 +27,13 @@ chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=9
   --screenshot="$VREX_SCREENSHOTS/report-html-chromium.png" "file://$work/winxp-all.htm" >/dev/null 2>&1
 vrex_check "the HTML report renders in a browser" test -s "$VREX_SCREENSHOTS/report-html-chromium.png"
 
+# Without a window the report needs neither the window libraries nor the
+# display: loading either brings up the desktop, which costs more than the
+# whole gathering.
+WINEDEBUG=+loaddll vrex_run_program --report "$(vrex_wine_path "$work/quiet.txt")"
+vrex_check "the command-line report loads no window library or display driver" \
+  test -z "$(grep -io 'comctl32\|comdlg32\|winex11\|explorer\.exe' "$stderr")"
+
 # A report of every sub-item against ipconfig /all, on the same warm prefix.
 source "$root/tests/harness/timing.sh"
 echo "timing: $(vrex_report_timing "$work" 3)" | tee "$VREX_SCREENSHOTS/report-timing.txt"

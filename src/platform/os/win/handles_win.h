@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "platform/os/win/window_libraries_win.h"
+
 namespace vrex::win {
 
 template <typename Handle, auto Close, Handle Invalid = Handle{}>
@@ -45,7 +47,7 @@ inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
 inline void DeleteDcHandle(HDC dc) { DeleteDC(dc); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
-inline void DestroyImageListHandle(HIMAGELIST list) { ImageList_Destroy(list); }
+inline void DestroyImageListHandle(HIMAGELIST list) { lazy::ImageList_Destroy(list); }
 inline void LocalFreeMemory(HLOCAL memory) { LocalFree(memory); }
 inline void UnhookHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }

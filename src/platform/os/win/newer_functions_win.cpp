@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "platform/os/win/window_libraries_win.h"
+
 namespace vrex::win {
 namespace {
 
@@ -16,7 +18,7 @@ struct Binding {
   bool pretendMissing = false;
 };
 
-// user32 and comctl32 are loaded with the program; iphlpapi is loaded on
+// user32 is loaded with the program; comctl32 and iphlpapi are loaded on
 // first use and kept until the program ends.
 Binding bindings[] = {
     {NewerFunction::MonitorFromWindow, "user32.dll", "MonitorFromWindow"},
@@ -91,7 +93,7 @@ void InitCommonControlClasses(DWORD classes) {
     INITCOMMONCONTROLSEX controls{sizeof controls, classes};
     if (initEx(&controls)) return;
   }
-  InitCommonControls();
+  lazy::InitCommonControls();
 }
 
 void TrackMouseLeave(HWND window) {
