@@ -199,7 +199,7 @@ void TNETFrm::FormCreate() {
   // 2.
   ReadSystemFolder();
   // 3. The wait note stays up, with the hourglass, until everything is gathered.
-  if (!quiet) ShowWaitDlg(window_);
+  ShowWaitDlg(window_);
   SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
   SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
   // 4.
@@ -251,8 +251,6 @@ void TNETFrm::ReportBtnClick() {
   if (auto error = report::ReportOutput(choice.action, std::move(lines), report::NowText(), dialogs))
     os::Msg().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
 }
-
-void TNETFrm::CheckOnline() { iNetDetector1_->TimerTick(); }
 
 void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
 

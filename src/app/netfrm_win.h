@@ -54,10 +54,6 @@ class TNETFrm {
   void FormCreate();
 
   void ReportBtnClick();
-  // The report from the command line: start-up shows no wait note.
-  bool quiet = false;
-  // One check of the online state, as a detector tick makes it.
-  void CheckOnline();
   void AboutBtnClick();
   void LangBtnClick();
   void MinimizeBtnClick();
