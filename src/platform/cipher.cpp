@@ -1,5 +1,7 @@
 #include "platform/cipher.h"
 
+#include <array>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -17,12 +19,23 @@ std::uint32_t PasswordWord(const std::string& password, std::size_t from) {
   return word;
 }
 
-int HexDigit(char c) {
+constexpr int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
 }
+
+// The value of each character as a hexadecimal digit; kNotHexDigit for the others.
+constexpr std::uint8_t kNotHexDigit = 0x10;
+constexpr std::array<std::uint8_t, 256> kHexValues = [] {
+  std::array<std::uint8_t, 256> values{};
+  for (int c = 0; c < 256; ++c) {
+    const int digit = HexDigit(static_cast<char>(c));
+    values[static_cast<std::size_t>(c)] = digit < 0 ? kNotHexDigit : static_cast<std::uint8_t>(digit);
+  }
+  return values;
+}();
 
 std::uint8_t XorOfBytes(std::uint32_t word) {
   return static_cast<std::uint8_t>(word ^ (word >> 8) ^ (word >> 16) ^ (word >> 24));
@@ -71,17 +84,22 @@ void TCryptLib::PrepareKeys() {
 
 bool TCryptLib::Decodable(std::string_view text) {
   const std::size_t paired = text.size() & ~std::size_t{1};
-  for (std::size_t i = 0; i < paired; ++i)
-    if (HexDigit(text[i]) < 0) return false;
-  return true;
+  std::uint8_t digits = 0;
+  for (std::size_t i = 0; i < paired; ++i) digits |= kHexValues[static_cast<unsigned char>(text[i])];
+  return (digits & kNotHexDigit) == 0;
 }
 
 TCryptLib::Draws TCryptLib::DrawChunk(std::size_t n) {
+  std::vector<std::uint32_t> positions(n + 1, 0);
+  for (std::size_t k = 1; k <= n; ++k) positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
   Draws draws;
-  draws.positions.assign(n + 1, 0);
   draws.masks.assign(n + 1, 0);
-  for (std::size_t k = 1; k <= n; ++k) draws.positions[k] = Draw(static_cast<std::uint32_t>(n - 1)) + 1;
   for (std::size_t i = 1; i <= n; ++i) draws.masks[i] = static_cast<std::uint8_t>(Draw(255));
+  // The swaps from n down to 1, made once on the byte numbers instead of on
+  // the bytes of every text of this length.
+  draws.sources.resize(n + 1);
+  std::iota(draws.sources.begin(), draws.sources.end(), std::uint32_t{0});
+  for (std::size_t i = n; i >= 1; --i) std::swap(draws.sources[i], draws.sources[positions[i]]);
   return draws;
 }
 
@@ -96,21 +114,24 @@ const TCryptLib::Draws& TCryptLib::DrawsFor(std::size_t n) {
 
 void TCryptLib::DecipherChunk(std::string_view chunk, const Draws& draws, std::string& output) {
   const std::size_t n = chunk.size() / 2;
-  // The buffer outlives the call: a database deciphers tens of thousands of short lines.
-  std::vector<std::uint8_t>& bytes = bytes_;
-  bytes.assign(n + 1, 0);  // positions 1 to n
+  const std::size_t first = output.size();
+  output.resize(first + n);
+  char* plain = output.data() + first;
+  const auto* pairs = reinterpret_cast<const unsigned char*>(chunk.data());
+  std::uint32_t state = state_;
+  std::uint8_t digits = 0;  // every digit read, or-ed: kNotHexDigit shows a bad one
   for (std::size_t i = 1; i <= n; ++i) {
-    int high = HexDigit(chunk[2 * i - 2]);
-    int low = HexDigit(chunk[2 * i - 1]);
-    if (high < 0 || low < 0) throw CryptError(kNotHexError);
-    bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
+    const std::size_t pair = 2 * (draws.sources[i] - 1);
+    const std::uint8_t high = kHexValues[pairs[pair]];
+    const std::uint8_t low = kHexValues[pairs[pair + 1]];
+    digits |= high | low;
+    const auto c = static_cast<std::uint8_t>(high << 4 | low);
+    plain[i - 1] = static_cast<char>(c ^ XorOfBytes(state) ^ draws.masks[i]);
+    state = (c + state + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
   }
-  for (std::size_t i = n; i >= 1; --i) std::swap(bytes[i], bytes[draws.positions[i]]);
-  for (std::size_t i = 1; i <= n; ++i) {
-    const std::uint8_t c = bytes[i];
-    output += static_cast<char>(c ^ XorOfBytes(state_) ^ draws.masks[i]);
-    state_ = (c + state_ + third_) * static_cast<std::uint32_t>(multKey_) + static_cast<std::uint32_t>(addKey_);
-  }
+  // Nothing of a text with a bad pair is given back.
+  if ((digits & kNotHexDigit) != 0) throw CryptError(kNotHexError);
+  state_ = state;
 }
 
 std::string TCryptLib::Decode(std::string_view text) {

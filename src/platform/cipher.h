@@ -53,20 +53,19 @@ class TCryptLib {
   std::int32_t addKey_;
   std::int32_t multKey_;
   std::uint32_t seed_ = 0;
-  std::uint32_t state_ = 0;          // S
-  std::uint32_t third_ = 0;          // W
-  std::vector<std::uint8_t> bytes_;  // Decode's working buffer
+  std::uint32_t state_ = 0;  // S
+  std::uint32_t third_ = 0;  // W
 
   // The generator's draws depend on nothing but the password and the length
   // of the chunk, so a text of one chunk is deciphered with the draws kept
   // for its length: a database has tens of thousands of lines and only a
   // hundred or so lengths.
   struct Draws {
-    std::vector<std::uint32_t> positions;  // 1 to n
-    std::vector<std::uint8_t> masks;       // 1 to n
+    std::vector<std::uint32_t> sources;  // 1 to n: the enciphered byte each plain byte comes from
+    std::vector<std::uint8_t> masks;     // 1 to n
   };
-  // The draws of one chunk of n bytes from the running generator: its
-  // positions first, then its masks.
+  // The draws of one chunk of n bytes from the running generator: the
+  // positions of its swaps first, then its masks.
   Draws DrawChunk(std::size_t n);
   // The draws of a text of one chunk of n bytes, kept per n.
   const Draws& DrawsFor(std::size_t n);
