@@ -32,8 +32,43 @@ std::string UpToLastCharacter(const std::string& line, std::size_t first) {
 }
 
 constexpr std::size_t kSubsystemKeyLength = 24;
+constexpr std::size_t kCompactKeyLength = 16;
 
 }  // namespace
+
+FirstLineOfKey::FirstLineOfKey(std::size_t expectedKeys) {
+  std::size_t size = 16;
+  while (size < 2 * expectedKeys) size *= 2;
+  slots_.resize(size);
+}
+
+std::size_t FirstLineOfKey::SlotOf(std::string_view key) const {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t at = std::hash<std::string_view>{}(key)&mask;
+  while (slots_[at].used && slots_[at].key != key) at = (at + 1) & mask;
+  return at;
+}
+
+void FirstLineOfKey::Grow() {
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  for (const Slot& slot : old)
+    if (slot.used) slots_[SlotOf(slot.key)] = slot;
+}
+
+bool FirstLineOfKey::Add(std::string_view key, std::size_t line) {
+  if (2 * (count_ + 1) > slots_.size()) Grow();
+  Slot& slot = slots_[SlotOf(key)];
+  if (slot.used) return false;
+  slot = Slot{key, line, true};
+  ++count_;
+  return true;
+}
+
+std::optional<std::size_t> FirstLineOfKey::Find(std::string_view key) const {
+  const Slot& slot = slots_[SlotOf(key)];
+  return slot.used ? std::optional<std::size_t>(slot.line) : std::nullopt;
+}
 
 std::string SearchKey(const std::string& hardwareIds) {
   const auto vendorAt = Pos("VEN_", hardwareIds);
@@ -52,33 +87,40 @@ std::string CompactKey(std::string_view key) {
   return packed.substr(0, 8) + (packed.size() >= 8 ? packed.substr(packed.size() - 8) : packed);
 }
 
-DeviceDatabase::DeviceDatabase(std::vector<std::string> lines) : lines_(std::move(lines)) {
+DeviceDatabase::DeviceDatabase(std::vector<std::string> lines) : lines_(std::move(lines)), firstOfKey_(lines_.size()) {
   const std::size_t count = lines_.size();
   keys_.resize(count);
-  firstOfKey_.reserve(count);
   vendorBefore_.resize(count);
-  std::set<std::size_t> lengths;
-  std::optional<std::size_t> nearestVendor;  // the last vendor line from the second line on
+  std::size_t subsystemKeys = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const std::string& line = lines_[i];
     if (std::size_t equals = line.find('='); equals != std::string::npos) {
       keys_[i] = std::string_view(line).substr(0, equals);
-      const std::string_view key = keys_[i];
-      // An empty key occurs nowhere.
-      if (!key.empty() && firstOfKey_.emplace(key, i).second) lengths.insert(key.size());
-      if (key.size() == kSubsystemKeyLength) firstOfCompactKey_.emplace(text::ToUpper(CompactKey(key)), i);
+      if (equals == kSubsystemKeyLength) ++subsystemKeys;
     }
+  }
+  // Reserved whole, so that the views into it stay valid.
+  compactKeys_.reserve(subsystemKeys * kCompactKeyLength);
+  firstOfCompactKey_ = FirstLineOfKey(subsystemKeys);
+  std::set<std::size_t> lengths;
+  std::optional<std::size_t> nearestVendor;  // the last vendor line from the second line on
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view key = keys_[i];
+    // An empty key occurs nowhere.
+    if (!key.empty() && firstOfKey_.Add(key, i)) lengths.insert(key.size());
+    if (key.size() == kSubsystemKeyLength) {
+      const std::size_t at = compactKeys_.size();
+      compactKeys_ += text::ToUpper(CompactKey(key));
+      firstOfCompactKey_.Add(std::string_view(compactKeys_).substr(at), i);
+    }
+    const bool vendorLine = IsVendorLine(lines_[i]);
     // The walk back from line i + 1 stops at the second line; the first line
     // counts only when it is right before.
-    if (i >= 1 && IsVendorLine(line)) nearestVendor = i;
+    if (i >= 1 && vendorLine) nearestVendor = i;
     if (i + 1 < count)
-      vendorBefore_[i + 1] =
-          i == 0 ? (IsVendorLine(line) ? std::optional<std::size_t>(0) : std::nullopt) : nearestVendor;
-    if (IsVendorLine(line)) {
-      const std::string_view key = keys_[i];
-      if (key.size() >= 5 && key.back() == '.')
-        vendorByNumber_.emplace(text::ToUpper(key.substr(key.size() - 5, 4)), i);
-    }
+      vendorBefore_[i + 1] = i == 0 ? (vendorLine ? std::optional<std::size_t>(0) : std::nullopt) : nearestVendor;
+    if (vendorLine && key.size() >= 5 && key.back() == '.')
+      vendorByNumber_.emplace(text::ToUpper(key.substr(key.size() - 5, 4)), i);
   }
   keyLengths_.assign(lengths.begin(), lengths.end());
 }
@@ -93,15 +135,11 @@ std::optional<std::size_t> DeviceDatabase::ScanStop(const std::string& hardwareI
   const std::string_view ids(hardwareIds);
   for (std::size_t length : keyLengths_) {
     if (length > ids.size()) break;
-    for (std::size_t at = 0; at + length <= ids.size(); ++at) {
-      if (auto found = firstOfKey_.find(ids.substr(at, length)); found != firstOfKey_.end())
-        stop = std::min(stop, found->second);
-    }
+    for (std::size_t at = 0; at + length <= ids.size(); ++at)
+      if (auto found = firstOfKey_.Find(ids.substr(at, length))) stop = std::min(stop, *found);
   }
-  if (!firstOfCompactKey_.empty()) {
-    auto found = firstOfCompactKey_.find(text::ToUpper(SearchKey(hardwareIds)));
-    if (found != firstOfCompactKey_.end()) stop = std::min(stop, found->second);
-  }
+  if (!firstOfCompactKey_.Empty())
+    if (auto found = firstOfCompactKey_.Find(text::ToUpper(SearchKey(hardwareIds)))) stop = std::min(stop, *found);
   return stop;
 }
 
@@ -167,8 +205,9 @@ std::optional<DatabaseEntry> DeviceDatabase::Lookup(const std::string& hardwareI
 
 std::vector<std::string> DeviceDatabase::TakeLines() && {
   keys_.clear();
-  firstOfKey_.clear();
-  firstOfCompactKey_.clear();
+  firstOfKey_ = FirstLineOfKey();
+  firstOfCompactKey_ = FirstLineOfKey();
+  compactKeys_.clear();
   keyLengths_.clear();
   vendorBefore_.clear();
   vendorByNumber_.clear();

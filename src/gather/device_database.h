@@ -35,11 +35,33 @@ struct DatabaseEntry {
   std::string deviceSuffix;  // from "_0" on in the device line
 };
 
-class DeviceDatabase {
-  // Keys are views into the lines, which the database owns and never changes,
-  // so a window of the identifiers is looked up without copying it.
-  using KeyIndex = std::unordered_map<std::string_view, std::size_t>;
+// The first line of each key, in open addressing over views of the keys:
+// tens of thousands of keys are indexed without one allocation each.  The
+// viewed texts must outlive the table.
+class FirstLineOfKey {
+ public:
+  explicit FirstLineOfKey(std::size_t expectedKeys = 0);
+  // Records the line for the key unless the key already has one; true when
+  // the key is new.
+  bool Add(std::string_view key, std::size_t line);
+  std::optional<std::size_t> Find(std::string_view key) const;
+  bool Empty() const { return count_ == 0; }
 
+ private:
+  struct Slot {
+    std::string_view key;
+    std::size_t line = 0;
+    bool used = false;
+  };
+  // The slot holding the key, or the free slot where it would go.
+  std::size_t SlotOf(std::string_view key) const;
+  void Grow();
+
+  std::vector<Slot> slots_;  // a power of two, never more than half full
+  std::size_t count_ = 0;
+};
+
+class DeviceDatabase {
  public:
   explicit DeviceDatabase(std::vector<std::string> lines);
   DeviceDatabase(const DeviceDatabase&) = delete;
@@ -68,11 +90,15 @@ class DeviceDatabase {
   std::optional<std::string> VendorOfSubsystem(std::size_t line, std::string& extra) const;
   std::string VendorFromLine(std::size_t line, std::string& extra) const;
 
+  // Keys are views into the lines, which the database owns and never changes,
+  // so a window of the identifiers is looked up without copying it.
   std::vector<std::string> lines_;
   std::vector<std::string_view> keys_;  // per line; empty without "="
+  // The upper-cased compact keys, 16 characters each, one after the other.
+  std::string compactKeys_;
   // The first line of each key, and of each upper-cased compact key.
-  KeyIndex firstOfKey_;
-  std::unordered_map<std::string, std::size_t> firstOfCompactKey_;
+  FirstLineOfKey firstOfKey_;
+  FirstLineOfKey firstOfCompactKey_;
   // The distinct lengths of the indexed keys, shortest first.
   std::vector<std::size_t> keyLengths_;
   // Per line, the vendor line the walk back from it reaches, if any.

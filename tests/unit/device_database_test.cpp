@@ -134,6 +134,18 @@ TEST(DeviceDatabase, IndexAndSplitLookupsAgreeWithTheLineByLineScan) {
   }
 }
 
+// A table made for fewer keys grows and keeps the first line of every key.
+TEST(DeviceDatabase, KeyTableGrowsAndKeepsTheFirstLine) {
+  std::vector<std::string> keys;
+  for (int i = 0; i < 100; ++i) keys.push_back("key" + std::to_string(i));
+  FirstLineOfKey table;
+  for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_TRUE(table.Add(keys[i], i));
+  for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_FALSE(table.Add(keys[i], 1000 + i));
+  for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(table.Find(keys[i]), i) << keys[i];
+  EXPECT_EQ(table.Find("key100"), std::nullopt);
+  EXPECT_EQ(table.Find(""), std::nullopt);
+}
+
 // The further lines are deciphered only for a card the first part cannot
 // settle: no match there, or a subsystem vendor listed only further on.
 TEST(DeviceDatabase, FurtherLinesOnlyWhenTheFirstPartCannotSettle) {
