@@ -215,8 +215,14 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
   if (wanted.empty()) return;
 
   TCryptLib cipher = DeviceDatabaseCipher();
-  const auto decipher = [&cipher](std::vector<std::string>& part) {
-    for (auto& line : part) line = cipher.Decode(line);
+  // Each line takes its plain text in its own room, which holds twice that.
+  std::string plain;
+  const auto decipher = [&cipher, &plain](std::vector<std::string>& part) {
+    for (auto& line : part) {
+      cipher.DecodeInto(line, plain);
+      line.assign(plain);
+    }
+    std::fill(plain.begin(), plain.end(), '0');
   };
   decipher(lines);
   const auto entries = LookupInParts(

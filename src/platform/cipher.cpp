@@ -136,22 +136,32 @@ void TCryptLib::DecipherChunk(std::string_view chunk, const Draws& draws, std::s
 
 std::string TCryptLib::Decode(std::string_view text) {
   std::string output;
-  output.reserve(text.size() / 2);
-  // A text of one chunk takes the draws kept for its length; the draws of
-  // later chunks go on from where the earlier ones left the generator.
-  if (text.size() < kChunkCharacters) {
-    const Draws& draws = DrawsFor(text.size() / 2);
-    PrepareKeys();
-    DecipherChunk(text, draws, output);
-    return output;
-  }
-  PrepareKeys();
-  for (std::size_t start = 0;; start += kChunkCharacters) {
-    std::string_view chunk = text.substr(std::min(start, text.size()), kChunkCharacters);
-    DecipherChunk(chunk, DrawChunk(chunk.size() / 2), output);
-    if (chunk.size() < kChunkCharacters) break;  // the last chunk, possibly empty
-  }
+  DecodeInto(text, output);
   return output;
+}
+
+void TCryptLib::DecodeInto(std::string_view text, std::string& output) {
+  output.clear();
+  output.reserve(text.size() / 2);
+  try {
+    // A text of one chunk takes the draws kept for its length; the draws of
+    // later chunks go on from where the earlier ones left the generator.
+    if (text.size() < kChunkCharacters) {
+      const Draws& draws = DrawsFor(text.size() / 2);
+      PrepareKeys();
+      DecipherChunk(text, draws, output);
+      return;
+    }
+    PrepareKeys();
+    for (std::size_t start = 0;; start += kChunkCharacters) {
+      std::string_view chunk = text.substr(std::min(start, text.size()), kChunkCharacters);
+      DecipherChunk(chunk, DrawChunk(chunk.size() / 2), output);
+      if (chunk.size() < kChunkCharacters) break;  // the last chunk, possibly empty
+    }
+  } catch (const CryptError&) {
+    output.clear();
+    throw;
+  }
 }
 
 std::string TCryptLib::Encode(std::string_view plain) {

@@ -35,6 +35,10 @@ class TCryptLib {
   // The plain text of an enciphered text: hexadecimal pairs in chunks of
   // 65536 characters.  Throws CryptError on a pair that is not hexadecimal.
   std::string Decode(std::string_view text);
+  // Decode into output, whose room is used again: a database deciphers tens
+  // of thousands of lines.  The text must not be part of output.  On a
+  // CryptError output is left empty.
+  void DecodeInto(std::string_view text, std::string& output);
   // Whether Decode takes the text without a CryptError: every character of
   // its pairs is hexadecimal (an odd last character is not read).
   static bool Decodable(std::string_view text);
