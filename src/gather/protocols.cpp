@@ -15,8 +15,10 @@ void AddTypedSoftware() {
     const std::string productPath = std::string(kProducts) + "\\" + product;
     for (const auto& version : SubKeyNamesOf(os::RootKey::LocalMachine, productPath)) {
       auto key = OpenMachineKey(productPath + "\\" + version);
-      if (!key || !key->ValueExists("SoftwareType")) continue;
+      if (!key) continue;
+      // A type that is not text names none of the three lists.
       const std::string type = key->ReadText("SoftwareType").value_or("");
+      if (type != "service" && type != "transport" && type != "driver") continue;
       const std::string title = key->ReadText("Title").value_or("");
       if (type == "service") ServiceList().push_back(title);
       if (type == "transport") ProtocolList().push_back(title);

@@ -54,6 +54,7 @@ std::string Trim(std::string_view text) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find('\n', start), text.size());

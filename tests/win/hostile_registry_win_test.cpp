@@ -85,6 +85,10 @@ TEST_F(HostileRegistry, RawReadsFitTheBufferOrGiveNothing) {
       {{"AtTheBuffer", REG_BINARY, Repeated(255, 'x')}, 255},
       {{"PastTheBuffer", REG_BINARY, Repeated(256, 'x')}, std::nullopt},
       {{"LongText", REG_SZ, TextOf(std::string(300, 'y') + '\0')}, std::nullopt},
+      // Around the 512 bytes a read takes in one request.
+      {{"AtOneRequest", REG_BINARY, Repeated(512, 'z')}, std::nullopt},
+      {{"PastOneRequest", REG_BINARY, Repeated(513, 'z')}, std::nullopt},
+      {{"Large", REG_BINARY, Repeated(70000, 'w')}, std::nullopt},
   };
   for (const auto& c : cases) Write(c.value);
   auto key = os::Reg().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
@@ -97,6 +101,9 @@ TEST_F(HostileRegistry, RawReadsFitTheBufferOrGiveNothing) {
   }
   // A text longer than the buffer is still read whole as text.
   EXPECT_EQ(key->ReadText("LongText"), std::string(300, 'y'));
+  EXPECT_EQ(key->ReadRaw("PastOneRequest", os::kWholeValue), std::vector<std::uint8_t>(513, 'z'));
+  EXPECT_EQ(key->ReadRaw("Large", 70000)->size(), 70000u);
+  EXPECT_FALSE(key->ReadRaw("Large", 69999));
 }
 
 TEST_F(HostileRegistry, MultiTextsWithoutTheirClosingNulsJoinWhatIsThere) {
