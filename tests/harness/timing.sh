@@ -6,6 +6,7 @@
 #   vrex_elapsed_ms CMD ARGS...        runs the command, output dropped; prints its wall time in ms
 #   vrex_program_mean_ms RUNS ARGS...  mean wall time of VrexNet.exe ARGS from its folder, in ms
 #   vrex_report_timing WORK [RUNS]     the report of every sub-item against wine ipconfig /all
+#   vrex_median N...                   the middle one of the numbers
 
 vrex_elapsed_ms() {
   local started
@@ -23,13 +24,18 @@ vrex_program_mean_ms() {
   echo $((total / runs))
 }
 
-# Prints "report of every sub-item N ms, ipconfig /all M ms (mean of RUNS)":
-# both on the same warm prefix, alternating.
+# Prints "report of every sub-item N ms, ipconfig /all M ms (median of RUNS)":
+# both on the same warm prefix, alternating.  Medians, because a single slow
+# start of Wine can double one run.
 vrex_report_timing() {
-  local work=$1 runs=${2:-3} ours=0 theirs=0
+  local work=$1 runs=${2:-5} ours=() theirs=()
   for _ in $(seq "$runs"); do
-    ours=$((ours + $(vrex_elapsed_ms vrex_run_program --report "$(vrex_wine_path "$work/timed.txt")")))
-    theirs=$((theirs + $(vrex_elapsed_ms wine ipconfig /all)))
+    ours+=("$(vrex_elapsed_ms vrex_run_program --report "$(vrex_wine_path "$work/timed.txt")")")
+    theirs+=("$(vrex_elapsed_ms wine ipconfig /all)")
   done
-  echo "report of every sub-item $((ours / runs)) ms, ipconfig /all $((theirs / runs)) ms (mean of $runs)"
+  echo "report of every sub-item $(vrex_median "${ours[@]}") ms," \
+    "ipconfig /all $(vrex_median "${theirs[@]}") ms (median of $runs)"
 }
+
+# The middle one of the numbers given (the upper middle one of an even count).
+vrex_median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }'; }
