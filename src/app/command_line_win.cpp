@@ -15,6 +15,7 @@
 #include "platform/os/ports.h"
 #include "platform/os/win/fault_handler_win.h"
 #include "platform/os/win/handles_win.h"
+#include "platform/os/win/network_ports_win.h"
 #include "platform/os/win/newer_functions_win.h"
 #include "platform/program.h"
 #include "platform/text.h"
@@ -75,17 +76,12 @@ class ConsoleMessages : public os::MessageBoxes {
   }
 };
 
-// Without a window there are no messages to let through and no cursor to
-// show; either would bring up the desktop for nothing.
-class NoWindowUi : public os::UserInterface {
+// Without a window there is no cursor to show, and setting one would bring up
+// the desktop for nothing.  Messages are still let through: the answers of
+// the reverse name lookups come to a hidden window of their own.
+class NoCursorUi : public os::win::Win32Ui {
  public:
-  void ProcessMessages() override {}
   void SetCursor(os::Cursor) override {}
-  void Terminate() override { terminated_ = true; }
-  bool Terminated() const override { return terminated_; }
-
- private:
-  bool terminated_ = false;
 };
 
 std::string Usage() { return text::FillIn(GetLangString(IDS_REPORT_USAGE), kUsage); }
@@ -132,7 +128,7 @@ int Report(const CommandLine& command) {
 int RunCommandLine(const CommandLine& command) {
   win::InstallFaultHandler(ReportFault);
   ConsoleMessages messages;
-  NoWindowUi ui;
+  NoCursorUi ui;
   os::Ports ports = os::Os();
   ports.messages = &messages;
   ports.ui = &ui;
