@@ -5,13 +5,6 @@
 #include "app/about_win.h"
 #include "app/report_lines.h"
 #include "app/wait_dialog_win.h"
-#include "gather/basic_info.h"
-#include "gather/dialup.h"
-#include "gather/internet_info.h"
-#include "gather/local_groups.h"
-#include "gather/tcpip_details.h"
-#include "gather/users.h"
-#include "gather/winsock_lines.h"
 #include "lang/language.h"
 #include "lang/language_dialog_win.h"
 #include "lang/string_ids.h"
@@ -220,26 +213,6 @@ void TNETFrm::FormCreate() {
   HideWaitDlg();
 }
 
-std::vector<std::string> TNETFrm::zakladniinfotostringlst() {
-  return gather::zakladniinfotostringlst(iNetDetector1_->Online());
-}
-
-std::vector<std::string> TNETFrm::winsocktostringlst() { return gather::winsocktostringlst(); }
-
-std::vector<std::string> TNETFrm::tcpipdetailstostringlst() { return gather::tcpipdetailstostringlst(); }
-
-std::vector<std::string> TNETFrm::postatostringlst() { return gather::postatostringlst(gather::InternetInfo()); }
-
-std::vector<std::string> TNETFrm::proxytostringlst() { return gather::proxytostringlst(gather::InternetInfo()); }
-
-std::vector<std::string> TNETFrm::explorerstostringlst() {
-  return gather::explorerstostringlst(gather::InternetInfo());
-}
-
-std::vector<std::string> TNETFrm::gettel() { return gather::gettel(SystemFolders.system); }
-
-std::string TNETFrm::FindStr(const std::string& data, const std::string& tag) { return gather::FindStr(data, tag); }
-
 void TNETFrm::ReportBtnClick() {
   view::SectionListArt art{sectionImages_.get(), imageList1_.get(), nodeGlyphs_.get(), nullptr};
   report::OpenReportWindow(window_, sectionListBox1_.Model(), art);
@@ -265,12 +238,6 @@ void TNETFrm::RestoreFocus() {
 void TNETFrm::CloseBtnClick() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
 void TNETFrm::MinimizeBtnClick() { ShowWindow(window_, SW_MINIMIZE); }
-
-std::vector<std::string> TNETFrm::userstostringlst() { return gather::userstostringlst(); }
-
-std::vector<std::string> TNETFrm::localgroupstostringlst() { return gather::localgroupstostringlst(); }
-
-std::vector<std::string> TNETFrm::globalgroupstostringlst() { return gather::globalgroupstostringlst(); }
 
 LRESULT CALLBACK TNETFrm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return win::Guarded([&]() -> LRESULT {

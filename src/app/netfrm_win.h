@@ -59,26 +59,10 @@ class TNETFrm {
   void MinimizeBtnClick();
   void CloseBtnClick();
 
-  // The gatherers, by the names the catalogue knows them by.
-  std::vector<std::string> zakladniinfotostringlst();
-  std::vector<std::string> winsocktostringlst();
-  std::vector<std::string> tcpipdetailstostringlst();
-  std::vector<std::string> postatostringlst();
-  std::vector<std::string> proxytostringlst();
-  std::vector<std::string> explorerstostringlst();
-  std::vector<std::string> gettel();
-  // The text after tag in data up to the next ";" (the proxy list's reader).
-  std::string FindStr(const std::string& data, const std::string& tag);
-
   view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
   view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }
-  // The catalogue's gatherers; tests plug their own in.
+  // The catalogue's gatherers (StartUpGatherers); tests plug their own in.
   Gatherers& CatalogueGatherers() { return gatherers_; }
-
-  // The accounts pages, read afresh on every rendering.
-  std::vector<std::string> userstostringlst();
-  std::vector<std::string> localgroupstostringlst();
-  std::vector<std::string> globalgroupstostringlst();
 
  private:
   struct ButtonArt {

@@ -173,7 +173,7 @@ TEST(MainWindowStartUp, AFailingDeviceStepIsShownAndTheRemainingStepsStillRun) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "The device database cannot be deciphered.");
   // Steps 8 to 10 ran: the network object was gathered and the wait note is gone.
-  auto winsock = form.winsocktostringlst();
+  auto winsock = form.CatalogueGatherers().winsocktostringlst();
   ASSERT_EQ(winsock.size(), 4u);
   EXPECT_NE(winsock[2].find("Running"), std::string::npos);
   EXPECT_EQ(FindWindowA(nullptr, GetLangString(14).c_str()), nullptr);
