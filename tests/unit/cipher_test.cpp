@@ -49,6 +49,12 @@ TEST(Cipher, ShortAndOddTextsAndNonHexPairs) {
   EXPECT_EQ(cipher.Decode(""), "");
   EXPECT_EQ(cipher.Decode("0"), "");
   EXPECT_EQ(cipher.Decode("01Z"), cipher.Decode("01"));  // the odd last character is ignored
+  // Decoding into a used string replaces what it held; a bad text leaves it empty.
+  std::string into = "left over";
+  cipher.DecodeInto("0123456789ABCDEF", into);
+  EXPECT_EQ(into, cipher.Decode("0123456789ABCDEF"));
+  EXPECT_THROW(cipher.DecodeInto("01G2", into), CryptError);
+  EXPECT_EQ(into, "");
   for (const char* bad : {"zz", "0G", "01 2"}) {
     try {
       cipher.Decode(bad);
