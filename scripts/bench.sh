@@ -20,21 +20,24 @@ fail() {
 }
 
 bash scripts/setup.sh >"$log" 2>&1 || fail "setup failed"
+source tests/harness/wine_bits.sh
+vrex_choose_wine_bits "$root" || fail "$VREX_WINE_PATH_LINE"
+echo "$VREX_WINE_PATH_LINE"
+if [ "$VREX_WINE_BITS" = 64 ]; then skip_build=VREX_SKIP_WIN32; else skip_build=VREX_SKIP_WIN64; fi
 # The build folders keep their warning setting (the test command's, unless
 # they have another), so that nothing is rebuilt for it.
 werror=$(sed -n 's/^VREX_WERROR:BOOL=//p' build/native/CMakeCache.txt 2>/dev/null)
 {
   cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DVREX_SANITIZE=OFF &&
     cmake --build "$root/build/bench" -j"${VREX_JOBS:-2}" --target vrex_bench &&
-    VREX_WERROR=${werror:-ON} VREX_SKIP_WIN64=1 bash scripts/build.sh
+    env VREX_WERROR="${werror:-ON}" "$skip_build=1" bash scripts/build.sh
 } >>"$log" 2>&1 || fail "build failed"
 
 # The Google Benchmark suites, start-up at scale with slow reverse lookups among them.
 build/bench/vrex_bench --benchmark_out="$out/benchmarks.json" --benchmark_out_format=json >"$out/benchmarks.txt" 2>&1 ||
   fail "the benchmarks failed" "$out/benchmarks.txt"
 
-# The 32-bit program under Wine, on a fresh copy of dist/ with the report's fixtures.
-export VREX_WIN_BUILD="$root/build/win32-tests"
+# The program under Wine, on a fresh copy of its dist/ with the report's fixtures.
 source tests/harness/wine.sh
 source tests/harness/e2e.sh
 source tests/harness/timing.sh
@@ -42,14 +45,14 @@ source tests/harness/large_fixture.sh
 export VREX_RESULTS="$out/checks.txt"
 vrex_wine_start "$out/wine" >/dev/null 2>&1
 trap vrex_wine_stop EXIT
-vrex_e2e_dist "$root/dist" "$out/dist"
+vrex_e2e_dist "$VREX_BUILT_DIST" "$out/dist"
 cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$VREX_DIST/Network/dialsnap.dll"
 cp tests/fixtures/dialup_phonebook.txt "$VREX_DIST/Network/phonebook.txt"
 vrex_wine_version winxp
 vrex_wine_reg tests/fixtures/devices_*.reg tests/fixtures/network_class_*.reg tests/fixtures/tcpip_*.reg \
   tests/fixtures/internet_settings.reg
 services_page() { vrex_program_mean_ms "$runs" --report "$(vrex_wine_path "$out/services.txt")" --items 527; }
-vrex_program_in_folder --list-items >/dev/null 2>&1  # a warm start for the timings
+vrex_run_program --list-items >/dev/null 2>&1  # a warm start for the timings
 startup_fixtures=$(services_page)
 report_runs=7
 report_timing=$(vrex_report_timing "$out" "$report_runs")
@@ -78,4 +81,5 @@ row() { printf '%-68s %12s  %s\n' "$@"; }
   ours=$(sed -E 's/^report of every sub-item ([0-9]+) ms.*/\1/' <<<"$report_timing")
   theirs=$(sed -E 's/.*ipconfig \/all ([0-9]+) ms.*/\1/' <<<"$report_timing")
   row "Wine: command-line report of every sub-item" "$ours ms" "wine ipconfig /all: $theirs ms, median of $report_runs"
+  echo "$VREX_WINE_PATH_LINE"
 } | tee "$out/table.txt"

@@ -48,6 +48,16 @@ started=$(date +%s)
 
 bash scripts/setup.sh || give_up "setup failed"
 
+# The 32-bit program under 32-bit Wine where this host can run it, else the
+# 64-bit build under 64-bit Wine (VREX_WINE_BITS=64 forces that).
+wine_path_line=""
+if [ "$part" != unit ] && [ "$part" != fuzz ]; then
+  source tests/harness/wine_bits.sh
+  vrex_choose_wine_bits "$root" || give_up "$VREX_WINE_PATH_LINE"
+  wine_path_line=$VREX_WINE_PATH_LINE
+  echo "$wine_path_line"
+fi
+
 build_log="$out/logs/build.log"
 # Every target of ours builds with its warnings as errors here.
 export VREX_WERROR=ON
@@ -60,8 +70,14 @@ build() {
     all) bash scripts/build.sh >"$build_log" 2>&1 ;;
     # The fuzz targets have a build of their own (fuzz_tests).
     fuzz) : ;;
-    # The 64-bit build only shows that the sources compile; the import check needs it.
-    *) VREX_SKIP_WIN64=1 bash scripts/build.sh >"$build_log" 2>&1 ;;
+    # Only the build whose program runs under Wine on this host.
+    *)
+      if [ "$VREX_WINE_BITS" = 64 ]; then
+        VREX_SKIP_WIN32=1 bash scripts/build.sh >"$build_log" 2>&1
+      else
+        VREX_SKIP_WIN64=1 bash scripts/build.sh >"$build_log" 2>&1
+      fi
+      ;;
   esac
 }
 if ! build; then
@@ -75,10 +91,13 @@ record() {
   echo "$1 $2"
 }
 
-# Counts a GoogleTest run from its log; a run that crashed counts as one failure.
+# Counts a GoogleTest run from its log; a run that crashed counts as one
+# failure.  A test that only the 32-bit program can take skips itself with a
+# message that starts "32-bit program only": from the run's XML (optional
+# fourth argument) each such test counts as skipped, with its reason.
 count_gtest() {
-  local name=$1 log=$2 status=$3
-  local p f
+  local name=$1 log=$2 status=$3 xml=${4:-}
+  local p f skipped=""
   p=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | grep -oE '[0-9]+$' | tail -1)
   # Each failed test has one "[  FAILED  ] Suite.Name (N ms)" line, brief mode or not.
   f=$(grep -E '^\[  FAILED  \] [^ ]+ \(' "$log" | sort -u | wc -l)
@@ -87,8 +106,17 @@ count_gtest() {
   if [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
   for _ in $(seq 1 "$p"); do echo "PASS $name" >>"$VREX_RESULTS"; done
   for _ in $(seq 1 "$f"); do echo "FAIL $name" >>"$VREX_RESULTS"; done
+  if [ -n "$xml" ] && [ -f "$xml" ]; then
+    skipped=$(awk '
+      /<testcase / { match($0, /name="[^"]*"/); test = substr($0, RSTART + 6, RLENGTH - 7)
+                     match($0, /classname="[^"]*"/); test = substr($0, RSTART + 11, RLENGTH - 12) "." test }
+      /<skipped message=/ && /32-bit program only/ {
+        reason = $0; sub(/.*32-bit program only/, "32-bit program only", reason); sub(/".*/, "", reason)
+        print "SKIP " test ": " reason }' "$xml")
+    [ -z "$skipped" ] || tee -a "$VREX_RESULTS" <<<"$skipped" | sed 's/^/  /'
+  fi
   grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sort -u
-  echo "$name: $p passed, $f failed"
+  echo "$name: $p passed, $f failed$([ -z "$skipped" ] || echo ", $(wc -l <<<"$skipped") skipped")"
 }
 
 # Native unit tests (AddressSanitizer and UBSan).
@@ -108,6 +136,25 @@ format_check() {
   else
     echo "FAIL format" >>"$VREX_RESULTS"
     echo "format: not clang-formatted: $unformatted"
+  fi
+}
+
+# Set-up goes on past a package index that fails to update and i386
+# packages that cannot be installed (stand-ins for the package tools).
+setup_check() {
+  local want='status 0
+setup: installing build-essential ...
+setup: warning: the package index did not update whole; going on with what it has:
+  E: Some index files failed to download.
+setup: wine32:i386 libcups2:i386 could not be installed; the 64-bit build runs under 64-bit Wine instead
+update tries: 3
+required installed: 1' got
+  got=$(bash tests/setup/broken_index.sh)
+  if [ "$got" = "$want" ]; then
+    record PASS "set-up warns about a broken package index and goes on"
+  else
+    record FAIL "set-up warns about a broken package index and goes on"
+    diff <(echo "$want") <(echo "$got") | sed 's/^/  /'
   fi
 }
 
@@ -175,6 +222,15 @@ fuzz_tests() {
   done
 }
 
+# One Windows test executable under Wine: win_gtest NAME EXE FILTER, its log
+# and XML in out/logs/NAME.*.
+win_gtest() {
+  local name=$1 exe=$2 filter=$3
+  wine "$exe" --gtest_brief=1 --gtest_filter="$filter" --gtest_output="xml:$(vrex_wine_path "$out/logs/$name.xml")" \
+    >"$out/logs/$name.log" 2>&1
+  count_gtest "$name" "$out/logs/$name.log" $? "$out/logs/$name.xml"
+}
+
 # The Windows tests under Wine, with a GoogleTest filter.  The setting tests
 # run once per setting, each with the variable that says which setting is in
 # place (the others skip themselves); the main test executable runs whole
@@ -199,17 +255,14 @@ wine_tests() {
   for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
     version=${pair%%:*}
     vrex_wine_version "$version"
-    VREX_EXPECT_OS_CODE=${pair##*:} wine "$setting_tests" --gtest_brief=1 --gtest_filter="$filter" \
-      >"$out/logs/win-version-$version.log" 2>&1
-    count_gtest "win-version-$version" "$out/logs/win-version-$version.log" $?
+    VREX_EXPECT_OS_CODE=${pair##*:} win_gtest "win-version-$version" "$setting_tests" "$filter"
   done
 
   # The connection walk over our SNMP test agent, which Wine loads in place of
   # its own only when told to prefer the native inetmib1.
   vrex_wine_version winxp
-  VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" wine "$setting_tests" --gtest_brief=1 \
-    --gtest_filter="$filter" >"$out/logs/win-testagent.log" 2>&1
-  count_gtest win-testagent "$out/logs/win-testagent.log" $?
+  VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" \
+    win_gtest win-testagent "$setting_tests" "$filter"
 
   # What ipconfig reports for this prefix: the basic information must agree with it.
   wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
@@ -218,8 +271,7 @@ wine_tests() {
 
   for version in winxp win98; do
     vrex_wine_version "$version"
-    wine "$win_tests" --gtest_brief=1 --gtest_filter="$filter" >"$out/logs/win-$version.log" 2>&1
-    count_gtest "win-$version" "$out/logs/win-$version.log" $?
+    win_gtest "win-$version" "$win_tests" "$filter"
   done
 }
 
@@ -230,24 +282,24 @@ e2e_tests() {
   source tests/harness/e2e.sh
   for script in "$@"; do
     name=$(basename "$script" .sh)
-    (vrex_e2e_dist "$root/dist" "$out/e2e/dist" && source "$script") >"$out/logs/e2e-$name.log" 2>&1
-    grep -E '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" | sed "s/^/  /"
-    grep -qE '^(PASS|FAIL) ' "$out/logs/e2e-$name.log" || record FAIL "e2e $name: no checks ran"
+    (vrex_e2e_dist "$VREX_BUILT_DIST" "$out/e2e/dist" && source "$script") >"$out/logs/e2e-$name.log" 2>&1
+    grep -E '^(PASS|FAIL|SKIP) ' "$out/logs/e2e-$name.log" | sed "s/^/  /"
+    grep -qE '^(PASS|FAIL|SKIP) ' "$out/logs/e2e-$name.log" || record FAIL "e2e $name: no checks ran"
   done
 }
 
 if [ "$part" = all ] || [ "$part" = unit ]; then unit_tests; fi
 if [ "$part" = all ]; then
   format_check
+  setup_check
   import_check
 fi
 if [ "$part" = all ] || [ "$part" = fuzz ]; then fuzz_tests; fi
 
 if [ "$part" = all ] || [ "$part" = wine ] || [ "$part" = e2e ]; then
   # Everything under Wine shares one throwaway prefix and one Xvfb, and drives
-  # the 32-bit program with 32-bit tests and tools.
-  export VREX_WIN_BUILD="$root/build/win32-tests"
-  export VREX_DIST="$root/dist"
+  # the program with tests and tools of its own width.
+  export VREX_DIST="$VREX_BUILT_DIST"
   export VREX_SCREENSHOTS="$out/screenshots"
   source tests/harness/wine.sh
   vrex_wine_start "$out/wine"
@@ -259,7 +311,13 @@ fi
 
 passed=$(grep -c '^PASS ' "$VREX_RESULTS")
 failed=$(grep -c '^FAIL ' "$VREX_RESULTS")
+skipped=$(grep -c '^SKIP ' "$VREX_RESULTS")
 if [ "$part" != unit ] && [ "$part" != fuzz ]; then echo "screenshots: out/screenshots/"; fi
 echo "total time: $(($(date +%s) - started)) s"
-echo "$passed passed, $failed failed"
+if [ "$skipped" -gt 0 ]; then
+  echo "skipped:"
+  grep '^SKIP ' "$VREX_RESULTS" | sed 's/^SKIP /  /'
+fi
+[ -z "$wine_path_line" ] || echo "$wine_path_line"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

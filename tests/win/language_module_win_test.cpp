@@ -170,7 +170,7 @@ TEST_F(LanguageModuleWin, DamagedStringTablesGiveTheFallbackText) {
 volatile std::uint32_t entryRan = 0;
 
 TEST_F(LanguageModuleWin, ModuleIsLoadedAsDataSoItsCodeNeverRuns) {
-  if (sizeof(void*) != 4) GTEST_SKIP() << "the entry code is 32-bit";
+  if (sizeof(void*) != 4) GTEST_SKIP() << "32-bit program only: the entry code of the probe module is 32-bit";
   const auto flag = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&entryRan));
   const std::string path =
       WriteModule("vrexlang_code.dll", ModuleFile({1, kSectionRva + kBlockOffset, 0, SoundBlock()}, flag));
