@@ -42,11 +42,13 @@ directory_entries() {
 }
 # Points every string-table data entry of the module at an address far past its image.
 damage_string_table() {
-  local file=$1 pe opt sections section rva base="" i va size raw entry level2 e2 level3 e3 damaged=0
+  local file=$1 pe opt directories sections section rva base="" i va size raw entry level2 e2 level3 e3 damaged=0
   pe=$(u32 "$file" 60)
   sections=$(u16 "$file" $((pe + 6)))
   opt=$((pe + 24))
-  rva=$(u32 "$file" $((opt + 96 + 2 * 8)))  # the resource directory of a 32-bit module
+  # The data directories follow 96 bytes of a 32-bit module's optional header, 112 of a 64-bit one's.
+  if [ "$(u16 "$file" "$opt")" = $((0x20b)) ]; then directories=$((opt + 112)); else directories=$((opt + 96)); fi
+  rva=$(u32 "$file" $((directories + 2 * 8)))  # the resource directory
   section=$((opt + $(u16 "$file" $((pe + 20)))))
   for ((i = 0; i < sections; i++)); do
     va=$(u32 "$file" $((section + 12)))

@@ -10,11 +10,13 @@ cp "$fixtures/dialup_phonebook.txt" "$VREX_DIST/Network/phonebook.txt"
 vrex_wine_reg "$fixtures/tcpip_win2k.reg" "$fixtures/tcpip_nt4.reg" "$fixtures/tcpip_win9x.reg" \
   "$fixtures/internet_settings.reg"
 
-# The lines (not the headers) of the right pane after a click on left row $1.
+# The lines (not the headers) of the right pane after a click on left row
+# $1; a pane without headers is no page at all, not an empty one.
 page_lines() {
   vrex_wine_tool click-row "$title" 111 "$1"
   vrex_wine_tool settle 500
-  vrex_wine_tool rows "$title" 112 | tr -d '\r' | awk -F '\t' '$2 == "line" { print $3 }'
+  vrex_wine_tool rows "$title" 112 | tr -d '\r' | awk -F '\t' '$2 == "header" { shown = 1 } $2 == "line" { print $3 }
+    END { if (!shown) print "(the window showed no page)" }'
 }
 
 # Compares a page with the expected lines and shows the difference.
@@ -145,8 +147,10 @@ ${V}Other DNS servers${I}192.168.2.53</FONT>"
 done
 
 # Without the remote-access library in the system folder (as seen by the
-# 32-bit program) the dial-up page holds the single "not installed" line.
-rasapi="$WINEPREFIX/drive_c/windows/syswow64/rasapi32.dll"
+# program: a 32-bit one looks in syswow64) the dial-up page holds the single
+# "not installed" line.
+if [ "${VREX_WINE_BITS:-32}" = 64 ]; then system=system32; else system=syswow64; fi
+rasapi="$WINEPREFIX/drive_c/windows/$system/rasapi32.dll"
 mv "$rasapi" "$rasapi.away"
 vrex_wine_version win98
 vrex_start_program
