@@ -25,6 +25,8 @@ required=(
   jq
   # Real printing under Wine to a PDF printer, read back; a saved HTML report in a browser.
   cups printer-driver-cups-pdf poppler-utils chromium
+  # The HTML report is checked with xmllint.
+  libxml2-utils
 )
 # Wine for 32-bit programs comes from the i386 architecture.
 optional=(wine32:i386 libcups2:i386)

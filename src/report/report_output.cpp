@@ -5,6 +5,7 @@
 #include "platform/os/ports.h"
 #include "platform/program.h"
 #include "platform/text.h"
+#include "report/report_html.h"
 
 namespace vrex::report {
 namespace {
@@ -18,15 +19,21 @@ std::optional<std::string> Replace(const std::string& path, const Lines& lines) 
   return text::FillIn(GetLangString(IDS_REPORT_WRITE_FAILED), path) + "\n" + reason;
 }
 
-}  // namespace
-
-std::optional<std::string> WriteReportFile(const std::string& path, Lines lines) {
-  if (FormForFileName(path) == FileForm::kHtml) {
-    ConvertToHtml(lines);
+// The lines in the form of a file: an HTML document in the ANSI code page the
+// file is written in, or text.
+Lines InForm(FileForm form, Lines lines) {
+  if (form == FileForm::kHtml) {
+    ConvertToHtml(lines, os::Sys().AnsiCodePage());
   } else {
     ConvertToText(lines);
   }
-  return Replace(path, lines);
+  return lines;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteReportFile(const std::string& path, Lines lines) {
+  return Replace(path, InForm(FormForFileName(path), std::move(lines)));
 }
 
 std::optional<std::string> ReportOutput(ReportAction action, Lines lines, const std::string& dateTime,
@@ -45,10 +52,9 @@ std::optional<std::string> ReportOutput(ReportAction action, Lines lines, const 
       return std::nullopt;
     }
     case ReportAction::kSend: {
-      ConvertToHtml(lines);
-      if (auto error = Replace(kMailHtml, lines)) return error;
-      ConvertToText(lines);
-      if (auto error = Replace(kMailText, lines)) return error;
+      // The same two forms as a saved report, the HTML file first.
+      if (auto error = Replace(kMailHtml, InForm(FileForm::kHtml, lines))) return error;
+      if (auto error = Replace(kMailText, InForm(FileForm::kText, std::move(lines)))) return error;
       // A mail program that does not start is not reported.
       os::Sh().ExecuteIn("", kMailProgram, kMailParameters, kMailFolder);
       return std::nullopt;

@@ -1,5 +1,7 @@
 #include "report/report_print.h"
 
+#include <algorithm>
+
 #include "report/report_text.h"
 
 namespace vrex::report {
@@ -23,6 +25,24 @@ void PrintFooter(PrintPages& pages, int pageNumber, int gap) {
   pages.Canvas().DrawTextRun(footer, pages.PageWidth() / 2, pages.PageHeight() - height - gap, number);
 }
 
+// Draws the line's pieces from the margin: each at its column, in the
+// printer font's average character width, or a blank after the text before it.
+void PrintPieces(view::Canvas& canvas, const view::Font& font, int margin, int y, std::string_view line) {
+  static constexpr std::string_view kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const int average = std::max(1, canvas.TextExtent(font, kAlphabet).width / static_cast<int>(kAlphabet.size()));
+  const int blank = canvas.TextExtent(font, " ").width;
+  int x = margin;
+  bool first = true;
+  for (const TextPiece& piece : TextPieces(line)) {
+    if (!first) x = std::max(margin + piece.column * average, x > margin ? x + blank : x);
+    first = false;
+    if (piece.text.empty()) continue;
+    const std::string shown = view::EscapeMnemonics(piece.text);
+    canvas.DrawTextRun(font, x, y, shown);
+    x += canvas.TextExtent(font, shown).width;
+  }
+}
+
 }  // namespace
 
 void printtext(std::vector<std::string> lines, PrintPages& pages) {
@@ -36,7 +56,6 @@ void printtext(std::vector<std::string> lines, PrintPages& pages) {
   int y = 0;
   for (const std::string& line : lines) {
     view::Font font = PrintFont(LineFontSize(line).value_or(kPrintDefaultSize));
-    std::string shown = view::EscapeMnemonics(StripTags(line));
     // Measured in the printer's own units and at the line's own size, so
     // lines of any size neither overlap nor run into the footer.
     const int height = canvas.TextExtent(font, "X").height;
@@ -47,7 +66,7 @@ void printtext(std::vector<std::string> lines, PrintPages& pages) {
       y = 0;
     }
     y += gap;
-    canvas.DrawTextRun(font, margin, y, shown);
+    PrintPieces(canvas, font, margin, y, line);
     y += height;
   }
   PrintFooter(pages, pageNumber, gap);

@@ -1,10 +1,13 @@
 #include "report/report_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/text.h"
+#include "view/markup_parse.h"
 
 namespace vrex::report {
 
@@ -15,17 +18,6 @@ void FrameReport(Lines& lines, const std::string& dateTime, const std::string& t
   lines.push_back(" ");
   lines.push_back(kRuleLine);
   lines.push_back("<FONT color=\"clblack\" size=\"2\">" + GetLangString(IDS_REPORT_GENERATED_BY) + title + "</FONT>");
-}
-
-std::string RemoveFirstImage(std::string_view line) {
-  std::size_t image = text::FindNoCase(line, "<IMG");
-  if (image == std::string_view::npos) return std::string(line);
-  std::size_t close = text::FindNoCase(line, "</IMG>");
-  if (close != std::string_view::npos) return std::string(line.substr(0, image)) + std::string(line.substr(close + 6));
-  std::size_t bracket = line.find('>');
-  if (bracket != std::string_view::npos)
-    return std::string(line.substr(0, image)) + std::string(line.substr(bracket + 1));
-  return std::string(line);
 }
 
 std::string RewriteFontSizes(std::string_view line) {
@@ -58,14 +50,33 @@ std::string RewriteFontSizes(std::string_view line) {
   }
 }
 
-std::string StripTags(std::string_view line) {
+namespace {
+
+// The x of an <IND x="..."> tag's text (between its brackets), or nothing for any other tag.
+std::optional<int> IndentOfTag(std::string_view tag) {
+  if (tag.size() < 3 || !text::StartsWithNoCase(tag, "IN")) return std::nullopt;
+  auto value = view::AttributeValue(tag, "x");
+  std::int64_t x = 0;
+  if (!value || !text::ParseInteger(*value, x)) return std::nullopt;
+  return static_cast<int>(std::clamp<std::int64_t>(x, 0, view::kMaxPosition));
+}
+
+// Walks the line as StripTags does; every <IND> starts a new piece at the
+// pixel position it names.
+template <typename OnIndent>
+std::string StripTagsWith(std::string_view line, OnIndent onIndent) {
   std::string result;
+  std::size_t tagStart = 0;
   bool inTag = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
     if (c == '<') {
       inTag = true;
+      tagStart = i + 1;
     } else if (c == '>') {
+      if (inTag) {
+        if (auto x = IndentOfTag(line.substr(tagStart, i - tagStart))) onIndent(result, *x);
+      }
       inTag = false;
     } else if (inTag) {
       continue;
@@ -82,6 +93,39 @@ std::string StripTags(std::string_view line) {
   return result;
 }
 
+}  // namespace
+
+std::string StripTags(std::string_view line) {
+  return StripTagsWith(line, [](std::string&, int) {});
+}
+
+int AverageCharWidth(int points) { return std::max(1, (points * 96 / 72 + 1) / 2); }
+
+std::vector<TextPiece> TextPieces(std::string_view line) {
+  const int width = AverageCharWidth(std::clamp(LineFontSize(line).value_or(8), 1, view::kMaxFontSize));
+  std::vector<TextPiece> pieces(1);
+  std::size_t pieceStart = 0;
+  std::string text = StripTagsWith(line, [&](std::string& sofar, int x) {
+    pieces.back().text = sofar.substr(pieceStart);
+    pieces.push_back(TextPiece{(x + width - 1) / width, {}});
+    pieceStart = sofar.size();
+  });
+  pieces.back().text = text.substr(pieceStart);
+  return pieces;
+}
+
+std::string TextLine(std::string_view line) {
+  std::string result;
+  bool first = true;
+  for (const TextPiece& piece : TextPieces(line)) {
+    const int length = static_cast<int>(result.size());
+    if (!first) result.append(static_cast<std::size_t>(std::max(piece.column - length, length > 0 ? 1 : 0)), ' ');
+    result += piece.text;
+    first = false;
+  }
+  return result;
+}
+
 std::optional<int> LineFontSize(std::string_view line) {
   std::size_t at = line.find("size=\"");
   if (at == std::string_view::npos) return std::nullopt;
@@ -93,13 +137,8 @@ std::optional<int> LineFontSize(std::string_view line) {
   return value;
 }
 
-void ConvertToHtml(Lines& lines) {
-  lines.insert(lines.begin(), "<TABLE>");
-  for (std::string& line : lines) line = "<TR><TD>" + RewriteFontSizes(RemoveFirstImage(line)) + "</TD></TR>";
-}
-
 void ConvertToText(Lines& lines) {
-  for (std::string& line : lines) line = StripTags(line);
+  for (std::string& line : lines) line = TextLine(line);
 }
 
 FileForm FormForFileName(std::string_view fileName) {

@@ -1,8 +1,8 @@
 #pragma once
 // The report's lines in their three forms.  The lines arrive in display
-// markup; the text file drops every tag, the HTML file keeps the tags but
-// loses each line's first image and gets HTML font sizes, and the printout
-// reads each line's font size before dropping its tags.
+// markup; the text file drops every tag but lines its values up in columns
+// as the window does, the HTML file is a whole document (report_html.h), and
+// the printout reads each line's font size before dropping its tags.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,9 +20,6 @@ inline constexpr const char* kRuleLine = "<HR color=\"clblue\">";
 // time; title is the program's title.
 void FrameReport(Lines& lines, const std::string& dateTime, const std::string& title);
 
-// The line without its first image element (case-insensitive "<IMG", cut up
-// to the first "</IMG>", or else up to the line's first ">").
-std::string RemoveFirstImage(std::string_view line);
 // Every quoted number from "6" to "15" becomes a quoted HTML font size.
 std::string RewriteFontSizes(std::string_view line);
 // The line without its tags: "<" opens a tag, ">" closes one; a ">" outside a
@@ -33,9 +30,28 @@ std::string StripTags(std::string_view line);
 // characters after the quote start with no digit.
 std::optional<int> LineFontSize(std::string_view line);
 
-// The whole list as HTML table rows, a "<TABLE>" row first.
-void ConvertToHtml(Lines& lines);
-// Every line by its tag-stripped form.
+// The average character width, in pixels at 96 dpi, of the window's font at
+// a size in points: the unit of a text column.
+int AverageCharWidth(int points);
+
+// One stretch of a line without its tags: the column it starts at, in
+// average character widths, and its text.
+struct TextPiece {
+  int column = 0;
+  std::string text;
+  bool operator==(const TextPiece&) const = default;
+};
+// The line without its tags (as StripTags) in pieces: the first starts at
+// column 0, and each <IND x="..."> starts one at its column, in average
+// character widths of the line's font (the first size it names, else the
+// window's 8 points) rounded up.
+std::vector<TextPiece> TextPieces(std::string_view line);
+// The line as the text file shows it: each piece padded with blanks to its
+// column, and at least one blank after the text before it, so that a label
+// never runs into its value.
+std::string TextLine(std::string_view line);
+
+// Every line by its text form (TextLine).
 void ConvertToText(Lines& lines);
 
 enum class FileForm { kText, kHtml };

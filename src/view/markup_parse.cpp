@@ -141,6 +141,7 @@ bool ReadAttributes(MarkupKind kind, std::string_view tag, MarkupItem& item) {
   item.kind = kind;
   item.colour.reset();
   item.size.reset();
+  item.sizeValue.clear();
   item.face.reset();
   item.number = 0;
   switch (kind) {
@@ -164,7 +165,10 @@ bool ReadAttributes(MarkupKind kind, std::string_view tag, MarkupItem& item) {
     case MarkupKind::Font:
       // A blank must come before "color", so that "bgcolor" is not taken for it.
       if (auto value = AttributeValue(tag, " color")) item.colour = ParseColour(*value);
-      if (auto value = AttributeValue(tag, "size")) item.size = ParseFontSize(*value);
+      if (auto value = AttributeValue(tag, "size")) {
+        item.size = ParseFontSize(*value);
+        if (item.size) item.sizeValue = *value;
+      }
       if (auto value = AttributeValue(tag, "face")) item.face = std::string(*value);
       return true;
     default: return true;

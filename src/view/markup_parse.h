@@ -33,6 +33,7 @@ struct MarkupItem {
   int number = 0;
   std::optional<Colour> colour;     // Font
   std::optional<int> size;          // Font, in points
+  std::string sizeValue;            // Font: the size as written, when it gives one
   std::optional<std::string> face;  // Font
 };
 

@@ -37,13 +37,29 @@ write_fixtures() {
 }
 
 # Drops the tags as the text report does: "<" opens a tag, ">" closes it,
-# and a ">" outside a tag goes too; then a value's escaped "&lt;" and "&gt;"
-# become the characters again.
+# and a ">" outside a tag goes too; an <IND x="N"> pads with blanks up to its
+# column (N over the average character width of the line's first size, 8
+# points without one, rounded up), at least one blank after text; then a
+# value's escaped "&lt;" and "&gt;" become the characters again.
 strip_tags() {
-  awk '{ text = ""; inside = 0
+  awk '{ points = 8
+    if (match($0, /size="[0-9]/)) { points = substr($0, RSTART + 6, 2); sub(/[^0-9].*/, "", points); points += 0 }
+    width = int((int(points * 96 / 72) + 1) / 2); if (width < 1) width = 1
+    text = ""; inside = 0
     for (i = 1; i <= length($0); i++) {
       c = substr($0, i, 1)
-      if (c == "<") inside = 1; else if (c == ">") inside = 0; else if (!inside) text = text c
+      if (c == "<") { inside = 1; tag = "" }
+      else if (c == ">") {
+        if (inside && toupper(substr(tag, 1, 2)) == "IN" && match(tag, /[xX]="-?[0-9]+"/)) {
+          x = substr(tag, RSTART + 3, RLENGTH - 4) + 0; if (x < 0) x = 0
+          pad = int((x + width - 1) / width) - length(text)
+          if (pad < 1 && length(text) > 0) pad = 1
+          for (; pad > 0; pad--) text = text " "
+        }
+        inside = 0
+      }
+      else if (inside) tag = tag c
+      else text = text c
     }
     gsub(/&lt;/, "<", text); gsub(/&gt;/, ">", text)
     print text }'

@@ -83,7 +83,19 @@ for line in expected:
         sys.exit(1)
     at = found + len(line)
 PY
+  # An adapter's values stand in one column, after labels of any length.
+  vrex_check "the printout lines the values of a group up" python3 - "$work/printed.txt" <<'PY'
+import sys
+lines = open(sys.argv[1], encoding="latin-1").read().split("\n")
+def column(label, value):
+    return next((line.index(value) for line in lines if label in line and value in line.split(label, 1)[-1]), None)
+columns = {column("Description", "Realtek RTL8139 Family"), column("Driver version", "5.396.530.2001"),
+           column("INF file", "oem1.inf")}
+print("value columns:", columns)
+sys.exit(0 if len(columns) == 1 and None not in columns else 1)
+PY
   pdftoppm -png -r 40 -l 3 "$pdf" "$VREX_SCREENSHOTS/report-print-page"
+  pdftoppm -png -r 80 -f 1 -l 1 "$pdf" "$VREX_SCREENSHOTS/report-print-first-page"
 fi
 vrex_wine_tool close "$title"
 vrex_check "closes cleanly" vrex_wait_program 20

@@ -1,7 +1,7 @@
 // Stand-in for the suite's mail program.  Appends to vrmail.log in its
 // working folder: its command line, its working folder, and for each of
 // report.txt and report.htm there whether the file was complete when the
-// program started (it ends with a line break after its footer line).
+// program started (it ends with a line break after its last line).
 #include <windows.h>
 
 #include <cstdio>
@@ -22,8 +22,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// The text file's last line is the footer ("... Vrex Info Network"), the HTML
-// file's last row holds it.
+// The text file's last line is the footer ("... Vrex Info Network"); the HTML
+// file is a document that ends with its closing tag.
 const char* Complete(const std::string& content, const std::string& end) {
   return EndsWith(content, end) ? "complete" : "incomplete";
 }
@@ -39,6 +39,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   log << "command line: " << GetCommandLineA() << "\r\n";
   log << "folder: " << folder << "\r\n";
   log << "report.txt: " << Complete(text, "Vrex Info Network\r\n") << "\r\n";
-  log << "report.htm: " << Complete(html, "Vrex Info Network</FONT></TD></TR>\r\n") << "\r\n";
+  log << "report.htm: " << Complete(html, "</HTML>\r\n") << "\r\n";
   return 0;
 }

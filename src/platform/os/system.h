@@ -45,6 +45,8 @@ class System {
   virtual std::string ShortDateText(int year, int month, int day) = 0;
   // A wide text in the ANSI code page (WideCharToMultiByte with CP_ACP).
   virtual std::string WideToAnsi(std::u16string_view text) = 0;
+  // The number of the ANSI code page (GetACP): 1252, 1251, 1250 ...
+  virtual std::uint32_t AnsiCodePage() = 0;
 };
 
 }  // namespace vrex::os

@@ -29,6 +29,7 @@ class MemorySystem : public System {
   std::string ShortDateText(int year, int month, int day) override;
   // As a Western code page would: characters up to U+00FF stay, others become '?'.
   std::string WideToAnsi(std::u16string_view text) override;
+  std::uint32_t AnsiCodePage() override { return ansiCodePage; }
 
   // Sets the version block the way a Windows version reports it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor, std::string_view csd = "");
@@ -43,6 +44,7 @@ class MemorySystem : public System {
   std::uint32_t lastError = 0;
   std::map<std::uint32_t, std::string> errorMessages;  // the system's texts by code
   std::string shortDateFormat = "M/d/yyyy";
+  std::uint32_t ansiCodePage = 1252;
   std::vector<std::string> datesFormatted;  // "yyyy-mm-dd" of each day asked for
 };
 

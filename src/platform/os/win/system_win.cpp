@@ -63,6 +63,8 @@ std::string Win32System::ShortDateText(int year, int month, int day) {
   return buffer;
 }
 
+std::uint32_t Win32System::AnsiCodePage() { return GetACP(); }
+
 std::string Win32System::WideToAnsi(std::u16string_view text) {
   if (text.empty()) return {};
   static_assert(sizeof(wchar_t) == sizeof(char16_t));

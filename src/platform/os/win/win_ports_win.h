@@ -21,6 +21,7 @@ class Win32System : public System {
   std::string ErrorMessageText(std::uint32_t code) override;
   std::string ShortDateText(int year, int month, int day) override;
   std::string WideToAnsi(std::u16string_view text) override;
+  std::uint32_t AnsiCodePage() override;
 };
 
 class Win32Modules : public Modules {
