@@ -252,7 +252,7 @@ wine_tests() {
   vrex_wine_reg tests/fixtures/devices_*.reg
 
   # The version code each Wine version setting must give.
-  for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0; do
+  for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0 win10:0; do
     version=${pair%%:*}
     vrex_wine_version "$version"
     VREX_EXPECT_OS_CODE=${pair##*:} win_gtest "win-version-$version" "$setting_tests" "$filter"

@@ -181,7 +181,7 @@ void BuildDeviceList() {
   auto& list = DeviceList();
   list.clear();
   if (IsWin2000()) NT5Walk(true, list);
-  if (IsWinXP()) NT5Walk(false, list);
+  if (IsWinXPOrLater()) NT5Walk(false, list);
   if (IsWin9xFamily()) ConfigManagerWalk(ClassBy::Guid, list);
   if (IsWin95()) ConfigManagerWalk(ClassBy::Name, list);
   if (GetOSVersionCode() == oscode::kWinNT4) NT4Walk(list);

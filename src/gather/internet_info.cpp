@@ -74,8 +74,14 @@ std::string FindStr(const std::string& data, const std::string& tag) {
 }
 
 void ReadBrowsers(TInternetInfo& info) {
-  if (auto key = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer"))
-    if (auto version = Filled(*key, "Version")) info.IEVersion = *version;
+  // Internet Explorer 10 and later keep "Version" at 9.x for old installers
+  // and their own version in "svcVersion".
+  if (auto key = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer")) {
+    if (auto version = Filled(*key, "svcVersion"))
+      info.IEVersion = *version;
+    else if (auto version = Filled(*key, "Version"))
+      info.IEVersion = *version;
+  }
   if (auto key = OpenForReading(os::RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main")) {
     if (key->ValueExists("start page")) info.IEStartPage = key->ReadText("start page").value_or("");
   }

@@ -17,7 +17,8 @@ constexpr const char* kWin9xClassRoot = "SYSTEM\\CurrentControlSet\\Services\\Cl
 constexpr const char* kNT5NetworkRoot = "SYSTEM\\CurrentControlSet\\Control\\Network";
 
 // The network object keeps its own platform test, apart from the program's
-// version code: NT means NT 3.x to 5.x; anything newer counts as not NT.
+// version code: NT means NT 3.x and later, and NT 5 means 2000 and later,
+// whose network components all sit in the NT 5 layout.
 os::OsVersionInfo VersionBlock() {
   os::OsVersionInfo info{};
   if (!os::Sys().QueryVersion(info)) info = os::OsVersionInfo{};
@@ -26,12 +27,12 @@ os::OsVersionInfo VersionBlock() {
 
 bool LibraryIsNT() {
   auto info = VersionBlock();
-  return info.platformId == os::kPlatformWin32NT && info.majorVersion >= 3 && info.majorVersion <= 5;
+  return info.platformId == os::kPlatformWin32NT && info.majorVersion >= 3;
 }
 
 bool LibraryIsNT5() {
   auto info = VersionBlock();
-  return info.platformId == os::kPlatformWin32NT && info.majorVersion == 5;
+  return info.platformId == os::kPlatformWin32NT && info.majorVersion >= 5;
 }
 
 // Fills a list with entries that no earlier one equals, ignoring case.  The

@@ -1,5 +1,7 @@
 #include "gather/tcpip_details.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -63,8 +65,26 @@ void AddNameServerLines(Lines& lines, const os::RegistryKey& key) {
   lines.push_back(ValueLine(IDS_TCPIP_OTHER_DNS, FurtherServers(servers)));
 }
 
-// Windows 2000: each adapter names the key of its interface settings.
-void Win2000Lines(Lines& lines, const std::string& hostIPAddress) {
+// The adapter's own address: the one its DHCP lease gave when DHCP is on,
+// else the first it is configured with; the host's address only when the
+// interface key holds neither.
+std::string InterfaceAddress(const os::RegistryKey& settings, const std::string& hostIPAddress) {
+  const bool dhcp = settings.ValueExists("EnableDHCP") && settings.ReadInteger("EnableDHCP").value_or(0) != 0;
+  if (dhcp && settings.ValueExists("DhcpIPAddress")) {
+    std::string leased = settings.ReadText("DhcpIPAddress").value_or("");
+    if (!leased.empty()) return leased;
+  }
+  if (settings.ValueExists("IPAddress")) {
+    if (auto data = settings.ReadRaw("IPAddress", os::kWholeValue)) {
+      std::string first(data->begin(), std::find(data->begin(), data->end(), std::uint8_t{0}));
+      if (!first.empty()) return first;
+    }
+  }
+  return hostIPAddress;
+}
+
+// Windows 2000, XP and later: each adapter names the key of its interface settings.
+void InterfaceKeyLines(Lines& lines, const std::string& hostIPAddress) {
   std::vector<std::string> adapters;
   if (auto key = OpenMachineKey(kAdapters)) adapters = key->SubKeyNames();
   for (const std::string& adapter : adapters) {
@@ -79,7 +99,7 @@ void Win2000Lines(Lines& lines, const std::string& hostIPAddress) {
     }
     auto settings = OpenMachineKey(std::string(kServices) + "\\" + settingsPath);
     if (!settings) continue;
-    lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, hostIPAddress));
+    lines.push_back(ValueLine(IDS_TCPIP_IP_ADDRESS, InterfaceAddress(*settings, hostIPAddress)));
     AddMultiTextLine(lines, *settings, "SubnetMask", IDS_TCPIP_SUBNET_MASK);
     AddNameServerLines(lines, *settings);
     AddMultiTextLine(lines, *settings, "DefaultGateway", IDS_TCPIP_DEFAULT_GATEWAY);
@@ -138,7 +158,7 @@ std::string FurtherServers(const std::string& servers) {
 
 std::vector<std::string> tcpipdetailstostringlst(const std::string& hostIPAddress) {
   Lines lines;
-  if (IsWin2000()) Win2000Lines(lines, hostIPAddress);
+  if (IsWin2000() || IsWinXPOrLater()) InterfaceKeyLines(lines, hostIPAddress);
   if (IsWin9xFamily()) Win9xLines(lines, hostIPAddress);
   if (GetOSVersionCode() == oscode::kWinNT4) Nt4Lines(lines, hostIPAddress);
   return lines;

@@ -12,6 +12,19 @@ std::string ServiceText(const os::OsVersionInfo& info) {
   return text::Trim(text::UpToNul(std::string_view(info.csdVersion.data(), info.csdVersion.size())));
 }
 
+os::OsVersionInfo VersionBlock() {
+  // The size field is implied by the port: the adapter passes a zeroed
+  // 148-byte block with its size set.
+  os::OsVersionInfo info{};
+  if (!os::Sys().QueryVersion(info)) info = os::OsVersionInfo{};
+  return info;
+}
+
+// An NT that the code table does not know: 6.0 (Vista) and everything after.
+bool IsLaterNT(const os::OsVersionInfo& info) {
+  return info.platformId == os::kPlatformWin32NT && info.majorVersion >= 6;
+}
+
 }  // namespace
 
 std::uint8_t OsVersionCodeOf(const os::OsVersionInfo& info) {
@@ -33,13 +46,7 @@ std::uint8_t OsVersionCodeOf(const os::OsVersionInfo& info) {
   }
 }
 
-std::uint8_t GetOSVersionCode() {
-  // The size field is implied by the port: the adapter passes a zeroed
-  // 148-byte block with its size set.
-  os::OsVersionInfo info{};
-  if (!os::Sys().QueryVersion(info)) info = os::OsVersionInfo{};
-  return OsVersionCodeOf(info);
-}
+std::uint8_t GetOSVersionCode() { return OsVersionCodeOf(VersionBlock()); }
 
 bool IsWin9xFamily() {
   switch (GetOSVersionCode()) {
@@ -58,16 +65,22 @@ bool IsWin95() {
 }
 
 bool IsNTFamily() {
-  switch (GetOSVersionCode()) {
+  const os::OsVersionInfo info = VersionBlock();
+  switch (OsVersionCodeOf(info)) {
     case oscode::kWinNT3:
     case oscode::kWinNT4:
     case oscode::kWin2000:
     case oscode::kWinXP: return true;
-    default: return false;
+    default: return IsLaterNT(info);
   }
 }
 
 bool IsWin2000() { return GetOSVersionCode() == oscode::kWin2000; }
 bool IsWinXP() { return GetOSVersionCode() == oscode::kWinXP; }
+
+bool IsWinXPOrLater() {
+  const os::OsVersionInfo info = VersionBlock();
+  return OsVersionCodeOf(info) == oscode::kWinXP || IsLaterNT(info);
+}
 
 }  // namespace vrex

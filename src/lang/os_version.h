@@ -27,8 +27,13 @@ std::uint8_t OsVersionCodeOf(const os::OsVersionInfo& info);
 std::uint8_t GetOSVersionCode();
 bool IsWin9xFamily();
 bool IsWin95();
+// NT 3.x, 4.0, 2000, XP, and every later NT (code 0: Vista to 11), whose
+// pages read the layouts that NT 5 left them.
 bool IsNTFamily();
 bool IsWin2000();
 bool IsWinXP();
+// Windows XP or an NT from 6.0 on (Vista to 11), which keep XP's device and
+// TCP/IP layouts.  Server 2003 (NT 5.2) has the code of Windows 2000 and its pages.
+bool IsWinXPOrLater();
 
 }  // namespace vrex

@@ -89,7 +89,7 @@ bool VersionTest(PlatformTest test) {
     info = os::OsVersionInfo{};
   }
   const bool nt = info.platformId == os::kPlatformWin32NT;
-  return test == PlatformTest::kNt ? nt : nt && info.majorVersion == 5;
+  return test == PlatformTest::kNt ? nt : nt && info.majorVersion >= 5;
 }
 
 void Bind(const FamilyDefinition& definition, BoundFamily& family) {

@@ -37,7 +37,7 @@ namespace accountapi {
 
 // Which platform test picks a family's library.
 enum class PlatformTest {
-  kNt5,  // the NT platform with major version 5 (2000, XP)
+  kNt5,  // the NT platform from major version 5 on (2000, XP and later)
   kNt,   // the NT platform
 };
 

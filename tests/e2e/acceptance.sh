@@ -13,7 +13,7 @@ rm -rf "$work" "$shots" && mkdir -p "$work" "$shots"
 cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$VREX_DIST/Network/dialsnap.dll"
 cp "$fixtures/dialup_phonebook.txt" "$VREX_DIST/Network/phonebook.txt"
 
-versions=(win95 win98 winme nt40 win2k winxp win7)
+versions=(win95 win98 winme nt40 win2k winxp win7 win10)
 # The left pane's sections and their sub-items, in pane order.
 sections=("540 525 526 527 528 561 529" "80 81 82 350" "101 102")
 # The sub-items that read only the fixtures: adapters, protocols, services,
@@ -29,7 +29,7 @@ write_fixtures() {
     win98 | winme) own=98 ;;
     nt40) own=nt4 ;;
     win2k) own=win2k ;;
-    *) own=xp ;; # Windows 7 walks none of the layouts
+    *) own=xp ;; # Windows 7 and 10 keep XP's layouts
   esac
   for file in "$fixtures"/devices_*.reg; do [ "$file" = "$fixtures/devices_$own.reg" ] || others+=("$file"); done
   vrex_wine_reg "${others[@]}" "$fixtures/devices_$own.reg" "$fixtures"/network_class_*.reg "$fixtures"/tcpip_*.reg \

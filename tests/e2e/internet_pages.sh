@@ -97,14 +97,16 @@ for version in win2k nt40 winxp win98; do
     vrex_wine_reg "$VREX_DIST/../host_address.reg"
   fi
   case $version in
-    win2k)
+    # Each adapter its own address: the first has none (the host's stands
+    # in), the second its DHCP lease.
+    win2k | winxp)
       expected="${V}IP address${I}${host}</FONT>
 ${V}Subnet mask${I}255.255.255.0</FONT>
 ${V}Primary DNS server${I}192.168.1.53</FONT>
 ${V}Other DNS servers${I}</FONT>
 ${V}Default gateway${I}192.168.1.1</FONT>
 ${V}DHCP enabled${I}No</FONT>
-${V}IP address${I}${host}</FONT>
+${V}IP address${I}10.0.0.77</FONT>
 ${V}Subnet mask${I}255.255.0.0255.0.0.0</FONT>
 ${V}Primary DNS server${I}10.0.0.53</FONT>
 ${V}Other DNS servers${I}10.0.1.53,10.0.2.53</FONT>
@@ -119,7 +121,6 @@ ${V}DNS servers${I}172.16.0.53 172.16.1.53</FONT>
 ${V}Default gateway${I}172.16.0.1</FONT>
 ${V}DHCP enabled${I}No</FONT>"
       ;;
-    winxp) expected= ;;
     win98)
       expected="${V}IP address${I}${host}</FONT>
 ${V}Subnet mask${I}255.255.255.0</FONT>

@@ -75,7 +75,7 @@ TEST_F(AccountLayer, EachFamilyIsBoundFromTheLibraryItsPlatformTestChooses) {
        os::kPlatformWin32NT,
        6,
        1,
-       {"radmin32.dll", "advapi32.dll", "advapi32.dll", "advapi32.dll", "netapi32.dll"}},
+       {"advapi32.dll", "advapi32.dll", "advapi32.dll", "advapi32.dll", "netapi32.dll"}},
   };
   for (const Case& c : cases) {
     os::memory::World fresh;

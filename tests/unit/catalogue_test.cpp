@@ -91,8 +91,10 @@ TEST_F(CatalogueTest, AccountsOnlyOnTheNtFamily) {
   EXPECT_EQ(Collect("Users"), Lines{});
   EXPECT_EQ(Collect("Groups"), Lines{});
   EXPECT_EQ(Collect("Dial-up"), Lines{"dialup line"});
-  world.system.SetVersion(2, 6, 0);  // neither family
+  world.system.SetVersion(1, 5, 0);  // neither family
   EXPECT_EQ(Collect("Users"), Lines{});
+  world.system.SetVersion(2, 6, 0);  // Vista and later are NT
+  EXPECT_EQ(Collect("Users"), Lines{"users line"});
 }
 
 TEST_F(CatalogueTest, FailingDialUpGathererIsSwallowedOthersAreNot) {

@@ -166,6 +166,15 @@ TEST_F(InternetSettings, MailAccountsTakenByNumber) {
   }
 }
 
+TEST_F(InternetSettings, ExplorerTenAndLaterGiveTheirOwnVersion) {
+  world.registry.LoadText(
+      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer]\n\"Version\"=\"9.11.19041.0\"\n"
+      "\"svcVersion\"=\"11.0.19041.0\"\n");
+  TInternetInfo info;
+  ReadBrowsers(info);
+  EXPECT_EQ(info.IEVersion, "11.0.19041.0");
+}
+
 TEST_F(InternetSettings, NetscapeVersionFromTheFirstProductKey) {
   struct Case {
     const char* name;

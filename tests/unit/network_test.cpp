@@ -89,8 +89,8 @@ TEST_F(NetworkObject, ClassRootFollowsTheLibrarysOwnPlatformTest) {
   EXPECT_EQ(ClassRootKey(), kNTRoot);
   world.system.SetVersion(1, 4, 90);
   EXPECT_EQ(ClassRootKey(), k9xRoot);
-  world.system.SetVersion(2, 6, 0);  // newer NT versions count as not NT
-  EXPECT_EQ(ClassRootKey(), k9xRoot);
+  world.system.SetVersion(2, 6, 0);  // newer NT versions are NT too
+  EXPECT_EQ(ClassRootKey(), kNTRoot);
 }
 
 TEST_F(NetworkObject, GetInfoOnNT4ReadsTheClassTree) {

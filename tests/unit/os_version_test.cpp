@@ -53,14 +53,15 @@ TEST(OsVersionCode, FailingCallIsUnrecognisedWin32sBlock) {
 TEST(OsVersionCode, PredicatesFollowTheCode) {
   struct Row {
     std::uint32_t platform, major, minor;
-    bool nine, ninetyFive, nt, w2k, xp;
+    bool nine, ninetyFive, nt, w2k, xp, xpOrLater;
   };
   const Row rows[] = {
-      {1, 4, 0, true, true, false, false, false},   {1, 4, 10, true, false, false, false, false},
-      {1, 4, 90, true, false, false, false, false}, {2, 3, 51, false, false, true, false, false},
-      {2, 4, 0, false, false, true, false, false},  {2, 5, 0, false, false, true, true, false},
-      {2, 5, 1, false, false, true, false, true},   {2, 6, 0, false, false, false, false, false},
-      {0, 1, 0, false, false, false, false, false},
+      {1, 4, 0, true, true, false, false, false, false},   {1, 4, 10, true, false, false, false, false, false},
+      {1, 4, 90, true, false, false, false, false, false}, {2, 3, 51, false, false, true, false, false, false},
+      {2, 4, 0, false, false, true, false, false, false},  {2, 5, 0, false, false, true, true, false, false},
+      {2, 5, 1, false, false, true, false, true, true},    {2, 5, 2, false, false, true, true, false, false},
+      {2, 6, 0, false, false, true, false, false, true},   {2, 10, 0, false, false, true, false, false, true},
+      {1, 5, 0, false, false, false, false, false, false}, {0, 1, 0, false, false, false, false, false, false},
   };
   for (const auto& r : rows) {
     os::memory::World world;
@@ -71,6 +72,7 @@ TEST(OsVersionCode, PredicatesFollowTheCode) {
     EXPECT_EQ(IsNTFamily(), r.nt);
     EXPECT_EQ(IsWin2000(), r.w2k);
     EXPECT_EQ(IsWinXP(), r.xp);
+    EXPECT_EQ(IsWinXPOrLater(), r.xpOrLater);
   }
 }
 

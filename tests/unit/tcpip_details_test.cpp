@@ -20,6 +20,8 @@ constexpr Version kWin2000{2, 5, 0};
 constexpr Version kWin98{1, 4, 10};
 constexpr Version kNT4{2, 4, 0};
 constexpr Version kXP{2, 5, 1};
+constexpr Version kVista{2, 6, 0};
+constexpr Version kWin10{2, 10, 0};
 
 class TcpIpDetails : public ::testing::Test {
  protected:
@@ -47,26 +49,28 @@ struct LayoutCase {
   Lines expected;
 };
 
+// Two adapters: one name server and no address of its own (the host's
+// stands in), then three, a two-entry mask and a DHCP lease.
+const Lines kInterfaceLines = {
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">192.168.1.20</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.255.0</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS1<IND x="200"><FONT color="clmaroon">192.168.1.53</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNSn<IND x="200"><FONT color="clmaroon"></FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">GW<IND x="200"><FONT color="clmaroon">192.168.1.1</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">no</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">10.0.0.77</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.0.0255.0.0.0</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS1<IND x="200"><FONT color="clmaroon">10.0.0.53</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNSn<IND x="200"><FONT color="clmaroon">10.0.1.53,10.0.2.53</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">yes</FONT>)",
+};
+
 TEST_F(TcpIpDetails, EachLayoutGivesItsLines) {
   const LayoutCase cases[] = {
-      {"Windows 2000, two adapters: one name server, then three and a two-entry mask",
-       kWin2000,
-       "tcpip_win2k.reg",
-       nullptr,
-       "192.168.1.20",
-       {
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">192.168.1.20</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.255.0</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS1<IND x="200"><FONT color="clmaroon">192.168.1.53</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNSn<IND x="200"><FONT color="clmaroon"></FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">GW<IND x="200"><FONT color="clmaroon">192.168.1.1</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">no</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">192.168.1.20</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.0.0255.0.0.0</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS1<IND x="200"><FONT color="clmaroon">10.0.0.53</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNSn<IND x="200"><FONT color="clmaroon">10.0.1.53,10.0.2.53</FONT>)",
-           R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">yes</FONT>)",
-       }},
+      {"Windows 2000", kWin2000, "tcpip_win2k.reg", nullptr, "192.168.1.20", kInterfaceLines},
+      {"XP keeps the 2000 layout", kXP, "tcpip_win2k.reg", nullptr, "192.168.1.20", kInterfaceLines},
+      {"so does Vista", kVista, "tcpip_win2k.reg", nullptr, "192.168.1.20", kInterfaceLines},
+      {"and Windows 10", kWin10, "tcpip_win2k.reg", nullptr, "192.168.1.20", kInterfaceLines},
       {"Windows 2000 without the adapters key", kWin2000, nullptr, nullptr, "192.168.1.20", {}},
       {"9x family, the second transport key holds the host address",
        kWin98,
@@ -123,7 +127,6 @@ TEST_F(TcpIpDetails, EachLayoutGivesItsLines) {
            R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IMG src="idx:3"></IMG> <FONT color="clblue">172.16.0.9</FONT>)",
            R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS<IND x="200"><FONT color="clmaroon">172.16.0.53 172.16.1.53</FONT>)",
        }},
-      {"XP reads no layout", kXP, "tcpip_win2k.reg", nullptr, "192.168.1.20", {}},
       {"NT 4.0 on the Windows 2000 layout: the parameters key alone, without name servers",
        kNT4,
        "tcpip_win2k.reg",
@@ -150,10 +153,32 @@ TEST_F(TcpIpDetails, MissingValuesOmitTheirLines) {
                             "\"=-\n");
   Lines lines = tcpipdetailstostringlst("192.168.1.20");
   ASSERT_EQ(lines.size(), 6u);  // the first adapter's address alone, then the second's five lines
-  EXPECT_EQ(
-      lines[0],
-      R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">192.168.1.20</FONT>)");
-  EXPECT_EQ(lines[1], lines[0]);
+  EXPECT_EQ(lines[0], kInterfaceLines[0]);
+  EXPECT_EQ(lines[1], kInterfaceLines[6]);
+}
+
+// An adapter's address line shows its own address: the lease with DHCP on,
+// else its first configured address, else the host's.
+TEST_F(TcpIpDetails, EachAdapterShowsItsOwnAddress) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "192.168.1.20"},
+      {"\"IPAddress\"=hex(7):31,2e,31,2e,31,2e,31,00,32,2e,32,2e,32,2e,32,00,00\n", "1.1.1.1"},
+      {"\"IPAddress\"=hex(7):31,2e,31,2e,31,2e,31,00,00\n\"DhcpIPAddress\"=\"9.9.9.9\"\n", "1.1.1.1"},
+      {"\"EnableDHCP\"=dword:00000001\n\"IPAddress\"=hex(7):31,2e,31,2e,31,2e,31,00,00\n"
+       "\"DhcpIPAddress\"=\"9.9.9.9\"\n",
+       "9.9.9.9"},
+      {"\"EnableDHCP\"=dword:00000001\n\"DhcpIPAddress\"=\"\"\n", "192.168.1.20"},
+  };
+  for (const auto& [values, address] : cases) {
+    world.registry = os::memory::MemoryRegistry();
+    Use(kXP, "tcpip_win2k.reg");
+    world.registry.LoadText(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\") + kWin2000Interfaces + "]\n" + values);
+    EXPECT_EQ(tcpipdetailstostringlst("192.168.1.20").at(0),
+              std::string(
+                  R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">)") +
+                  address + "</FONT>")
+        << values;
+  }
 }
 
 // Values past 255 bytes are read whole; a shorter one is unchanged by that.

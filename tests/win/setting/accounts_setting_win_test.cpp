@@ -30,7 +30,8 @@ class AccountsUnderSetting : public ::testing::Test {
   }
   void TearDown() override { accountapi::ReleaseAccountLibraries(); }
   bool Nt() const { return code == 7 || code == 8 || code == 10 || code == 0; }
-  bool Nt5() const { return code == 8 || code == 10; }
+  // Code 0 under Wine is Windows 7 or 10: NT 6 and later take the NT 5 families.
+  bool Nt5() const { return code == 8 || code == 10 || code == 0; }
   int code = -1;
 };
 
