@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "gather/label_value_line.h"
+#include "gather/mail_account_files.h"
 #include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
@@ -74,13 +75,14 @@ std::string FindStr(const std::string& data, const std::string& tag) {
 }
 
 void ReadBrowsers(TInternetInfo& info) {
-  // Internet Explorer 10 and later keep "Version" at 9.x for old installers
-  // and their own version in "svcVersion".
+  // Internet Explorer 10 and 11 keep "Version" at 9.10 and 9.11 for old
+  // installers and their own version in "svcVersion".
   if (auto key = OpenForReading(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer")) {
-    if (auto version = Filled(*key, "svcVersion"))
+    if (auto version = Filled(*key, "Version")) {
       info.IEVersion = *version;
-    else if (auto version = Filled(*key, "Version"))
-      info.IEVersion = *version;
+      if (version->rfind("9.1", 0) == 0)
+        if (auto own = Filled(*key, "svcVersion")) info.IEVersion = *own;
+    }
   }
   if (auto key = OpenForReading(os::RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main")) {
     if (key->ValueExists("start page")) info.IEStartPage = key->ReadText("start page").value_or("");
@@ -138,6 +140,7 @@ void ReadInternetInfo(TInternetInfo& info) {
   ReadBrowsers(info);
   ReadProxy(info);
   ReadMailAccounts(info);
+  ReadMailAccountFiles(info);
 }
 
 std::vector<std::string> postatostringlst(const TInternetInfo& info) {

@@ -40,7 +40,7 @@ report --report "$(vrex_wine_path "$work/kept.txt")"
 status=$?
 tr -d '\r' <"$work/stderr" | grep -v '^[0-9a-f]*:' | sed 's/^/  /'
 # What was not written counts only once the program has said why.
-reported() { grep -qF "$1" "$work/stderr" && shift && "$@"; }
+reported() { vrex_said "$work/stderr" "$@"; }
 vrex_check "fault in the command-line report: ends with the fault code" test $status -eq 5
 vrex_check "fault in the command-line report: the fault on standard error" \
   grep -qF "Fault code: C0000005" "$work/stderr"
@@ -59,7 +59,7 @@ if mount -t tmpfs -o size=64k tmpfs "$disk" 2>/dev/null; then
   dd if=/dev/zero of="$disk/filler" bs=1k 2>/dev/null
   (cd "$VREX_DIST/Network" && wine ./VrexNet.exe --report "$(vrex_wine_path "$disk/full.txt")" --items 540 2>"$work/stderr")
   status=$?
-  vrex_check "full disk: exit status 1" test $status -eq 1
+  vrex_check "full disk: exit status 1" reported full.txt test $status -eq 1
   vrex_check "full disk: the message names the file" grep -q 'full.txt' "$work/stderr"
   vrex_check "full disk: the old file stays intact" reported full.txt test "$(cat "$disk/full.txt")" = $'old\r'
   vrex_check "full disk: no spare file is left" reported full.txt test "$(ls "$disk" | tr '\n' ' ')" = "filler full.txt "

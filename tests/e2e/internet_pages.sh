@@ -164,3 +164,19 @@ vrex_wine_screenshot "$VREX_SCREENSHOTS/dialup-not-installed.png"
 vrex_wine_tool close "$title"
 vrex_check "no dial-up networking: closes cleanly" vrex_wait_program 20
 mv "$rasapi.away" "$rasapi"
+
+# Windows Mail of Windows Vista keeps its accounts in files, not in the
+# registry: under a later Windows their accounts join the registry's.
+vrex_wine_version win7
+local_data=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+store="$(winepath -u "$local_data" 2>/dev/null)/Microsoft/Windows Mail/Local Folders"
+mkdir -p "$store"
+{
+  printf '\xff\xfe'
+  printf '<MessageAccount><Account_Name type="SZ">Vista mail</Account_Name>%s</MessageAccount>' \
+    '<SMTP_Server type="SZ">smtp.vista.example</SMTP_Server>' | iconv -f utf-8 -t utf-16le
+} >"$store/account{00000000-0000-0000-0000-0000000000E2}.oeaccount"
+vrex_run_program --report "$(vrex_wine_path "$VREX_DIST/../mail.txt")" --items 80
+both_accounts() { grep -q "Vista mail" "$1" && grep -q "Home mail" "$1"; }
+vrex_check "Windows Mail's account file: its account joins the registry's" both_accounts "$VREX_DIST/../mail.txt"
+rm -rf "$store"

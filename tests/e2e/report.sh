@@ -60,22 +60,27 @@ echo "timing: $(vrex_report_timing "$work" 7)" | tee "$VREX_SCREENSHOTS/report-t
 # Nothing written silently, and nothing half-written.
 printf 'old\r\n' >"$work/locked.txt"
 chmod a-w "$work/locked.txt"
-# Status 1 is the program's own word for a report it could not write: a
-# program that never started gives another.
+# Status 1 is the program's word for a report it could not write, 2 for a
+# wrong command line; each counts with the program's message.
 vrex_run_program --report "$(vrex_wine_path "$work/locked.txt")" --items 540
-vrex_check "read-only target: exit status 1" test $? -eq 1
+status=$?
+message='could not be written to Z:'
 vrex_check "read-only target: the message names the file" grep -q 'locked.txt' "$stderr"
-vrex_check "read-only target: the file stays intact" test "$(cat "$work/locked.txt")" = $'old\r'
+vrex_check "read-only target: exit status 1" vrex_said "$stderr" "$message" test $status -eq 1
+vrex_check "read-only target: the file stays intact" vrex_said "$stderr" "$message" test "$(cat "$work/locked.txt")" = $'old\r'
 chmod u+w "$work/locked.txt"
 vrex_run_program --report "$(vrex_wine_path "$work/missing/r.txt")" --items 540
-vrex_check "missing folder: exit status 1" test $? -eq 1
+status=$?
 vrex_check "missing folder: the message names the file" grep -q 'missing\\r.txt' "$stderr"
-vrex_check "missing folder: nothing written" test ! -e "$work/missing" -a -s "$stderr"
+vrex_check "missing folder: exit status 1" vrex_said "$stderr" "$message" test $status -eq 1
+vrex_check "missing folder: nothing written" vrex_said "$stderr" "$message" test ! -e "$work/missing"
 printf 'old\r\n' >"$work/kept.txt"
 vrex_run_program --report "$(vrex_wine_path "$work/kept.txt")" --items 540,9999
-vrex_check "unknown item: exit status 2" test $? -eq 2
-vrex_check "unknown item: the message names it" grep -q 'Unknown sub-item ID: 9999' "$stderr"
-vrex_check "unknown item: the file stays intact" test "$(cat "$work/kept.txt")" = $'old\r'
+status=$?
+message='Unknown sub-item ID: 9999'
+vrex_check "unknown item: the message names it" grep -q "$message" "$stderr"
+vrex_check "unknown item: exit status 2" vrex_said "$stderr" "$message" test $status -eq 2
+vrex_check "unknown item: the file stays intact" vrex_said "$stderr" "$message" test "$(cat "$work/kept.txt")" = $'old\r'
 vrex_check "no temporary files are left" test -s "$work/quiet.txt" -a -z "$(ls "$work" | grep -i '\.tmp$')"
 vrex_run_program --list-items >"$work/items.txt"
 vrex_check "item list names every sub-item" test "$(tr -d '\r' <"$work/items.txt" | cut -f1 | tr '\n' ' ')" = \
@@ -131,7 +136,6 @@ vrex_check "send: all seven sub-items of the first section" test "$(headings "$V
 
 # Cancel and the close box produce nothing: said only of a window that was there.
 rm -f "$VREX_DIST/Vmail/report.txt" "$VREX_DIST/Vmail/report.htm"
-once_opened() { [ -n "$opened" ] && "$@"; }
 for way in cancel close; do
   vrex_wine_tool click "$title" 101 10 10
   opened=""
@@ -139,10 +143,10 @@ for way in cancel close; do
   vrex_wine_tool click-row "$report_title" 201 0
   vrex_wine_tool command "$report_title" 221
   if [ $way = cancel ]; then vrex_wine_tool click "$report_title" 214 10 10; else vrex_wine_tool close "$report_title"; fi
-  vrex_check "$way: the report window closes" once_opened vrex_wine_tool gone "$report_title" 10000
+  vrex_check "$way: the report window closes" vrex_once "$opened" vrex_wine_tool gone "$report_title" 10000
   vrex_wine_tool settle 1000
-  vrex_check "$way: no dialog follows" once_opened test -z "$(vrex_wine_tool wait "Save As" 500 && echo shown)"
-  vrex_check "$way: nothing is written" once_opened test ! -e "$VREX_DIST/Vmail/report.txt"
+  vrex_check "$way: no dialog follows" vrex_once "$opened" test -z "$(vrex_wine_tool wait "Save As" 500 && echo shown)"
+  vrex_check "$way: nothing is written" vrex_once "$opened" test ! -e "$VREX_DIST/Vmail/report.txt"
 done
 vrex_wine_tool close "$title"
 vrex_check "closes cleanly" vrex_wait_program 20

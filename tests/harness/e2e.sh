@@ -3,6 +3,20 @@
 # VREX_DIST: for the end-to-end runs a fresh copy of the built dist/, so that
 # its INI and the stand-ins a script puts beside it never reach dist/.
 
+# Runs the command only when the first argument is not empty: that a window
+# went counts only for a window that came.
+vrex_once() { [ -n "$1" ] && shift && "$@"; }
+
+# Runs the command only when FILE holds TEXT: what a run did not do (write a
+# file, change one) counts only once the program has said why.  An exit
+# status alone proves nothing either: Wine gives 1 for a program it could
+# not start.
+vrex_said() {
+  local file=$1 text=$2
+  shift 2
+  grep -qF -- "$text" "$file" 2>/dev/null && "$@"
+}
+
 # SKIP NAME REASON: a check this run cannot make, counted apart.
 vrex_skip() { echo "SKIP $1: $2" | tee -a "$VREX_RESULTS"; }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gather/internet_info.h"
+#include "gather/mail_account_files.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
 
@@ -166,13 +167,48 @@ TEST_F(InternetSettings, MailAccountsTakenByNumber) {
   }
 }
 
-TEST_F(InternetSettings, ExplorerTenAndLaterGiveTheirOwnVersion) {
-  world.registry.LoadText(
-      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer]\n\"Version\"=\"9.11.19041.0\"\n"
-      "\"svcVersion\"=\"11.0.19041.0\"\n");
+// Windows Mail's account files, UTF-16 or UTF-8, fill the numbers the
+// registry left free; a file without an account name or SMTP server is none.
+TEST_F(InternetSettings, WindowsMailAccountFilesFillTheFreeNumbers) {
+  const std::string xml =
+      "<?xml version=\"1.0\"?><MessageAccount><Account_Name type=\"SZ\">R&amp;D</Account_Name>"
+      "<POP3_Server type=\"SZ\">pop.rd.example</POP3_Server><SMTP_Server type=\"SZ\">smtp.rd.example</SMTP_Server>"
+      "<SMTP_Display_Name type=\"SZ\">Jan \xC4\x8C"
+      "ern\xC3\xBD</SMTP_Display_Name></MessageAccount>";
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("<Account_Name>Wide</Account_Name><SMTP_Server>smtp.w</SMTP_Server>")) utf16 += {c, '\0'};
+  const std::string folder = "C:\\Users\\jana\\AppData\\Local\\Microsoft\\Windows Mail\\Local Folders\\";
+  world.files.AddBytes(folder + "account{1}.oeaccount", xml);
+  world.files.AddBytes(folder + "account{2}.oeaccount", utf16);
+  world.files.AddBytes(folder + "account{3}.oeaccount", "<Account_Name>No server</Account_Name>");
+  world.files.AddBytes(folder + "other.txt", xml);
   TInternetInfo info;
-  ReadBrowsers(info);
-  EXPECT_EQ(info.IEVersion, "11.0.19041.0");
+  info.MailAccounts[0].AccountName = "from the registry";
+  ReadMailAccountFiles(info);
+  EXPECT_EQ(info.MailAccounts[1].AccountName, "") << "no LOCALAPPDATA, no files";
+  world.system.environment["LOCALAPPDATA"] = "C:\\Users\\jana\\AppData\\Local";
+  ReadMailAccountFiles(info);
+  EXPECT_EQ(info.MailAccounts[0].AccountName, "from the registry");
+  EXPECT_EQ(info.MailAccounts[1].AccountName, "R&D");
+  EXPECT_EQ(info.MailAccounts[1].Pop3Server, "pop.rd.example");
+  EXPECT_EQ(info.MailAccounts[1].SmtpServer, "smtp.rd.example");
+  EXPECT_EQ(info.MailAccounts[1].SmtpDisplayName, "Jan ?ern\xFD");  // U+010C is not in the Western code page
+  EXPECT_EQ(info.MailAccounts[2].AccountName, "Wide");
+  EXPECT_EQ(info.MailAccounts[3].AccountName, "");
+}
+
+TEST_F(InternetSettings, ExplorerTenAndLaterGiveTheirOwnVersion) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"9.11.19041.0", "11.0.19041.0"},  // behind the 9.11 kept for old installers
+      {"5.50.4134.0100", "5.50.4134.0100"},
+  };
+  for (const auto& [version, shown] : cases) {
+    world.registry.LoadText(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer]\n") +
+                            "\"Version\"=\"" + version + "\"\n\"svcVersion\"=\"11.0.19041.0\"\n");
+    TInternetInfo info;
+    ReadBrowsers(info);
+    EXPECT_EQ(info.IEVersion, shown);
+  }
 }
 
 TEST_F(InternetSettings, NetscapeVersionFromTheFirstProductKey) {

@@ -12,6 +12,12 @@ class Files {
   virtual ~Files() = default;
   virtual bool Exists(const std::string& path) = 0;
   virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+  // The file's bytes as they are; nothing when it cannot be read.
+  virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+  // The names (without the folder) of the files in folder whose names end in
+  // extension (".oeaccount"), in the order the system lists them; none when
+  // the folder cannot be read.
+  virtual std::vector<std::string> FileNames(const std::string& folder, const std::string& extension) = 0;
   virtual bool WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
   // Writes the lines, each followed by CR LF, into a new file in path's
   // folder and only then puts it in path's place: on any failure an existing

@@ -47,6 +47,8 @@ class System {
   virtual std::string WideToAnsi(std::u16string_view text) = 0;
   // The number of the ANSI code page (GetACP): 1252, 1251, 1250 ...
   virtual std::uint32_t AnsiCodePage() = 0;
+  // The value of an environment variable; empty when it is not set.
+  virtual std::string EnvironmentValue(const std::string& name) = 0;
 };
 
 }  // namespace vrex::os

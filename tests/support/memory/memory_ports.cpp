@@ -152,12 +152,38 @@ int MemoryModules::LoadedCount() const {
   return count;
 }
 
-bool MemoryFiles::Exists(const std::string& path) { return files_.count(text::ToUpper(path)) > 0; }
+bool MemoryFiles::Exists(const std::string& path) {
+  return files_.count(text::ToUpper(path)) > 0 || bytes_.count(text::ToUpper(path)) > 0;
+}
 
 std::optional<std::vector<std::string>> MemoryFiles::ReadLines(const std::string& path) {
   auto found = files_.find(text::ToUpper(path));
   if (found == files_.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::string> MemoryFiles::ReadBytes(const std::string& path) {
+  if (auto found = bytes_.find(text::ToUpper(path)); found != bytes_.end()) return found->second;
+  auto lines = ReadLines(path);
+  if (!lines) return std::nullopt;
+  std::string content;
+  for (const auto& line : *lines) content.append(line).append("\r\n");
+  return content;
+}
+
+std::vector<std::string> MemoryFiles::FileNames(const std::string& folder, const std::string& extension) {
+  const std::string prefix = text::ToUpper(folder) + "\\";
+  const std::string ending = text::ToUpper(extension);
+  std::vector<std::string> names;
+  auto take = [&](const std::string& path) {
+    if (path.rfind(prefix, 0) != 0 || path.size() < prefix.size() + ending.size()) return;
+    std::string name = path.substr(prefix.size());
+    if (name.find('\\') == std::string::npos && name.substr(name.size() - ending.size()) == ending)
+      names.push_back(name);
+  };
+  for (const auto& file : files_) take(file.first);
+  for (const auto& file : bytes_) take(file.first);
+  return names;
 }
 
 bool MemoryFiles::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -204,8 +230,13 @@ void MemoryFiles::AddFile(const std::string& path, std::vector<std::string> line
   files_[text::ToUpper(path)] = std::move(lines);
 }
 
+void MemoryFiles::AddBytes(const std::string& path, std::string bytes) {
+  bytes_[text::ToUpper(path)] = std::move(bytes);
+}
+
 void MemoryFiles::RemoveFile(const std::string& path) {
   files_.erase(text::ToUpper(path));
+  bytes_.erase(text::ToUpper(path));
   inis_.erase(text::ToUpper(path));
 }
 

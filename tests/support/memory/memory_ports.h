@@ -30,6 +30,10 @@ class MemorySystem : public System {
   // As a Western code page would: characters up to U+00FF stay, others become '?'.
   std::string WideToAnsi(std::u16string_view text) override;
   std::uint32_t AnsiCodePage() override { return ansiCodePage; }
+  std::string EnvironmentValue(const std::string& name) override {
+    auto found = environment.find(name);
+    return found == environment.end() ? std::string() : found->second;
+  }
 
   // Sets the version block the way a Windows version reports it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor, std::string_view csd = "");
@@ -45,6 +49,7 @@ class MemorySystem : public System {
   std::map<std::uint32_t, std::string> errorMessages;  // the system's texts by code
   std::string shortDateFormat = "M/d/yyyy";
   std::uint32_t ansiCodePage = 1252;
+  std::map<std::string, std::string> environment;
   std::vector<std::string> datesFormatted;  // "yyyy-mm-dd" of each day asked for
 };
 
@@ -96,6 +101,10 @@ class MemoryFiles : public Files, public IniFiles {
  public:
   bool Exists(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  // A file added as bytes as they are; one of lines with CR LF after each.
+  std::optional<std::string> ReadBytes(const std::string& path) override;
+  // Upper-cased, as the files are kept.
+  std::vector<std::string> FileNames(const std::string& folder, const std::string& extension) override;
   bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadString(const std::string& file, const std::string& section, const std::string& key,
@@ -104,6 +113,7 @@ class MemoryFiles : public Files, public IniFiles {
                    const std::string& value) override;
 
   void AddFile(const std::string& path, std::vector<std::string> lines = {});
+  void AddBytes(const std::string& path, std::string bytes);
   void RemoveFile(const std::string& path);
   // The INI key's value, or nothing when absent.
   std::optional<std::string> IniValue(const std::string& file, const std::string& section, const std::string& key);
@@ -115,6 +125,7 @@ class MemoryFiles : public Files, public IniFiles {
  private:
   using Ini = std::map<std::string, std::map<std::string, std::string>>;  // upper-cased section, key
   std::map<std::string, std::vector<std::string>> files_;                 // key: upper-cased path
+  std::map<std::string, std::string> bytes_;                              // key: upper-cased path
   std::map<std::string, Ini> inis_;
 };
 

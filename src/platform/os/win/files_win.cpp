@@ -11,7 +11,7 @@ bool Win32Files::Exists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::optional<std::vector<std::string>> Win32Files::ReadLines(const std::string& path) {
+std::optional<std::string> Win32Files::ReadBytes(const std::string& path) {
   vrex::win::UniqueKernelHandle file(vrex::win::FileHandle(CreateFileA(
       path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
   if (!file) return std::nullopt;
@@ -22,7 +22,29 @@ std::optional<std::vector<std::string>> Win32Files::ReadLines(const std::string&
     if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
     content.append(buffer, read);
   } while (read > 0);
-  return text::SplitLines(content);
+  return content;
+}
+
+std::optional<std::vector<std::string>> Win32Files::ReadLines(const std::string& path) {
+  auto content = ReadBytes(path);
+  if (!content) return std::nullopt;
+  return text::SplitLines(*content);
+}
+
+std::vector<std::string> Win32Files::FileNames(const std::string& folder, const std::string& extension) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  vrex::win::UniqueFindHandle search(
+      vrex::win::FileHandle(FindFirstFileA((folder + "\\*" + extension).c_str(), &found)));
+  if (!search) return names;
+  do {
+    // The short-name match of "*.ext" also takes longer endings ("*.htm" finds ".html"): only the exact ending counts.
+    const std::string name = found.cFileName;
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && name.size() >= extension.size() &&
+        text::EqualsNoCase(std::string_view(name).substr(name.size() - extension.size()), extension))
+      names.push_back(name);
+  } while (FindNextFileA(search.get(), &found));
+  return names;
 }
 
 bool Win32Files::WriteLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -51,6 +51,7 @@ inline void DestroyImageListHandle(HIMAGELIST list) { lazy::ImageList_Destroy(li
 inline void LocalFreeMemory(HLOCAL memory) { LocalFree(memory); }
 inline void UnhookHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void CloseFindHandle(HANDLE search) { FindClose(search); }
 
 using UniqueRegKey = UniqueHandle<HKEY, CloseRegKey>;
 using UniqueModule = UniqueHandle<HMODULE, FreeModuleHandle>;
@@ -67,7 +68,9 @@ using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalFreeMemory>;
 using UniqueHook = UniqueHandle<HHOOK, UnhookHook>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
-// CreateFileA fails with INVALID_HANDLE_VALUE, not null: this gives null then.
+// A FindFirstFileA search, through FileHandle.
+using UniqueFindHandle = UniqueHandle<HANDLE, CloseFindHandle>;
+// CreateFileA and FindFirstFileA fail with INVALID_HANDLE_VALUE, not null: this gives null then.
 inline HANDLE FileHandle(HANDLE opened) { return opened == INVALID_HANDLE_VALUE ? nullptr : opened; }
 
 // Selects a GDI object into a DC for the lifetime of the scope.

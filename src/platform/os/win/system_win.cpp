@@ -65,6 +65,18 @@ std::string Win32System::ShortDateText(int year, int month, int day) {
 
 std::uint32_t Win32System::AnsiCodePage() { return GetACP(); }
 
+std::string Win32System::EnvironmentValue(const std::string& name) {
+  std::string value(MAX_PATH, '\0');
+  DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+  if (length >= value.size()) {  // too small: the length asked for counts the NUL
+    value.resize(length);
+    length = GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length >= value.size()) length = 0;
+  }
+  value.resize(length);
+  return value;
+}
+
 std::string Win32System::WideToAnsi(std::u16string_view text) {
   if (text.empty()) return {};
   static_assert(sizeof(wchar_t) == sizeof(char16_t));

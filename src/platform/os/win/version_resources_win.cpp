@@ -2,6 +2,8 @@
 
 #include "platform/os/win/version_resources_win.h"
 
+#include "platform/os/win/handles_win.h"
+
 namespace vrex::os::win {
 
 std::uint32_t Win32VersionResources::InfoSize(const std::string& file) {
@@ -26,9 +28,7 @@ std::optional<std::string> Win32VersionResources::FileDateText(const std::string
   // FindFirstFileA gives the dates on every Windows; a pattern would match other files.
   if (file.find_first_of("*?") != std::string::npos) return std::nullopt;
   WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA(file.c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-  FindClose(search);
+  if (!vrex::win::UniqueFindHandle(vrex::win::FileHandle(FindFirstFileA(file.c_str(), &data)))) return std::nullopt;
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   FILETIME local;
   SYSTEMTIME time;

@@ -22,6 +22,7 @@ class Win32System : public System {
   std::string ShortDateText(int year, int month, int day) override;
   std::string WideToAnsi(std::u16string_view text) override;
   std::uint32_t AnsiCodePage() override;
+  std::string EnvironmentValue(const std::string& name) override;
 };
 
 class Win32Modules : public Modules {
@@ -38,6 +39,8 @@ class Win32Files : public Files, public IniFiles {
  public:
   bool Exists(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  std::optional<std::string> ReadBytes(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder, const std::string& extension) override;
   bool WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadString(const std::string& file, const std::string& section, const std::string& key,
