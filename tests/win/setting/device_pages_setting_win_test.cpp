@@ -71,7 +71,7 @@ const char* const kWanWrapper = "Remote Access WAN Wrapper";
 
 TEST_F(DevicePages, AdaptersProtocolsServicesAndClientsOfTheSetting) {
   const Lines win9x = {kRealtek, kIntel, "Prototype Network Adapter", "LT Win Modem", kBroadcom, kWanWrapper};
-  const Lines xp = {kRealtek, "LT Win Modem", kBroadcom, kIntel, "Prototype Network Adapter", "WAN Miniport (IP)",
+  const Lines xp = {kRealtek,   "LT Win Modem", kBroadcom, kIntel, "Prototype Network Adapter", "WAN Miniport (IP)",
                     kWanWrapper};
   const std::map<int, Lines> adapters = {
       // Both walks of Windows 95 list every card.
