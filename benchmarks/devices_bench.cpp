@@ -26,10 +26,7 @@ struct Database {
 
 const Database& TheDatabase() {
   static const Database database = [] {
-    std::ifstream in(VREX_PCI_IDS);
-    std::stringstream text;
-    text << in.rdbuf();
-    auto files = vrex::devicedb::BuildDatabaseLines(text.str());
+    auto files = vrex::devicedb::BuildDatabaseFromFiles(VREX_PCI_IDS, VREX_NETWORK_PCI_IDS);
     Database db;
     db.plain = files.net;
     db.plain.insert(db.plain.end(), files.other.begin(), files.other.end());

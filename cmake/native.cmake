@@ -26,5 +26,6 @@ if(benchmark_FOUND AND VREX_BENCH_SOURCES)
   # The device database benchmark builds the database with the generator's code.
   target_sources(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tools/devicedb/devicedb_build.cpp)
   target_include_directories(vrex_bench PRIVATE ${CMAKE_SOURCE_DIR}/tools/devicedb)
-  target_compile_definitions(vrex_bench PRIVATE VREX_PCI_IDS="${VREX_PCI_IDS}")
+  target_compile_definitions(vrex_bench PRIVATE VREX_PCI_IDS="${VREX_PCI_IDS}"
+                                              VREX_NETWORK_PCI_IDS="${CMAKE_SOURCE_DIR}/tools/devicedb/network_pci_ids.txt")
 endif()

@@ -48,15 +48,18 @@ include(${CMAKE_SOURCE_DIR}/tools/dialsnap/shipped.cmake)
 
 file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
 
-# The device database, enciphered from Debian's PCI ID list by the native
-# tool vrex_devicedb; generated at build time, never committed.
+# The device database, enciphered from Debian's PCI ID list and the network
+# drivers' device list kept beside the tool by the native tool vrex_devicedb;
+# generated at build time, never committed.
 set(VREX_PCI_IDS /usr/share/misc/pci.ids CACHE FILEPATH "The PCI ID list the device database is made from")
+set(VREX_NETWORK_PCI_IDS ${CMAKE_SOURCE_DIR}/tools/devicedb/network_pci_ids.txt)
 set(VREX_DATABASE_FILES ${VREX_DIST_DIR}/SHARED/DATABASES/net.txt ${VREX_DIST_DIR}/SHARED/DATABASES/other.txt)
 if(VREX_HOST_TOOLS_DIR)
   add_custom_command(
     OUTPUT ${VREX_DATABASE_FILES}
-    COMMAND ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS} ${VREX_DIST_DIR}/SHARED/DATABASES
-    DEPENDS ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS}
+    COMMAND ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS} ${VREX_NETWORK_PCI_IDS}
+            ${VREX_DIST_DIR}/SHARED/DATABASES
+    DEPENDS ${VREX_HOST_TOOLS_DIR}/vrex_devicedb ${VREX_PCI_IDS} ${VREX_NETWORK_PCI_IDS}
     COMMENT "Writing the device database from ${VREX_PCI_IDS}"
     VERBATIM)
   add_custom_target(vrex_device_database ALL DEPENDS ${VREX_DATABASE_FILES})

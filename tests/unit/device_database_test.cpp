@@ -175,39 +175,63 @@ TEST(DeviceDatabase, FurtherLinesOnlyWhenTheFirstPartCannotSettle) {
   }
 }
 
-TEST(DeviceDatabaseGenerator, NetworkNamesAndAnsiText) {
-  const std::pair<const char*, bool> names[] = {
-      {"RTL-8100/8101L/8139 PCI Fast Ethernet Adapter", true},
-      {"PRO/Wireless 3945ABG [Golan] Network Connection", true},
-      {"AR9285 Wireless Network Adapter (PCI-Express)", true},
-      {"BCM4313 802.11bgn Wireless Network Adapter", true},
-      {"82801 PCI Bridge", false},
-      {"Planetary Motion Controller", false},  // "lan" inside a word
-      {"SATA Controller [AHCI mode]", false},
-  };
-  for (const auto& [name, network] : names) EXPECT_EQ(devicedb::IsNetworkDeviceName(name), network) << name;
-  EXPECT_EQ(devicedb::ToLatin1("Caf\xC3\xA9 \xE2\x82\xAC x\xC3"), "Caf\xE9 ? x?");
-}
-
-TEST(DeviceDatabaseGenerator, WritesVendorSubsystemAndDeviceLinesInScanOrder) {
+TEST(DeviceDatabaseGenerator, WritesTheClaimedNetworkDevicesWithTheirVendorInScanOrder) {
   const char* pciIds =
       "# comment\n"
       "1025  Acer Incorporated [ALI]\n"
       "10ec  Realtek Semiconductor Co., Ltd.\n"
       "\t8139  RTL-8100/8101L/8139 PCI Fast Ethernet Adapter\n"
       "\t\t1025 005a  TravelMate 290\n"
-      "\t\t0357 000a  TTP-Monitoring Card V2.0\n"
-      "\t5288  RTS5288 PCI Express Card Reader_0\n"
-      "1af4  Red Hat #1, Inc.\n"
+      "\t\t10ec 8139  RTL-8100/8101L/8139 PCI Fast Ethernet Adapter\n"
+      "\t5288  RTS5288 PCI Express Card Reader\n"
+      "10b5  PLX #1 Technology\n"
+      "\t9050  PCI <-> IOBus Bridge_0\n"
+      "\t\t1397 2bd0  ISDN card\n"
+      "\t\t10b5 1146  Caf\xC3\xA9 \xE2\x82\xAC card\n"
+      "\t9052  Token-Ring Adapter\n"
       "C 02  Network controller\n"
       "\t00  Ethernet controller\n";
-  auto lines = devicedb::BuildDatabaseLines(pciIds);
-  EXPECT_EQ(lines.net, (Lines{"; Vrex network device database, from the PCI ID list",
-                              "V 10EC.=Realtek Semiconductor Co., Ltd.", "10EC 8139 SUBS 005A 1025=TravelMate 290",
-                              "VEN_10EC&DEV_8139=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter"}));
-  EXPECT_EQ(lines.other, (Lines{"; Vrex device database, from the PCI ID list", "V 1025.=Acer Incorporated [ALI]",
-                                "V 10EC.=Realtek Semiconductor Co., Ltd.",
-                                "VEN_10EC&DEV_5288=RTS5288 PCI Express Card Reader-0", "V 1AF4.=Red Hat No.1, Inc."}));
+  const char* claims =
+      "# comment\n"
+      "10EC 8139 *\tdrivers/net/ethernet/realtek/8139too\n"
+      "10B5 9050 1397 2BD0\tdrivers/isdn/hardware/mISDN/hfcpci\n"
+      "10B5 9050 1397 2BD1\tdrivers/isdn/hardware/mISDN/hfcpci\n";
+  auto lines = devicedb::BuildDatabaseLines(pciIds, claims);
+  EXPECT_EQ(lines.net,
+            (Lines{"; Vrex network device database, from the PCI ID list and the network drivers' device tables",
+                   "V 10EC.=Realtek Semiconductor Co., Ltd.",
+                   "VEN_10EC&DEV_8139&SUBSYS_005A1025=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter (Acer "
+                   "Incorporated [ALI] TravelMate 290)",
+                   "VEN_10EC&DEV_8139&SUBSYS_813910EC=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter",
+                   "VEN_10EC&DEV_8139=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter", "V 10B5.=PLX No.1 Technology",
+                   "VEN_10B5&DEV_9050&SUBSYS_2BD01397=PCI <-> IOBus Bridge-0 (ISDN card)",
+                   "VEN_10B5&DEV_9050&SUBSYS_2BD11397=PCI <-> IOBus Bridge-0", "VEN_10B5&DEV_9052=Token-Ring Adapter"}));
+  EXPECT_EQ(lines.other, (Lines{"; Vrex device database: every device it names is in net.txt"}));
+  EXPECT_EQ(std::make_pair(lines.fromDrivers, lines.fromTokenRing), std::make_pair(std::size_t{2}, std::size_t{1}));
+  EXPECT_EQ(devicedb::ToLatin1("Caf\xC3\xA9 \xE2\x82\xAC x\xC3"), "Caf\xE9 ? x?");
+}
+
+// The database the build writes: chipset parts are not in it, the classic
+// cards are, and a card on a board is named by its chip.
+TEST(DeviceDatabaseGenerator, TheBuiltDatabaseNamesNetworkCardsOnly) {
+  const auto files = devicedb::BuildDatabaseFromFiles(VREX_PCI_IDS, VREX_NETWORK_PCI_IDS);
+  Lines lines = files.net;
+  lines.insert(lines.end(), files.other.begin(), files.other.end());
+  const DeviceDatabase database(std::move(lines));
+  const std::pair<const char*, const char*> cases[] = {
+      {"PCI\\VEN_8086&DEV_24D3&SUBSYS_80D61043&REV_02", ""},  // SMBus controller
+      {"PCI\\VEN_8086&DEV_24D5&SUBSYS_80F31043&REV_02", ""},  // audio controller
+      {"PCI\\VEN_10B7&DEV_9200&SUBSYS_00000000&REV_78", "3Com Corporation 3c905C-TX/TX-M [Tornado]"},
+      {"PCI\\VEN_1022&DEV_2000&SUBSYS_00000000&REV_10", "Advanced Micro Devices, Inc. [AMD] 79c970 [PCnet32 LANCE]"},
+      {"PCI\\VEN_1106&DEV_3065&SUBSYS_00000000&REV_74", "VIA Technologies, Inc. VT6102/VT6103 [Rhine-II]"},
+      {"PCI\\VEN_10EC&DEV_8168&SUBSYS_11F51043&REV_06",
+       "Realtek Semiconductor Co., Ltd. RTL8111/8168/8411 PCI Express Gigabit Ethernet Controller (ASUSTeK Computer "
+       "Inc. Notebook motherboard (one of many models))"},
+  };
+  for (const auto& [ids, name] : cases) {
+    auto found = database.Lookup(ids);
+    EXPECT_EQ(found ? found->vendor + " " + found->device : "", name) << ids;
+  }
 }
 
 }  // namespace

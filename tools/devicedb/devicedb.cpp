@@ -1,9 +1,10 @@
-// Writes the device database: vrex_devicedb PCI_IDS OUTPUT_FOLDER reads the
-// PCI ID list and writes net.txt and other.txt, every line enciphered with
-// the program's database key, lines ending in CR LF.
+// Writes the device database: vrex_devicedb PCI_IDS NETWORK_DEVICES
+// OUTPUT_FOLDER reads the PCI ID list and the network drivers' device list
+// (tools/devicedb/network_pci_ids.txt) and writes net.txt and other.txt,
+// every line enciphered with the program's database key, lines ending in CR LF.
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "devicedb_build.h"
@@ -26,23 +27,22 @@ bool WriteEnciphered(const std::string& path, const std::vector<std::string>& li
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: vrex_devicedb PCI_IDS OUTPUT_FOLDER\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: vrex_devicedb PCI_IDS NETWORK_DEVICES OUTPUT_FOLDER\n");
     return 2;
   }
-  std::ifstream in(argv[1], std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "vrex_devicedb: cannot read %s\n", argv[1]);
+  vrex::devicedb::DatabaseLines lines;
+  try {
+    lines = vrex::devicedb::BuildDatabaseFromFiles(argv[1], argv[2]);
+  } catch (const std::runtime_error& error) {
+    std::fprintf(stderr, "vrex_devicedb: %s\n", error.what());
     return 1;
   }
-  std::stringstream text;
-  text << in.rdbuf();
-  const auto lines = vrex::devicedb::BuildDatabaseLines(text.str());
-  if (lines.net.size() < 2 || lines.other.size() < 2) {
-    std::fprintf(stderr, "vrex_devicedb: %s holds no PCI vendors\n", argv[1]);
+  if (lines.net.size() < 2) {
+    std::fprintf(stderr, "vrex_devicedb: %s and %s name no network device\n", argv[1], argv[2]);
     return 1;
   }
-  const std::string folder = argv[2];
+  const std::string folder = argv[3];
   for (const auto& [name, content] : {std::pair{"net.txt", &lines.net}, std::pair{"other.txt", &lines.other}}) {
     const std::string path = folder + "/" + name;
     if (!WriteEnciphered(path, *content)) {
@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::printf("vrex_devicedb: net.txt %zu lines, other.txt %zu lines\n", lines.net.size(), lines.other.size());
+  std::printf("vrex_devicedb: %zu network devices from the drivers' device tables, %zu token-ring cards by name; "
+              "net.txt %zu lines, other.txt %zu lines\n",
+              lines.fromDrivers, lines.fromTokenRing, lines.net.size(), lines.other.size());
   return 0;
 }

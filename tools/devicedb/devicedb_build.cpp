@@ -1,8 +1,12 @@
 #include "devicedb_build.h"
 
 #include <cctype>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <set>
+#include <sstream>
+#include <stdexcept>
 
 namespace vrex::devicedb {
 namespace {
@@ -78,7 +82,53 @@ std::vector<Vendor> ParseVendors(std::string_view pciIds) {
   return vendors;
 }
 
-bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+// What the network drivers claim of one chip: every card made with it, or
+// only cards of some subsystems ("SVVVSDDD") or subsystem vendors ("SVVV").
+struct Claim {
+  bool anySubsystem = false;
+  std::set<std::string> subsystems, subvendors;
+  bool Covers(const Subsystem& entry) const {
+    return anySubsystem || subsystems.count(entry.subvendor + entry.subdevice) || subvendors.count(entry.subvendor);
+  }
+};
+
+// "VVVV DDDD *", "VVVV DDDD SVVV SDDD" or "VVVV DDDD SVVV *", then a tab and the driver.
+std::map<std::string, Claim> ParseClaims(std::string_view list) {
+  std::map<std::string, Claim> claims;
+  std::size_t start = 0;
+  while (start < list.size()) {
+    std::size_t end = list.find('\n', start);
+    if (end == std::string_view::npos) end = list.size();
+    std::string_view line = list.substr(start, end - start);
+    start = end + 1;
+    line = line.substr(0, line.find('\t'));
+    if (line.size() < 11 || line[0] == '#' || !IsHexId(line.substr(0, 4)) || !IsHexId(line.substr(5, 4))) continue;
+    Claim& claim = claims[Upper(line.substr(0, 4)) + Upper(line.substr(5, 4))];
+    const std::string_view subsystem = line.substr(10);
+    if (subsystem == "*")
+      claim.anySubsystem = true;
+    else if (subsystem.size() == 9 && IsHexId(subsystem.substr(0, 4)) && subsystem.substr(5) == "*")
+      claim.subvendors.insert(Upper(subsystem.substr(0, 4)));
+    else if (subsystem.size() == 9 && IsHexId(subsystem.substr(0, 4)) && IsHexId(subsystem.substr(5, 4)))
+      claim.subsystems.insert(Upper(subsystem.substr(0, 4)) + Upper(subsystem.substr(5, 4)));
+  }
+  return claims;
+}
+
+// Token-ring cards left the kernel long ago; the PCI ID list still names them.
+bool IsTokenRingName(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find("token ring") != std::string::npos || lower.find("token-ring") != std::string::npos;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 }  // namespace
 
@@ -105,57 +155,52 @@ std::string ToLatin1(std::string_view utf8) {
   return result;
 }
 
-bool IsNetworkDeviceName(std::string_view name) {
-  // The network controller subclasses' names, and what wireless cards call themselves.
-  static const char* const kWords[] = {"ethernet", "token ring", "fddi",   "atm",     "isdn",     "worldfip",
-                                       "picmg",    "infiniband", "fabric", "network", "wireless", "wlan",
-                                       "802.11",   "wi-fi",      "wifi",   "lan",     "gigabit",  "nic"};
-  const std::string lower = [&] {
-    std::string text(name);
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-  }();
-  for (std::string_view word : kWords) {
-    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
-      bool startsWord = at == 0 || !IsWordCharacter(lower[at - 1]);
-      bool endsWord = at + word.size() == lower.size() || !IsWordCharacter(lower[at + word.size()]);
-      if (startsWord && endsWord) return true;
-    }
-  }
-  return false;
-}
-
-DatabaseLines BuildDatabaseLines(std::string_view pciIds) {
+DatabaseLines BuildDatabaseLines(std::string_view pciIds, std::string_view networkDevices) {
   const std::vector<Vendor> vendors = ParseVendors(pciIds);
-  std::map<std::string, bool> knownVendors;
-  for (const auto& vendor : vendors) knownVendors[vendor.id] = true;
+  const std::map<std::string, Claim> claims = ParseClaims(networkDevices);
+  std::map<std::string, std::string> vendorNames;
+  for (const auto& vendor : vendors) vendorNames[vendor.id] = vendor.name;
 
   DatabaseLines files;
-  files.net.push_back("; Vrex network device database, from the PCI ID list");
-  files.other.push_back("; Vrex device database, from the PCI ID list");
+  files.net.push_back("; Vrex network device database, from the PCI ID list and the network drivers' device tables");
+  files.other.push_back("; Vrex device database: every device it names is in net.txt");
   for (const auto& vendor : vendors) {
-    std::vector<std::string> net, other;
+    std::vector<std::string> net;
     for (const auto& device : vendor.devices) {
-      auto& lines = IsNetworkDeviceName(device.name) ? net : other;
+      const std::string chip = "VEN_" + vendor.id + "&DEV_" + device.id;
+      auto claim = claims.find(vendor.id + device.id);
+      const bool tokenRing = claim == claims.end() && IsTokenRingName(device.name);
+      if (claim == claims.end() && !tokenRing) continue;
+      ++(tokenRing ? files.fromTokenRing : files.fromDrivers);
+      const Claim whole{true, {}, {}};
+      const Claim& covered = tokenRing ? whole : claim->second;
+      // A card made with the chip is named by the chip, then by the card where that says more.
+      std::set<std::string> named;
       for (const auto& subsystem : device.subsystems) {
-        // Named by the subsystem's vendor, so one the list does not know is left out.
-        if (!knownVendors.count(subsystem.subvendor)) continue;
-        lines.push_back(vendor.id + " " + device.id + " SUBS " + subsystem.subdevice + " " + subsystem.subvendor + "=" +
-                        DeviceName(subsystem.name));
+        if (!covered.Covers(subsystem)) continue;
+        std::string card = subsystem.name;
+        auto subvendor = vendorNames.find(subsystem.subvendor);
+        if (subsystem.subvendor != vendor.id && subvendor != vendorNames.end()) card = subvendor->second + " " + card;
+        const std::string name = card == device.name ? device.name : device.name + " (" + card + ")";
+        net.push_back(chip + "&SUBSYS_" + subsystem.subdevice + subsystem.subvendor + "=" + DeviceName(name));
+        named.insert(subsystem.subvendor + subsystem.subdevice);
       }
-      lines.push_back("VEN_" + vendor.id + "&DEV_" + device.id + "=" + DeviceName(device.name));
+      // Cards the drivers name that the list does not: named by the chip.
+      for (const auto& subsystem : covered.subsystems)
+        if (!named.count(subsystem))
+          net.push_back(chip + "&SUBSYS_" + subsystem.substr(4) + subsystem.substr(0, 4) + "=" +
+                        DeviceName(device.name));
+      if (covered.anySubsystem) net.push_back(chip + "=" + DeviceName(device.name));
     }
-    const std::string vendorLine = "V " + vendor.id + ".=" + VendorName(vendor.name);
-    if (!net.empty()) {
-      files.net.push_back(vendorLine);
-      files.net.insert(files.net.end(), net.begin(), net.end());
-    }
-    // Every vendor has its line in other.txt, devices or not: subsystem
-    // entries are named by it.
-    files.other.push_back(vendorLine);
-    files.other.insert(files.other.end(), other.begin(), other.end());
+    if (net.empty()) continue;
+    files.net.push_back("V " + vendor.id + ".=" + VendorName(vendor.name));
+    files.net.insert(files.net.end(), net.begin(), net.end());
   }
   return files;
+}
+
+DatabaseLines BuildDatabaseFromFiles(const std::string& pciIdsPath, const std::string& networkDevicesPath) {
+  return BuildDatabaseLines(ReadFile(pciIdsPath), ReadFile(networkDevicesPath));
 }
 
 }  // namespace vrex::devicedb
