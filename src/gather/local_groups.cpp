@@ -16,24 +16,18 @@ constexpr const char* kEnd = "</FONT>";
 std::vector<std::string> localgroupstostringlst() {
   std::vector<std::string> lines;
   std::uintptr_t resume = 0;
-  for (;;) {
-    NetBuffer buffer;
-    std::uint32_t read = 0, total = 0;
-    const os::NetStatus status =
-        os::NetMgmt().LocalGroupEnum(nullptr, 0, buffer.Receive(), kGroupEnumLength, &read, &total, &resume);
-    // A failed call ends the walk; the groups already listed stay.
-    if (status != os::net::kSuccess && status != os::net::kMoreData) break;
-    const auto* groups = buffer.As<os::LocalGroupInfo0>();
-    for (std::uint32_t i = 0; groups != nullptr && i < read; ++i) {
-      const std::string name = AnsiText(groups[i].name);
-      if (name.empty()) continue;
-      lines.push_back(MarkupLine("<FONT color=\"clgreen\"><ind x=\"10\"><IMG src=\"idx:17\"></IMG>", name));
-      for (std::string& line : groupdetailtostringlst(groups[i].name)) lines.push_back(std::move(line));
-      lines.push_back(" ");
-    }
-    buffer.Release();
-    if (!EnumerationGoesOn(status, read, total)) break;
-  }
+  WalkEnumeration<os::LocalGroupInfo0>(
+      kGroupEnumLength,
+      [&resume](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
+        return os::NetMgmt().LocalGroupEnum(nullptr, 0, buffer, length, read, total, &resume);
+      },
+      [&lines](const os::LocalGroupInfo0& group) {
+        const std::string name = AnsiText(group.name);
+        if (name.empty()) return;
+        lines.push_back(MarkupLine("<FONT color=\"clgreen\"><ind x=\"10\"><IMG src=\"idx:17\"></IMG>", name));
+        for (std::string& line : groupdetailtostringlst(group.name)) lines.push_back(std::move(line));
+        lines.push_back(" ");
+      });
   return lines;
 }
 
@@ -51,21 +45,16 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
   lines.push_back("<FONT COLOR=\"clblue\"> <IND x=\"20\">" + GetLangString(IDS_ACCOUNT_MEMBERS) + kEnd);
   // Members that do not fit in one call come with the following ones.
   std::uintptr_t resume = 0;
-  for (;;) {
-    NetBuffer buffer;
-    std::uint32_t read = 0, total = 0;
-    const os::NetStatus status = os::NetMgmt().LocalGroupGetMembers(nullptr, name.c_str(), 1, buffer.Receive(),
-                                                                    kGroupEnumLength, &read, &total, &resume);
-    if (status != os::net::kSuccess && status != os::net::kMoreData) break;
-    const auto* members = buffer.As<os::LocalGroupMembersInfo1>();
-    for (std::uint32_t i = 0; members != nullptr && i < read; ++i) {
-      const std::string member = AnsiText(members[i].name);
-      if (!member.empty())
-        lines.push_back(MarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"30\"><IMG src=\"idx:16\"></IMG>", member));
-    }
-    buffer.Release();
-    if (!EnumerationGoesOn(status, read, total)) break;
-  }
+  WalkEnumeration<os::LocalGroupMembersInfo1>(
+      kGroupEnumLength,
+      [&resume, &name](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
+        return os::NetMgmt().LocalGroupGetMembers(nullptr, name.c_str(), 1, buffer, length, read, total, &resume);
+      },
+      [&lines](const os::LocalGroupMembersInfo1& member) {
+        const std::string text = AnsiText(member.name);
+        if (!text.empty())
+          lines.push_back(MarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"30\"><IMG src=\"idx:16\"></IMG>", text));
+      });
   return lines;
 }
 

@@ -70,23 +70,17 @@ std::string DateOrUnknown(std::uint32_t seconds) {
 std::vector<std::string> userstostringlst() {
   std::vector<std::string> lines;
   std::uint32_t resume = 0;
-  for (;;) {
-    NetBuffer buffer;
-    std::uint32_t read = 0, total = 0;
-    const os::NetStatus status =
-        os::NetMgmt().UserEnum(nullptr, 0, 0, buffer.Receive(), kUserEnumLength, &read, &total, &resume);
-    // A failed call ends the walk; the users already listed stay.
-    if (status != os::net::kSuccess && status != os::net::kMoreData) break;
-    const auto* users = buffer.As<os::UserInfo0>();
-    for (std::uint32_t i = 0; users != nullptr && i < read; ++i) {
-      const std::string name = AnsiText(users[i].name);
-      if (name.empty()) continue;
-      lines.push_back(MarkupLine("<IND x=\"10\"><FONT color=\"clgreen\" size=\"10\">", name));
-      for (std::string& line : userdetailtostringlst(users[i].name)) lines.push_back(std::move(line));
-    }
-    buffer.Release();
-    if (!EnumerationGoesOn(status, read, total)) break;
-  }
+  WalkEnumeration<os::UserInfo0>(
+      kUserEnumLength,
+      [&resume](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
+        return os::NetMgmt().UserEnum(nullptr, 0, 0, buffer, length, read, total, &resume);
+      },
+      [&lines](const os::UserInfo0& user) {
+        const std::string name = AnsiText(user.name);
+        if (name.empty()) return;
+        lines.push_back(MarkupLine("<IND x=\"10\"><FONT color=\"clgreen\" size=\"10\">", name));
+        for (std::string& line : userdetailtostringlst(user.name)) lines.push_back(std::move(line));
+      });
   return lines;
 }
 

@@ -299,6 +299,8 @@ TEST_F(UsersPage, FailuresKeepWhatWasAlreadyShown) {
     const char* what;
     os::memory::MemoryNetManagement::Fault fault;
     std::vector<std::size_t> blockSizes;  // lines after each name line shown
+    std::u16string secondName = u"Guest";
+    bool wholeOrNothing = false;
   };
   using os::memory::MemoryNetManagement;
   const Case cases[] = {
@@ -306,11 +308,15 @@ TEST_F(UsersPage, FailuresKeepWhatWasAlreadyShown) {
       {"every level-3 query fails", {Function::UserGetInfo, 0, os::net::kInternalError, u""}, {0, 0, 0}},
       {"the third enumeration call fails", {Function::UserEnum, 3, os::net::kAccessDenied, u""}, {36, 36}},
       {"the first enumeration call fails", {Function::UserEnum, 1, os::net::kAccessDenied, u""}, {}},
-      // Wine's answer to a name that does not fit: more data, nothing read.
-      {"more data but nothing read", {Function::UserEnum, 2, os::net::kMoreData, u""}, {36}},
+      // More data with nothing read: asked again once with the length left to the system.
+      {"more data but nothing read", {Function::UserEnum, 2, os::net::kMoreData, u""}, {36, 36, 36}},
+      {"more data but nothing read, twice", {Function::UserEnum, 0, os::net::kMoreData, u""}, {}},
+      // Wine hands out no name longer than the length asked for.
+      {"a 20-character name", {Function::UserGetInfo, 99, 0, u""}, {36, 36, 36}, u"Communications-Staff", true},
   };
   for (const Case& c : cases) {
-    net().users = {User{u"Administrator"}, User{u"Guest"}, User{u"jana"}};
+    net().users = {User{u"Administrator"}, User{c.secondName}, User{u"jana"}};
+    net().wholeOrNothing = c.wholeOrNothing;
     net().faults = {c.fault};
     net().calls.clear();
     const Lines lines = userstostringlst();

@@ -84,7 +84,8 @@ NetStatus MemoryNetManagement::Enumerate(const std::vector<Item>& items, std::ui
       bytes += TextBytes(text);
       return nullptr;
     });
-    if (count > 0 && preferredLength != net::kMaxPreferredLength && used + bytes > preferredLength) break;
+    if ((count > 0 || wholeOrNothing) && preferredLength != net::kMaxPreferredLength && used + bytes > preferredLength)
+      break;
     used += bytes;
     texts += bytes - sizeof(Record);
     ++count;

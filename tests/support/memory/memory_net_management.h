@@ -6,7 +6,9 @@
 // the preferred length but at least one, says ERROR_MORE_DATA while more
 // remain, and continues where its resume handle points.  The total counts the
 // entries from the position the call started at, as the documentation
-// defines it (a hint); totalsFromStart gives all of them instead.
+// defines it (a hint); totalsFromStart gives all of them instead.  With
+// wholeOrNothing an entry larger than the preferred length is not handed out
+// alone: the call says more data with nothing read, as Wine's does.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -84,6 +86,7 @@ class MemoryNetManagement : public NetManagement {
   std::vector<Group> groups;
   std::vector<Fault> faults;
   bool totalsFromStart = false;
+  bool wholeOrNothing = false;
   std::vector<Call> calls;
   int badFrees = 0;  // ApiBufferFree of something not handed out (or given back twice)
 
