@@ -38,17 +38,18 @@ std::string Nt4AddressLine(const std::string& value) {
       kLabelStart + GetLangString(IDS_TCPIP_IP_ADDRESS) + "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">", value);
 }
 
-// A multi-string value read whole: a mask or gateway list can outgrow any
-// fixed buffer, and it is shown rather than lost.
+// A multi-string value read whole, its entries run together: the interface
+// key's path.
 std::optional<std::string> MultiText(const os::RegistryKey& key, const char* name) {
   auto data = key.ReadRaw(name, os::kWholeValue);
   if (!data) return std::nullopt;
   return JoinMultiString(*data);
 }
 
+// A mask or gateway list as a user reads it: the entries separated by ", ".
 void AddMultiTextLine(Lines& lines, const os::RegistryKey& key, const char* name, int labelId) {
   if (!key.ValueExists(name)) return;
-  if (auto text = MultiText(key, name)) lines.push_back(ValueLine(labelId, *text));
+  if (auto data = key.ReadRaw(name, os::kWholeValue)) lines.push_back(ValueLine(labelId, MultiStringList(*data)));
 }
 
 // A DHCP switch that is not a number gives no line rather than a guess.

@@ -18,6 +18,16 @@ TEST(JoinMultiString, RunsTextsTogetherUpToTheDoubleNul) {
   EXPECT_EQ(Join(std::string_view("\0A\0\0", 4)), "A");  // a single leading NUL does not end the list
 }
 
+TEST(MultiStringList, SeparatesTheEntriesAUserReads) {
+  using namespace std::string_view_literals;
+  const std::pair<std::string_view, const char*> cases[] = {
+      {"255.255.0.0\0" "255.0.0.0\0\0x\0"sv, "255.255.0.0, 255.0.0.0"},
+      {"\0A\0\0"sv, "A"},
+      {"A\0B"sv, "A, B"},  // no closing NULs: up to the end of the value
+  };
+  for (const auto& [bytes, list] : cases) EXPECT_EQ(MultiStringList({bytes.begin(), bytes.end()}), list);
+}
+
 TEST(JoinMultiString, NeverReadsPastTheBuffer) {
   EXPECT_EQ(Join("abc"), "abc");
   EXPECT_EQ(Join(std::string_view("ab\0", 3)), "ab");

@@ -59,7 +59,7 @@ const Lines kInterfaceLines = {
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">GW<IND x="200"><FONT color="clmaroon">192.168.1.1</FONT>)",
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">no</FONT>)",
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">IP<IND x="200"><FONT color="clmaroon">10.0.0.77</FONT>)",
-    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.0.0255.0.0.0</FONT>)",
+    R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">Mask<IND x="200"><FONT color="clmaroon">255.255.0.0, 255.0.0.0</FONT>)",
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNS1<IND x="200"><FONT color="clmaroon">10.0.0.53</FONT>)",
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DNSn<IND x="200"><FONT color="clmaroon">10.0.1.53,10.0.2.53</FONT>)",
     R"(<IMG src="idx:3"></IMG> <FONT color="clblue" size="10">DHCP<IND x="200"><FONT color="clmaroon">yes</FONT>)",
