@@ -12,6 +12,10 @@ std::string EscapeValue(std::string_view value) {
       escaped += "&lt;";
     else if (c == '>')
       escaped += "&gt;";
+    else if (c == '&')
+      escaped += "&amp;";
+    else if (static_cast<unsigned char>(c) < 32)
+      escaped += ' ';  // a stored line break or tab is one blank: a value is at most its wrapped lines tall
     else
       escaped += c;
   }

@@ -1,16 +1,17 @@
 #pragma once
 // The builders of the display lines that show gathered texts.  A text read
 // from the system (a registry value, a host, user, group or device name, a
-// comment, the phonebook's text) enters a line only through them: its "<" and
-// ">" become "&lt;" and "&gt;", so it adds no tag to the line, nor to the page
-// of an HTML report.  "&" keeps its meaning in the markup (a mnemonic prefix;
-// "&amp;" shows one ampersand).
+// comment, the phonebook's text) enters a line only through them, shown as
+// stored: its "<", ">" and "&" become "&lt;", "&gt;" and "&amp;", so it adds
+// no tag and no mnemonic to the line, nor an entity to a report; a control
+// character (CR, LF, TAB and the rest below 32) becomes one blank.  The
+// program's own texts in the markup keep "&" as a mnemonic prefix.
 #include <string>
 #include <string_view>
 
 namespace vrex::gather {
 
-// The text with its angle brackets written as "&lt;" and "&gt;".
+// The text with its angle brackets and ampersands written as entities, its control characters as blanks.
 std::string EscapeValue(std::string_view value);
 
 // markup, then the escaped value, then closing.

@@ -81,11 +81,14 @@ std::string StripTagsWith(std::string_view line, OnIndent onIndent) {
     } else if (inTag) {
       continue;
     } else if (line.substr(i, 4) == "&lt;") {
-      result += '<';  // a gathered value's own angle brackets come back
+      result += '<';  // a gathered value's own angle brackets and ampersands come back
       i += 3;
     } else if (line.substr(i, 4) == "&gt;") {
       result += '>';
       i += 3;
+    } else if (line.substr(i, 5) == "&amp;") {
+      result += '&';
+      i += 4;
     } else {
       result += c;
     }

@@ -48,8 +48,9 @@ class LineBuilder {
     glued_ = true;
   }
 
-  // Moves right to x; a position already past it stays where it is.
-  void Indent(int x) { x_ = std::max(x_, x); }
+  // Moves right to x.  A label that already reached the column keeps one
+  // blank before what follows, rather than run into it.
+  void Indent(int x) { x_ = x_ > 0 && x_ >= x ? x_ + canvas_.TextExtent(font, " ").width : x; }
 
   void EndVisualLine(bool rule) {
     int height = hasItems_ ? height_ : canvas_.TextExtent(font, " ").height;

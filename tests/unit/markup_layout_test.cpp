@@ -98,13 +98,14 @@ TEST(MarkupLayout, LabelAndValueInItsFourOpeningForms) {
   EXPECT_EQ(canvas.texts[2].font.colour, kMaroon);
 }
 
-TEST(MarkupLayout, IndentOnlyMovesRight) {
-  // A 40-character label ends at 22 + 240 = 262, past the value column.
+TEST(MarkupLayout, AnIndentAfterALongLabelKeepsABlank) {
+  // A 40-character label ends at 22 + 240 = 262, past the value column: the
+  // value starts one blank (6) further on.
   std::string label(40, 'L');
   MarkupLayout layout = Layout("<IMG src=\"idx:0\"></IMG> <FONT size=\"10\" color=\"clblue\">" + label +
                                    "<IND x=\"200\"><FONT color=\"clmaroon\">V</FONT>",
                                Options(600));
-  EXPECT_EQ(Runs(layout), (std::vector<Placed>{{16, 4, " "}, {22, 2, label}, {262, 2, "V"}}));
+  EXPECT_EQ(Runs(layout), (std::vector<Placed>{{16, 4, " "}, {22, 2, label}, {268, 2, "V"}}));
   EXPECT_EQ(layout.height, 16);
 }
 
