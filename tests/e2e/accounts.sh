@@ -26,3 +26,22 @@ for version in win98 win2k winxp; do
   vrex_wine_tool close "$title"
   vrex_check "$version accounts: closes cleanly" vrex_wait_program 20
 done
+
+# A Unix user whose name is longer than the 22 bytes the walk asks for at
+# first, in Russian on a Russian system: Wine hands out no record that does
+# not fit, so the page holds its line only when the walk asks again.
+vrex_wine_version winxp
+printf '[Options]\r\nLanguage=RUS\r\n' >"$VREX_DIST/Network/VrexNet.ini"
+USER=CommunicationsStaff LOGNAME=CommunicationsStaff LC_ALL=ru_RU.UTF-8 vrex_start_program
+vrex_check "long user name: main window appears" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$title" 111 2
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$title" 111 3
+vrex_wine_tool settle 800
+vrex_wine_screenshot "$VREX_SCREENSHOTS/accounts-winxp-users-long-name-RUS.png"
+kinds=$(vrex_wine_tool rows "$title" 112 | cut -f2 | sed 's/^header$/H/; s/^line$/L/' | tr -d '\r\n')
+vrex_check "long user name: the users page holds its line" test "$kinds" = HHLH
+vrex_wine_tool close "$title"
+vrex_check "long user name: closes cleanly" vrex_wait_program 20
+rm -f "$VREX_DIST/Network/VrexNet.ini"

@@ -28,11 +28,20 @@ adapters_page_has_lines() {
   return 1
 }
 
-for version in win98 nt40 win2k; do
+cards_named_without_chipset_parts() {
+  local rows
+  rows=$(vrex_wine_tool rows "$title" 112)
+  grep -q "82540EM Gigabit Ethernet Controller" <<<"$rows" && ! grep -qi "SM Bus\|SMBus" <<<"$rows"
+}
+
+for version in win98 nt40 win2k winxp; do
   vrex_wine_version "$version"
   vrex_start_program
   vrex_check "$version: main window appears" vrex_wine_tool wait "$title" 30000
   vrex_check "$version: the adapters page has lines" adapters_page_has_lines
+  # The XP machine's chipset SMBus controller has no driver: no network adapter.
+  [ "$version" = winxp ] && vrex_check "$version: the cards are named, a chipset part is no network adapter" \
+    cards_named_without_chipset_parts
   vrex_wine_screenshot "$VREX_SCREENSHOTS/devices-$version-adapters.png"
   vrex_wine_tool close "$title"
   vrex_check "$version: closes cleanly" vrex_wait_program 20
