@@ -8,6 +8,7 @@
 #include "view/gdi_canvas_win.h"
 #include "view/icon_strip_win.h"
 #include "view/markup.h"
+#include "view/row_text_channel.h"
 
 namespace vrex::view {
 namespace {
@@ -434,9 +435,11 @@ LRESULT SectionListBoxWin::ListBoxQuery(UINT message, WPARAM wParam, LPARAM lPar
     case LB_GETITEMHEIGHT: return valid ? rows_.Height(row) : LB_ERR;
     case LB_GETITEMDATA: return valid ? (model_.IsHeaderRow(row) ? 1 : 0) : LB_ERR;
     // A row's text as the model holds it: a header's caption, a line's markup.
-    case LB_GETTEXTLEN: return valid ? static_cast<LRESULT>(model_.RowText(row).size()) : LB_ERR;
+    // Only to the own thread: from elsewhere the pointer names a buffer of
+    // unknown size (another process reads rows through the row text channel).
+    case LB_GETTEXTLEN: return valid && !InSendMessage() ? static_cast<LRESULT>(model_.RowText(row).size()) : LB_ERR;
     case LB_GETTEXT: {
-      if (!valid || lParam == 0) return LB_ERR;
+      if (!valid || lParam == 0 || InSendMessage()) return LB_ERR;
       const std::string& text = model_.RowText(row);
       std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
       return static_cast<LRESULT>(text.size());
@@ -448,6 +451,16 @@ LRESULT SectionListBoxWin::ListBoxQuery(UINT message, WPARAM wParam, LPARAM lPar
     }
   }
   return LB_ERR;
+}
+
+LRESULT SectionListBoxWin::SendRowText(WPARAM wParam, LPARAM lParam) {
+  const int row = static_cast<int>(wParam);
+  HWND asker = reinterpret_cast<HWND>(lParam);
+  if (row < 0 || row >= rows_.Count() || !IsWindow(asker)) return LB_ERR;
+  const std::string& text = model_.RowText(row);
+  COPYDATASTRUCT data{static_cast<ULONG_PTR>(row), static_cast<DWORD>(text.size()), const_cast<char*>(text.data())};
+  SendMessageA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data));
+  return static_cast<LRESULT>(text.size());
 }
 
 LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -498,6 +511,8 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case LB_GETTEXT:
     case LB_ITEMFROMPOINT: return ListBoxQuery(message, wParam, lParam);
   }
+  static const UINT rowTextMessage = RegisterWindowMessageA(kRowTextMessageName);
+  if (message == rowTextMessage && rowTextMessage != 0) return SendRowText(wParam, lParam);
   return DefWindowProcA(window_, message, wParam, lParam);
 }
 

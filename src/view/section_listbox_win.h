@@ -67,6 +67,8 @@ class SectionListBoxWin : public SectionListHost {
   // so that a row keeps its height when the scroll bar comes or goes.
   int TextRight() const;
   LRESULT ListBoxQuery(UINT message, WPARAM wParam, LPARAM lParam);
+  // Sends another process the text of a row through the row text channel.
+  LRESULT SendRowText(WPARAM wParam, LPARAM lParam);
 
   HFONT FontHandle(const view::Font& font);
   void FillBackground(HDC dc, const RECT& rect) const;

@@ -32,3 +32,28 @@ for version in win98 nt40 win2k winxp; do
   vrex_wine_tool close "$title"
   vrex_check "$version: closes cleanly" vrex_wait_program 20
 done
+
+# Another process asks for a 20,000-character row: through the row text
+# channel it gets the whole row; by LB_GETTEXT with a small buffer of its own
+# it gets nothing, and the program lives on.
+vrex_wine_version winxp
+long_name=$(head -c 20000 /dev/zero | tr '\0' 'N')
+long_reg=$(mktemp --suffix=.reg)
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon]\r\n"DefaultUserName"="%s"\r\n' \
+  "$long_name" >"$long_reg"
+vrex_wine_reg "$long_reg"
+vrex_start_program
+vrex_check "long row: main window appears" vrex_wine_tool wait "$title" 30000
+vrex_wine_tool click-row "$title" 111 0
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$title" 111 1
+vrex_wine_tool settle 800
+long_row=$(vrex_wine_tool rows "$title" 112 | grep -n "$long_name" | cut -d: -f1 | head -1)
+vrex_check "long row: the row text channel carries the whole row" test -n "$long_row"
+for row in $(seq 0 12); do vrex_wine_tool raw-gettext "$title" 112 "$row" | tr -d "\r" >>"$long_reg.answers"; done
+vrex_check "long row: LB_GETTEXT from another process is refused" \
+  vrex_said "$long_reg.answers" "length" test -z "$(grep -v -- '-1$' "$long_reg.answers")"
+vrex_check "long row: the program lives on" vrex_wine_tool wait "$title" 2000
+vrex_wine_tool close "$title"
+vrex_check "long row: closes cleanly" vrex_wait_program 20
+rm -f "$long_reg" "$long_reg.answers"

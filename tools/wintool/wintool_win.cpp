@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "view/row_text_channel.h"
+
 namespace {
 
 struct TitleSearch {
@@ -150,16 +152,21 @@ int ClickRow(HWND target, int row, const char* x, Button button = Button::kLeft)
 // Prints each row of a list control, one a line: its index, "header" or
 // "line" by the row's item data (the section list gives its headers 1), and
 // its text as LB_GETTEXT answers it (empty where the list keeps no text).
+// The row texts come through the list's row text channel: a WM_COPYDATA to
+// a window of this process, which carries its own length.
+std::string g_rowText;
+
+LRESULT CALLBACK ReceiveRowText(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  g_rowText.assign(static_cast<const char*>(data->lpData), data->cbData);
+  return TRUE;
+}
+
 int PrintRows(HWND target) {
   auto ask = [target](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
     DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
     bool sent = SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
-    answer = static_cast<LRESULT>(result);
-    return sent && answer != LB_ERR;
-  };
-  auto askWide = [target](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
-    DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
-    bool sent = SendMessageTimeoutW(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
     answer = static_cast<LRESULT>(result);
     return sent && answer != LB_ERR;
   };
@@ -168,29 +175,40 @@ int PrintRows(HWND target) {
     std::fprintf(stderr, "wintool: that control answers no LB_GETCOUNT\n");
     return 1;
   }
+  WNDCLASSA receiverClass{};
+  receiverClass.lpfnWndProc = ReceiveRowText;
+  receiverClass.hInstance = GetModuleHandleA(nullptr);
+  receiverClass.lpszClassName = "wintool row text";
+  RegisterClassA(&receiverClass);
+  HWND receiver = CreateWindowExA(0, receiverClass.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                  receiverClass.hInstance, nullptr);
+  const UINT rowText = RegisterWindowMessageA(vrex::view::kRowTextMessageName);
   for (int row = 0; row < count; ++row) {
     LRESULT data = 0;
     if (!ask(LB_GETITEMDATA, static_cast<WPARAM>(row), 0, data)) {
       std::fprintf(stderr, "wintool: no item data for row %d\n", row);
       return 1;
     }
-    // The text travels between the processes as UTF-16: Wine passes an ANSI
-    // LB_GETTEXT from another process through unconverted.
-    std::string text;
+    g_rowText.clear();
     LRESULT length = 0;
-    if (askWide(LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, length) && length > 0) {
-      std::wstring wide(static_cast<std::size_t>(length) * 2 + 16, L'\0');
-      if (askWide(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()), length)) {
-        wide.resize(wide.find(L'\0'));
-        int bytes =
-            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-        text.assign(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), bytes, nullptr,
-                            nullptr);
-      }
-    }
-    std::printf("%d\t%s\t%s\n", row, data == 1 ? "header" : "line", text.c_str());
+    ask(rowText, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(receiver), length);
+    std::printf("%d\t%s\t%s\n", row, data == 1 ? "header" : "line", g_rowText.c_str());
   }
+  DestroyWindow(receiver);
+  return 0;
+}
+
+// Asks for a row's text the way a foreign accessibility tool does: LB_GETTEXT
+// with a pointer to a small buffer of this process.  Prints the answer.
+int RawGetText(HWND target, int row) {
+  char small[64] = {};
+  DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
+  SendMessageTimeoutA(target, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, SMTO_ABORTIFHUNG, 5000, &result);
+  std::printf("length %ld\n", static_cast<long>(static_cast<LRESULT>(result)));
+  result = static_cast<DWORD_PTR>(LB_ERR);
+  SendMessageTimeoutA(target, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(small), SMTO_ABORTIFHUNG,
+                      5000, &result);
+  std::printf("text %ld\n", static_cast<long>(static_cast<LRESULT>(result)));
   return 0;
 }
 
@@ -199,7 +217,7 @@ int Usage() {
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
                "               right-click-row TITLE ID ROW [X] | menu-pick TITLE ITEM |\n"
-               "               rows TITLE ID | key TITLE ID VK | settle MS |\n"
+               "               rows TITLE ID | raw-gettext TITLE ID ROW | key TITLE ID VK | settle MS |\n"
                "               command TITLE ID | type-file TITLE TEXT\n");
   return 2;
 }
@@ -260,6 +278,7 @@ int main(int argc, char** argv) {
                     Button::kRight);
   if (command == "menu-pick" && argc >= 4) return PickMenuItem(window, std::atoi(argv[3]));
   if (command == "rows" && argc >= 4) return PrintRows(ChildById(window, std::atoi(argv[3])));
+  if (command == "raw-gettext" && argc >= 5) return RawGetText(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]));
   if (command == "key" && argc >= 5) {
     HWND target = ChildById(window, std::atoi(argv[3]));
     WPARAM vk = static_cast<WPARAM>(std::strtol(argv[4], nullptr, 0));
