@@ -40,15 +40,23 @@ RECT PlaceInDialog(HWND control) {
   return place;
 }
 
+// The box that is open, or none: a second About click brings it to the front
+// rather than stack another on it.
+TDlgAbout* openAbout = nullptr;
+
 }  // namespace
 
 TDlgAbout::TDlgAbout(HWND owner) : ModalWindow(owner) {
   windowBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
   CreateModal({kAboutWindowClass, kAboutDesignCaption, kAboutClientWidth, kAboutClientHeight}, "about box");
   CreateControls();
+  if (openAbout == nullptr) openAbout = this;
 }
 
-TDlgAbout::~TDlgAbout() { FreeDlg(); }
+TDlgAbout::~TDlgAbout() {
+  if (openAbout == this) openAbout = nullptr;
+  FreeDlg();
+}
 
 void TDlgAbout::CreateControls() {
   nameFont_ = win::CreateFontFor({"Times New Roman", win::PointsToHeight(16), true});
@@ -208,6 +216,11 @@ int TVInfoAbout::Execute() {
 }
 
 int AboutBtnExecute(HWND owner) {
+  if (openAbout != nullptr && openAbout->Handle() != nullptr) {
+    SetForegroundWindow(openAbout->Handle());
+    BringWindowToTop(openAbout->Handle());
+    return IDCANCEL;
+  }
   TVInfoAbout about(owner);
   return about.Execute();
 }

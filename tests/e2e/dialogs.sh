@@ -13,6 +13,11 @@ vrex_wine_tool wait "About" 10000 && opened=about
 vrex_check "about box opens" test "$opened" = about
 about=$(vrex_wine_tool children "About")
 vrex_check "about box shows the program's version" grep -q "	1\.0	" <<<"$about"
+# Nine more clicks while it is open bring the same box to the front.
+for click in 1 2 3 4 5 6 7 8 9; do vrex_wine_tool click "$title" 102 10 10; done
+vrex_wine_tool settle 1000
+vrex_check "about box: further clicks open no second box" \
+  vrex_once "$opened" test "$(vrex_wine_tool count "About" | tr -d '\r')" = 1
 vrex_wine_tool settle 300
 vrex_wine_screenshot "$VREX_SCREENSHOTS/program-about.png"
 vrex_wine_tool close "About"

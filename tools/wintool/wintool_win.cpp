@@ -214,7 +214,7 @@ int RawGetText(HWND target, int row) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: wintool wait TITLE [MS] | gone TITLE [MS] | children TITLE | info TITLE |\n"
+               "usage: wintool wait TITLE [MS] | gone TITLE [MS] | count TITLE | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
                "               right-click-row TITLE ID ROW [X] | menu-pick TITLE ITEM |\n"
                "               rows TITLE ID | raw-gettext TITLE ID ROW | key TITLE ID VK | settle MS |\n"
@@ -236,6 +236,23 @@ int main(int argc, char** argv) {
   if (command == "wait") {
     HWND window = WaitFor(title, argc > 3 ? std::atoi(argv[3]) : 20000);
     return window != nullptr ? 0 : 1;
+  }
+  if (command == "count") {
+    struct Count {
+      const char* title;
+      int found;
+    } count{title, 0};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+          auto* count = reinterpret_cast<Count*>(parameter);
+          char text[256] = {};
+          GetWindowTextA(window, text, sizeof text);
+          if (IsWindowVisible(window) && std::string(text) == count->title) ++count->found;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count.found);
+    return 0;
   }
   if (command == "gone") {
     DWORD timeout = argc > 3 ? std::atoi(argv[3]) : 20000;
