@@ -196,9 +196,13 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
   std::vector<std::string> others = DatabaseFile(directory + "other.txt");
   if (lines.empty() && others.empty()) return;
   // Every line must decipher, whether a device needs it or not: a damaged
-  // database is reported the same whatever devices the computer has.
+  // database is reported the same whatever devices the computer has.  A line
+  // far longer than any name is damaged too, hexadecimal or not.
+  constexpr std::size_t kLongestLine = 64 * 1024;
   const auto decodable = [](const std::vector<std::string>& part) {
-    return std::all_of(part.begin(), part.end(), [](const std::string& line) { return TCryptLib::Decodable(line); });
+    return std::all_of(part.begin(), part.end(), [](const std::string& line) {
+      return line.size() <= kLongestLine && TCryptLib::Decodable(line);
+    });
   };
   if (!decodable(lines) || !decodable(others)) throw CryptError(kNotHexError);
 

@@ -187,6 +187,7 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
     std::optional<Lines> net;  // nothing: no file
     std::optional<Lines> other;
     bool named;  // the three cards get their database names
+    bool damaged = false;  // the pass reports the cipher's error
   };
   const Lines& real = EncipheredDatabase().net;
   Lines odd = real;
@@ -194,14 +195,14 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
   Lines withEmptyLine = real;
   withEmptyLine.insert(withEmptyLine.begin() + 1, "");
   Lines huge = real;
-  huge.insert(huge.begin(), std::string(10 * 1024 * 1024, '0'));  // one line of 10 MB
+  huge.insert(huge.begin(), std::string(10 * 1024 * 1024, '0'));  // one hexadecimal line of 10 MB
   const Case cases[] = {
       {"odd lengths", odd, std::nullopt, true},
       {"an empty line", withEmptyLine, std::nullopt, true},
       {"empty class file, lines in the other file", Lines{}, real, true},
       {"both files empty", Lines{}, Lines{}, false},
       {"no files", std::nullopt, std::nullopt, false},
-      {"a 10 MB line first", huge, std::nullopt, true},
+      {"a 10 MB line first", huge, std::nullopt, false, true},
   };
   for (const auto& c : cases) {
     machine.emplace();
@@ -209,7 +210,10 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
     if (c.net) world.files.AddFile(kNetFile, *c.net);
     if (c.other) world.files.AddFile(kOtherFile, *c.other);
     BuildDeviceList();
-    EXPECT_NO_THROW(AnnotateDevices("net", "")) << c.what;
+    if (c.damaged)
+      EXPECT_THROW(AnnotateDevices("net", ""), CryptError) << c.what;
+    else
+      EXPECT_NO_THROW(AnnotateDevices("net", "")) << c.what;
     Lines names;
     for (const auto& record : DeviceList())
       if (!record.DatabaseName.empty()) names.push_back(record.DatabaseName);
