@@ -76,7 +76,11 @@ std::string GetLanguageModulePath() {
   std::string path = LanguageModulePathFor(code);
   // A code that is no language code names no module: it is never looked for.
   if (!IsLanguageCode(code) || !os::Fs().Exists(path)) {
-    os::Msg().ShowUtf8(text::FillIn(kMissingModuleText, code), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    // However long the code in the file, the message stays on the screen.
+    constexpr std::size_t kLongestShownCode = 32;
+    const std::string shown =
+        code.size() > kLongestShownCode ? code.substr(0, kLongestShownCode) + "\xE2\x80\xA6" : code;  // an ellipsis
+    os::Msg().ShowUtf8(text::FillIn(kMissingModuleText, shown), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);

@@ -84,8 +84,10 @@ TEST_F(LanguageTest, CodeThatIsNotAFewLettersNamesNoModule) {
       "EN.",
       "ABCDEFGHI",  // nine letters: longer than any code
       "EN\xC9",
+      std::string(5000, 'X'),  // shown cut to its first 32 characters
   };
   for (const auto& code : codes) {
+    const std::string shown = code.size() == 5000 ? std::string(32, 'X') + "\xE2\x80\xA6" : code;
     os::memory::World fresh;
     fresh.system.exePath = kExe;
     const std::string probe = std::string("C:\\Vrex\\Network\\VrexNet") + code + ".dll";
@@ -98,7 +100,7 @@ TEST_F(LanguageTest, CodeThatIsNotAFewLettersNamesNoModule) {
     UnloadLanguageModule();
     LoadLanguageModule();
     ASSERT_EQ(fresh.messages.shown.size(), 1u) << code;
-    EXPECT_EQ(fresh.messages.shown[0].text, "Jazykov\xC3\xA1 mutace " + code + " modulu neexistuje!");
+    EXPECT_EQ(fresh.messages.shown[0].text, "Jazykov\xC3\xA1 mutace " + shown + " modulu neexistuje!");
     EXPECT_EQ(fresh.modules.loaded, std::vector<std::string>{"C:\\Vrex\\Network\\VrexNetEN.dll"}) << code;
     EXPECT_EQ(fresh.files.IniValue(kIni, "Options", "Language"), "EN") << code;
     EXPECT_EQ(fresh.files.IniValue(kIni, "Options", "RunLang"), "EN") << code;
