@@ -12,25 +12,26 @@ namespace {
 
 using enum CatalogueRule;
 
-// The catalogue, in the order a page's caption is compared with the rows.  The
-// left pane lists them by section and place instead.
+// The catalogue, in the order a page's or a report item's caption is compared
+// with the rows.  The left pane lists them by section and place instead.
+// Unlike the page, the report holds the dial-up lines under Windows NT 4.0 too.
 // clang-format off
 constexpr CatalogueRow kCatalogue[] = {
-    // caption                   section     place       icon        gatherer                             rule
-    {IDS_SUBITEM_DIALUP,         1,          3,          10,         &Gatherers::gettel,                  kDialUp},
-    {IDS_SUBITEM_ADAPTERS,       0,          1,          1,          &Gatherers::netadapterstostringlst,  kEverywhere},
-    {IDS_SUBITEM_PROTOCOLS,      0,          2,          2,          &Gatherers::protocolstostringlst,    kEverywhere},
-    {IDS_SUBITEM_SERVICES,       0,          3,          3,          &Gatherers::servicestostringlst,     kEverywhere},
-    {IDS_SUBITEM_CLIENTS,        0,          4,          4,          &Gatherers::clientstostringlst,      kEverywhere},
-    {IDS_SUBITEM_TCPIP,          0,          6,          6,          &Gatherers::tcpipdetailstostringlst, kEverywhere},
-    {IDS_SUBITEM_WINSOCK,        0,          5,          5,          &Gatherers::winsocktostringlst,      kWinsock},
-    {IDS_SUBITEM_MAIL,           1,          0,          7,          &Gatherers::postatostringlst,        kEverywhere},
-    {IDS_SUBITEM_PROXY,          1,          1,          8,          &Gatherers::proxytostringlst,        kEverywhere},
-    {IDS_SUBITEM_BROWSERS,       1,          2,          9,          &Gatherers::explorerstostringlst,    kEverywhere},
-    {IDS_SUBITEM_BASIC_INFO,     0,          0,          0,          &Gatherers::zakladniinfotostringlst, kEverywhere},
-    {IDS_SUBITEM_USERS,          2,          0,          16,         &Gatherers::userstostringlst,        kNtFamily},
-    {IDS_SUBITEM_LOCAL_GROUPS,   2,          1,          17,         &Gatherers::localgroupstostringlst,  kNtFamily},
-    {IDS_SUBITEM_GLOBAL_GROUPS,  kNotListed, kNotListed, kNotListed, &Gatherers::globalgroupstostringlst, kNtFamily},
+    // caption                   section     place       icon        gatherer                             page         report
+    {IDS_SUBITEM_DIALUP,         1,          3,          10,         &Gatherers::gettel,                  kDialUp,     kSwallow},
+    {IDS_SUBITEM_ADAPTERS,       0,          1,          1,          &Gatherers::netadapterstostringlst,  kEverywhere, kEverywhere},
+    {IDS_SUBITEM_PROTOCOLS,      0,          2,          2,          &Gatherers::protocolstostringlst,    kEverywhere, kEverywhere},
+    {IDS_SUBITEM_SERVICES,       0,          3,          3,          &Gatherers::servicestostringlst,     kEverywhere, kEverywhere},
+    {IDS_SUBITEM_CLIENTS,        0,          4,          4,          &Gatherers::clientstostringlst,      kEverywhere, kEverywhere},
+    {IDS_SUBITEM_TCPIP,          0,          6,          6,          &Gatherers::tcpipdetailstostringlst, kEverywhere, kEverywhere},
+    {IDS_SUBITEM_WINSOCK,        0,          5,          5,          &Gatherers::winsocktostringlst,      kWinsock,    kWinsock},
+    {IDS_SUBITEM_MAIL,           1,          0,          7,          &Gatherers::postatostringlst,        kEverywhere, kEverywhere},
+    {IDS_SUBITEM_PROXY,          1,          1,          8,          &Gatherers::proxytostringlst,        kEverywhere, kEverywhere},
+    {IDS_SUBITEM_BROWSERS,       1,          2,          9,          &Gatherers::explorerstostringlst,    kEverywhere, kEverywhere},
+    {IDS_SUBITEM_BASIC_INFO,     0,          0,          0,          &Gatherers::zakladniinfotostringlst, kEverywhere, kEverywhere},
+    {IDS_SUBITEM_USERS,          2,          0,          16,         &Gatherers::userstostringlst,        kNtFamily,   kNtFamily},
+    {IDS_SUBITEM_LOCAL_GROUPS,   2,          1,          17,         &Gatherers::localgroupstostringlst,  kNtFamily,   kNtFamily},
+    {IDS_SUBITEM_GLOBAL_GROUPS,  kNotListed, kNotListed, kNotListed, &Gatherers::globalgroupstostringlst, kNtFamily,   kNever},
 };
 // clang-format on
 
@@ -74,10 +75,18 @@ struct CatalogueStrings {
   }
 };
 
-void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, const Gatherers& g,
-                      const Lines& connections, const LineSink& sink);
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use,
+                      const Gatherers& g, const Lines& connections, const LineSink& sink);
 
 void Run(const Gatherer& gatherer, const LineSink& sink) { sink(gatherer ? gatherer() : Lines{}, false); }
+
+void RunSwallowingFailure(const Gatherer& gatherer, const LineSink& sink) {
+  try {
+    Run(gatherer, sink);
+  } catch (const std::exception&) {
+    // The page or the report goes on without these lines.
+  }
+}
 
 }  // namespace
 
@@ -100,29 +109,26 @@ const std::vector<CatalogueSection>& CatalogueSections() {
   return sections;
 }
 
-void RunCatalogue(const std::string& caption, const Gatherers& g, const Lines& connections, const LineSink& sink) {
-  RunCatalogueWith(CatalogueStrings(), caption, g, connections, sink);
+void RunCatalogue(const std::string& caption, CatalogueUse use, const Gatherers& g, const Lines& connections,
+                  const LineSink& sink) {
+  RunCatalogueWith(CatalogueStrings(), caption, use, g, connections, sink);
 }
 
 namespace {
 
-void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, const Gatherers& g,
-                      const Lines& connections, const LineSink& sink) {
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use,
+                      const Gatherers& g, const Lines& connections, const LineSink& sink) {
   const bool nt4 = GetOSVersionCode() == oscode::kWinNT4;
   const bool ntFamily = IsNTFamily();
   for (std::size_t i = 0; i < std::size(kCatalogue); ++i) {
     if (caption != strings.texts[i]) continue;
     const CatalogueRow& row = kCatalogue[i];
     const Gatherer& gatherer = g.*row.gatherer;
-    switch (row.rule) {
+    switch (use == CatalogueUse::kPage ? row.page : row.report) {
       case kEverywhere: Run(gatherer, sink); break;
+      case kSwallow: RunSwallowingFailure(gatherer, sink); break;
       case kDialUp:
-        if (nt4) break;
-        try {
-          Run(gatherer, sink);
-        } catch (const std::exception&) {
-          // The dial-up page is then built without its lines.
-        }
+        if (!nt4) RunSwallowingFailure(gatherer, sink);
         break;
       case kWinsock:
         Run(gatherer, sink);
@@ -137,6 +143,7 @@ void RunCatalogueWith(const CatalogueStrings& strings, const std::string& captio
       case kNtFamily:
         if (ntFamily) Run(gatherer, sink);
         break;
+      case kNever: break;
     }
   }
 }
@@ -210,7 +217,8 @@ void MainPanes::ShowSectionPage(const view::TListSection& section) {
   for (int i = 0; i < items.Count(); ++i) {
     view::TListSection& page = right_.AddSection();
     page.SetCaption(items[i]);
-    RunCatalogueWith(strings, items[i], gatherers_, connections_, [&page](const Lines& lines, bool append) {
+    RunCatalogueWith(strings, items[i], CatalogueUse::kPage, gatherers_, connections_,
+                     [&page](const Lines& lines, bool append) {
       if (append) {
         page.SubItems().AddStrings(lines);
       } else {

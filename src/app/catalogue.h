@@ -36,10 +36,15 @@ struct Gatherers {
 // What a catalogue row does besides running its gatherer, and where.
 enum class CatalogueRule {
   kEverywhere,  // runs on every system
-  kDialUp,      // not under Windows NT 4.0; a failing gatherer leaves the page without lines
+  kSwallow,     // a failing gatherer adds no lines
+  kDialUp,      // not under Windows NT 4.0; a failing gatherer adds no lines
   kWinsock,     // the connections collected at start-up follow, except under Windows NT 4.0
   kNtFamily,    // only on the Windows NT family
+  kNever,       // not run at all
 };
+
+// Who runs the catalogue: the right pane's page or the report.
+enum class CatalogueUse { kPage, kReport };
 
 // A row matched by caption only, without a place in the left pane.
 inline constexpr int kNotListed = -1;
@@ -52,7 +57,8 @@ struct CatalogueRow {
   int place;                      // among the section's sub-items, or kNotListed
   int icon;                       // in ImageList1, or kNotListed
   Gatherer Gatherers::*gatherer;  // the gatherer the row runs
-  CatalogueRule rule;
+  CatalogueRule page;             // how the page runs it
+  CatalogueRule report;           // how the report runs it
 };
 
 // Every row, in the order a caption is compared with them.
@@ -76,9 +82,10 @@ const std::vector<CatalogueSection>& CatalogueSections();
 using LineSink = std::function<void(const Lines& lines, bool append)>;
 
 // Compares the caption with every row's language string in table order and
-// runs every matching row's gatherer under the row's rule.  connections are
-// the lines collected at start-up.
-void RunCatalogue(const std::string& caption, const Gatherers& gatherers, const Lines& connections,
+// runs every matching row's gatherer under the row's rule for the use.
+// connections are the lines collected at start-up.  The page keeps the last
+// match's lines (append false replaces), the report appends them all.
+void RunCatalogue(const std::string& caption, CatalogueUse use, const Gatherers& gatherers, const Lines& connections,
                   const LineSink& sink);
 
 // Adds the sub-items with their icons, then captions the three sections.

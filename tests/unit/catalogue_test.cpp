@@ -52,10 +52,11 @@ class CatalogueTest : public ::testing::Test {
     LoadLanguageModule();
   }
 
-  Lines Collect(const std::string& caption) {
+  // The page keeps the last match's lines; the report appends every match.
+  Lines Collect(const std::string& caption, CatalogueUse use = CatalogueUse::kPage) {
     Lines lines;
-    RunCatalogue(caption, gatherers, connections, [&](const Lines& got, bool append) {
-      if (!append) lines.clear();
+    RunCatalogue(caption, use, gatherers, connections, [&](const Lines& got, bool append) {
+      if (!append && use == CatalogueUse::kPage) lines.clear();
       lines.insert(lines.end(), got.begin(), got.end());
     });
     return lines;
@@ -76,32 +77,49 @@ TEST_F(CatalogueTest, EachCaptionRunsItsGatherer) {
   EXPECT_EQ(Collect("basic"), Lines{});  // case-sensitive
 }
 
-TEST_F(CatalogueTest, WinsockLinesAreFollowedByTheConnectionsExceptUnderNt4) {
-  EXPECT_EQ(Collect("Winsock"), Lines{"winsock line"});
+// The same rows serve the page and the report; their rules differ only in
+// the dial-up lines under Windows NT 4.0 and the global groups.
+TEST_F(CatalogueTest, SystemRulesOfThePageAndTheReport) {
   connections = {"TCP", "conn"};
-  EXPECT_EQ(Collect("Winsock"), (Lines{"winsock line", "TCP", "conn"}));
-  world.system.SetVersion(2, 4, 0);
-  EXPECT_EQ(Collect("Winsock"), Lines{"winsock line"});
-  EXPECT_EQ(Collect("Dial-up"), Lines{});
-  EXPECT_EQ(Collect("Users"), Lines{"users line"});
-}
-
-TEST_F(CatalogueTest, AccountsOnlyOnTheNtFamily) {
-  world.system.SetVersion(1, 4, 10);
-  EXPECT_EQ(Collect("Users"), Lines{});
-  EXPECT_EQ(Collect("Groups"), Lines{});
-  EXPECT_EQ(Collect("Dial-up"), Lines{"dialup line"});
-  world.system.SetVersion(1, 5, 0);  // neither family
-  EXPECT_EQ(Collect("Users"), Lines{});
-  world.system.SetVersion(2, 6, 0);  // Vista and later are NT
-  EXPECT_EQ(Collect("Users"), Lines{"users line"});
+  using enum CatalogueUse;
+  struct Case {
+    const char* system;
+    std::uint32_t platform, major, minor;
+    CatalogueUse use;
+    Lines lines;  // of Dial-up, Winsock, Users, Groups and Global groups in turn
+  };
+  const Lines all = {"dialup line", "winsock line", "TCP", "conn", "users line", "groups line"};
+  const Case cases[] = {
+      {"NT 4.0 page: no dial-up, no connections", 2, 4, 0, kPage,
+       {"winsock line", "users line", "groups line", "global line"}},
+      {"NT 4.0 report: dial-up kept", 2, 4, 0, kReport, {"dialup line", "winsock line", "users line", "groups line"}},
+      {"98: no accounts", 1, 4, 10, kPage, {"dialup line", "winsock line", "TCP", "conn"}},
+      {"98 report", 1, 4, 10, kReport, {"dialup line", "winsock line", "TCP", "conn"}},
+      {"neither family", 1, 5, 0, kPage, {"dialup line", "winsock line", "TCP", "conn"}},
+      {"2000 page", 2, 5, 0, kPage, [&] {
+         Lines l = all;
+         l.push_back("global line");
+         return l;
+       }()},
+      {"2000 report: no global groups", 2, 5, 0, kReport, all},
+      {"Vista and later are NT", 2, 6, 0, kReport, all},
+  };
+  for (const Case& c : cases) {
+    world.system.SetVersion(c.platform, c.major, c.minor);
+    Lines lines;
+    for (const char* caption : {"Dial-up", "Winsock", "Users", "Groups", "Global groups"})
+      for (const std::string& line : Collect(caption, c.use)) lines.push_back(line);
+    EXPECT_EQ(lines, c.lines) << c.system;
+  }
 }
 
 TEST_F(CatalogueTest, FailingDialUpGathererIsSwallowedOthersAreNot) {
-  gatherers.gettel = []() -> Lines { throw std::runtime_error("phonebook"); };
-  EXPECT_EQ(Collect("Dial-up"), Lines{});
-  gatherers.protocolstostringlst = []() -> Lines { throw std::runtime_error("registry"); };
-  EXPECT_THROW(Collect("Protocols"), std::runtime_error);
+  for (CatalogueUse use : {CatalogueUse::kPage, CatalogueUse::kReport}) {
+    gatherers.gettel = []() -> Lines { throw std::runtime_error("phonebook"); };
+    EXPECT_EQ(Collect("Dial-up", use), Lines{});
+    gatherers.protocolstostringlst = []() -> Lines { throw std::runtime_error("registry"); };
+    EXPECT_THROW(Collect("Protocols", use), std::runtime_error);
+  }
 }
 
 TEST_F(CatalogueTest, EqualCaptionsRunEveryMatchAndTheLastMatchWins) {
