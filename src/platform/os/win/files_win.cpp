@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/os/win/handles_win.h"
+#include "platform/os/win/newer_functions_win.h"
 #include "platform/os/win/win_ports_win.h"
 #include "platform/text.h"
 
@@ -47,16 +48,28 @@ std::vector<std::string> Win32Files::FileNames(const std::string& folder, const 
   return names;
 }
 
-bool Win32Files::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+// Writes the lines, each ending in CR LF, into a new or emptied file; 0, or
+// the error as the failing call left it (a write that stopped short, which
+// sets none, is a full disk).
+DWORD WriteAll(const std::string& path, const std::vector<std::string>& lines) {
   std::string content;
   for (const auto& line : lines) content.append(line).append("\r\n");
   vrex::win::UniqueKernelHandle file(vrex::win::FileHandle(
       CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-  if (!file) return false;
+  if (!file) return GetLastError();
+  if (content.empty()) return 0;
   DWORD written = 0;
-  return content.empty() ||
-         (WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-          written == content.size());
+  if (!WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr))
+    return GetLastError();
+  return written == content.size() ? 0 : ERROR_DISK_FULL;
+}
+
+}  // namespace
+
+bool Win32Files::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteAll(path, lines) == 0;
 }
 
 namespace {
@@ -83,10 +96,17 @@ std::uint32_t Win32Files::ReplaceWithLines(const std::string& path, const std::v
   DWORD error = 0;
   std::string fresh = NewFileIn(folder, error);
   if (fresh.empty()) return error;
-  if (!WriteLines(fresh, lines)) {
-    error = GetLastError();
+  error = WriteAll(fresh, lines);
+  if (error != 0) {
     DeleteFileA(fresh.c_str());
-    return error ? error : ERROR_WRITE_FAULT;
+    return error;
+  }
+  // On the NT family the new file takes the old one's place in one step, so
+  // that the file is never absent, however many reports are written at once.
+  error = vrex::win::MoveReplacing(fresh.c_str(), path.c_str());
+  if (error != ERROR_CALL_NOT_IMPLEMENTED) {
+    if (error != 0) DeleteFileA(fresh.c_str());
+    return error;
   }
   // MoveFileA does not replace, and MoveFileExA is not on the 9x family: the
   // old file steps aside under a spare name and comes back if the new one

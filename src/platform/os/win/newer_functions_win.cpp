@@ -28,6 +28,7 @@ Binding bindings[] = {
     {NewerFunction::TrackMouseEvent, "comctl32.dll", "_TrackMouseEvent"},
     {NewerFunction::GetIfTable, "iphlpapi.dll", "GetIfTable"},
     {NewerFunction::AttachConsole, "kernel32.dll", "AttachConsole"},
+    {NewerFunction::MoveFileExA, "kernel32.dll", "MoveFileExA"},
 };
 
 Binding& BindingOf(NewerFunction function) {
@@ -59,6 +60,7 @@ using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
 using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
 using GetIfTableFn = DWORD(WINAPI*)(PMIB_IFTABLE, PULONG, BOOL);
 using AttachConsoleFn = BOOL(WINAPI*)(DWORD);
+using MoveFileExFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
 bool CursorOver(HWND window) {
   POINT cursor;
@@ -127,5 +129,20 @@ bool AttachParentConsole() {
 bool IsAvailable(NewerFunction function) { return Address(function) != nullptr; }
 
 void PretendMissing(NewerFunction function, bool missing) { BindingOf(function).pretendMissing = missing; }
+
+DWORD MoveReplacing(const char* from, const char* to) {
+  auto move = Bound<MoveFileExFn>(NewerFunction::MoveFileExA);
+  if (move == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
+  // Another writer replacing the same file holds it for a moment: ask again
+  // a while before giving up.
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    if (move(from, to, MOVEFILE_REPLACE_EXISTING)) return 0;
+    error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+    Sleep(25);
+  }
+  return error;
+}
 
 }  // namespace vrex::win

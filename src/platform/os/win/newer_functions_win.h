@@ -40,6 +40,13 @@ DWORD GetInterfaceTable(PMIB_IFTABLE table, PULONG size, BOOL order);
 // it was started from; false when there is none or the function is missing.
 bool AttachParentConsole();
 
+// Moves from onto to, replacing a file there, in one step: kernel32's
+// MoveFileExA with MOVEFILE_REPLACE_EXISTING (the NT family).  0, the
+// system's error, or ERROR_CALL_NOT_IMPLEMENTED where the system cannot (the
+// 9x family, whose MoveFileExA fails so).  A file that another writer holds
+// for a moment is asked for again, for up to a second.
+DWORD MoveReplacing(const char* from, const char* to);
+
 // The names bound here, for tests and the import check's notes.
 enum class NewerFunction {
   MonitorFromWindow,
@@ -48,7 +55,8 @@ enum class NewerFunction {
   InitCommonControlsEx,
   TrackMouseEvent,
   GetIfTable,
-  AttachConsole
+  AttachConsole,
+  MoveFileExA
 };
 // Whether the running system offers the function.
 bool IsAvailable(NewerFunction function);
