@@ -1,9 +1,11 @@
-// The captions of the main window's buttons fit the room a button gives its
-// text, in every language module, as a system of that language draws them.
+// The texts of every language module as a system of that language draws
+// them: the main window's button captions fit beside their pictures, and no
+// text set as a label runs into the value after it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "lang/string_ids.h"
@@ -11,6 +13,9 @@
 #include "platform/os/win/handles_win.h"
 #include "platform/ui/art_ids.h"
 #include "platform/ui/dialog_draw_win.h"
+#include "view/gdi_canvas_win.h"
+#include "view/markup.h"
+#include "view/markup_layout.h"
 
 namespace vrex {
 namespace {
@@ -47,18 +52,27 @@ int TextRoom(int picture) {
   return kButtonWidth - 2 - (2 + width + 4);
 }
 
-TEST(ButtonCaptionsWin, EveryCaptionOfEveryLanguageFitsBesideItsPicture) {
+// Calls visit(module, language) with each language module loaded as data.
+template <typename Visit>
+void ForEachLanguageModule(Visit visit) {
   const char* dist = std::getenv("VREX_DIST");
   if (dist == nullptr || *dist == '\0') GTEST_SKIP() << "VREX_DIST names no program folder";
-  win::UniqueFont buttonFont = win::CreateFontFor({"MS Sans Serif", -11});
-  LOGFONTA spec{};
-  ASSERT_NE(GetObjectA(buttonFont.get(), sizeof spec, &spec), 0);
-  win::WindowDc screen(nullptr);
   for (const Language& language : kLanguages) {
     std::string path = std::string(dist[0] == '/' ? "Z:" : "") + dist + "/Network/VrexNet" + language.code + ".dll";
     for (char& c : path) c = c == '/' ? '\\' : c;
     HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr) << path;
+    visit(module, language);
+    FreeLibrary(module);
+  }
+}
+
+TEST(ButtonCaptionsWin, EveryCaptionOfEveryLanguageFitsBesideItsPicture) {
+  win::UniqueFont buttonFont = win::CreateFontFor({"MS Sans Serif", -11});
+  LOGFONTA spec{};
+  ASSERT_NE(GetObjectA(buttonFont.get(), sizeof spec, &spec), 0);
+  win::WindowDc screen(nullptr);
+  ForEachLanguageModule([&](HMODULE module, const Language& language) {
     // Measured in Unicode, which holds every language's letters whatever the
     // code page of this run, with the font in the language's character set.
     spec.lfCharSet = language.charset;
@@ -71,8 +85,36 @@ TEST(ButtonCaptionsWin, EveryCaptionOfEveryLanguageFitsBesideItsPicture) {
       DrawTextW(screen.get(), caption, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
       EXPECT_LE(needed.right, TextRoom(button.picture)) << language.code << " " << caption;
     }
-    FreeLibrary(module);
-  }
+  });
+}
+
+// Every text of every module, set as a label before a value column of the
+// pages (the users page's and everyone else's), never touches the value.
+TEST(ButtonCaptionsWin, EveryTextOfEveryLanguageStaysClearOfTheValueColumn) {
+  constexpr const char* kLineForms[][2] = {
+      {"<IND x=\"20\"><IMG src=\"idx:16\"></IMG><FONT color=\"clblue\">", "<FONT color=\"clmaroon\"><IND x=\"170\">"},
+      {"<IMG src=\"idx:1\"></IMG> <FONT color=\"clblue\" size=\"10\">", "<IND x=\"200\"><FONT color=\"clmaroon\">"},
+  };
+  win::WindowDc screen(nullptr);
+  view::GdiCanvas canvas(screen.get(), nullptr);
+  view::MarkupOptions options;
+  options.width = 4000;
+  int labels = 0;
+  ForEachLanguageModule([&](HMODULE module, const Language& language) {
+    for (UINT id = 1; id < 4096; ++id) {
+      char label[256] = {};
+      if (LoadStringA(module, id, label, sizeof label) <= 0 || std::strpbrk(label, "<&\r\n") != nullptr) continue;
+      ++labels;
+      for (const auto& [labelStart, valueStart] : kLineForms) {
+        const std::string line = std::string(labelStart) + label + valueStart + "V</FONT>";
+        const view::MarkupLayout layout = view::LayoutMarkupLine(canvas, line, options);
+        ASSERT_GE(layout.runs.size(), 2u) << language.code << " " << id;
+        const view::MarkupRun& text = layout.runs[layout.runs.size() - 2];
+        EXPECT_GT(layout.runs.back().x, text.x + text.width) << language.code << " " << id << " " << label;
+      }
+    }
+  });
+  EXPECT_GT(labels, 7 * 100);
 }
 
 }  // namespace
