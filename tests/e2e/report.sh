@@ -119,8 +119,8 @@ while [ ! -s "$work/saved.htm" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$(
 vrex_check "save writes the whole HTML document" grep -qx '</HTML>' <(tr -d '\r' <"$work/saved.htm")
 vrex_check "save holds the ticked sub-item" grep -q '#000080" size="4">Basic information:' "$work/saved.htm"
 
-# Saving over that file asks first (the prompt takes the dialog's title and
-# stands above it); No keeps the file and leaves the dialog open.
+# Saving over that file asks first (Wine's prompt is titled "Error"); No
+# keeps the file and leaves the dialog open.
 saved=$(md5sum <"$work/saved.htm")
 vrex_wine_tool click "$title" 101 10 10
 vrex_wine_tool wait "$report_title" 10000
@@ -131,10 +131,10 @@ vrex_wine_tool click "$report_title" 213 10 10  # Save
 vrex_wine_tool wait "Save As" 30000
 vrex_wine_tool type-file "Save As" "$(vrex_wine_path "$work/saved.htm")"
 vrex_wine_tool settle 1000
-vrex_wine_tool children "Save As" >"$work/prompt.txt"
+vrex_wine_tool children "Error" >"$work/prompt.txt"
 vrex_wine_screenshot "$VREX_SCREENSHOTS/report-save-replace-prompt.png"
-vrex_check "save over an existing file asks first" grep -q 'saved.htm already exists' "$work/prompt.txt"
-vrex_wine_tool command "Save As" 7  # No
+vrex_check "save over an existing file asks first" grep -q 'File already exists' "$work/prompt.txt"
+vrex_wine_tool command "Error" 7  # No
 vrex_wine_tool settle 500
 vrex_wine_tool command "Save As" 2  # the dialog's Cancel
 vrex_wine_tool gone "Save As" 10000
