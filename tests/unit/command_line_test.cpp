@@ -23,82 +23,53 @@ TEST(CommandLineTest, ArgumentsChooseTheFormAndAWrongOneIsNamed) {
     Kind kind;
     std::string file;
     std::vector<int> items;
-    std::string message;  // a wrong command line's first line
   };
   const Case cases[] = {
-      {{}, Kind::kWindow, "", {}, ""},
-      {{"--help"}, Kind::kHelp, "", {}, ""},
-      {{"/?"}, Kind::kHelp, "", {}, ""},
-      {{"-H"}, Kind::kHelp, "", {}, ""},
-      {{"--List-Items"}, Kind::kListItems, "", {}, ""},
-      {{"--report", "C:\\r.txt"}, Kind::kReport, "C:\\r.txt", {}, ""},
-      {{"--REPORT", "r.htm", "--Items", "540,525, 101"}, Kind::kReport, "r.htm", {540, 525, 101}, ""},
-      {{"--items", "80", "--report", "r.txt"}, Kind::kReport, "r.txt", {80}, ""},
-      {{"--report"}, Kind::kWrong, "", {}, "--report: the name of the report file is missing (--report FILE)."},
-      {{"--report", ""}, Kind::kWrong, "", {}, "--report: the name of the report file is missing (--report FILE)."},
-      {{"--report", "--items", "540"},
-       Kind::kWrong,
-       "",
-       {},
-       "--report: the name of the report file is missing (--report FILE)."},
-      {{"--items", "540"}, Kind::kWrong, "", {}, "--report: the name of the report file is missing (--report FILE)."},
-      {{"--bogus"}, Kind::kWrong, "", {}, "Unknown option: --bogus"},
-      {{"/report"}, Kind::kWrong, "", {}, "Unknown option: /report"},
-      {{"--report", "r.txt", "--items"},
-       Kind::kWrong,
-       "",
-       {},
-       "--items: the list of sub-item IDs is missing (--items ID,ID,...)."},
-      {{"--report", "r.txt", "--items", ""},
-       Kind::kWrong,
-       "",
-       {},
-       "--items: the list of sub-item IDs is missing (--items ID,ID,...)."},
-      {{"--report", "r.txt", "--items", "abc"},
-       Kind::kWrong,
-       "",
-       {},
-       "Not a sub-item ID: \"abc\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
-      {{"--report", "r.txt", "--items", "540,x"},
-       Kind::kWrong,
-       "",
-       {},
-       "Not a sub-item ID: \"x\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
-      {{"--report", "r.txt", "--items", "-5"},
-       Kind::kWrong,
-       "",
-       {},
-       "Not a sub-item ID: \"-5\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
-      {{"--report", "r.txt", "--items", "65536"},
-       Kind::kWrong,
-       "",
-       {},
-       "Not a sub-item ID: \"65536\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
-      {{"--report", "r.txt", "--items", "540,,525"},
-       Kind::kWrong,
-       "",
-       {},
-       "An ID is missing in the list 540,,525 (IDs are separated by single commas)."},
-      {{"--report", "r.txt", "--items", "540,"},
-       Kind::kWrong,
-       "",
-       {},
-       "An ID is missing in the list 540, (IDs are separated by single commas)."},
-      {{"--report", "r.txt", "extra"}, Kind::kWrong, "", {}, "Unexpected argument: extra"},
-      {{"--report", "a.txt", "--Report", "b.txt"}, Kind::kWrong, "", {}, "--Report is given twice."},
-      {{"--help", "extra"}, Kind::kWrong, "", {}, "Unexpected argument: extra"},
-      {{"--report", "r.txt", "/?"}, Kind::kWrong, "", {}, "Unexpected argument: /?"},
+      {{}, Kind::kWindow, "", {}},
+      {{"--help"}, Kind::kHelp, "", {}},
+      {{"/?"}, Kind::kHelp, "", {}},
+      {{"-H"}, Kind::kHelp, "", {}},
+      {{"--List-Items"}, Kind::kListItems, "", {}},
+      {{"--report", "C:\\r.txt"}, Kind::kReport, "C:\\r.txt", {}},
+      {{"--REPORT", "r.htm", "--Items", "540,525, 101"}, Kind::kReport, "r.htm", {540, 525, 101}},
+      {{"--items", "80", "--report", "r.txt"}, Kind::kReport, "r.txt", {80}},
   };
   for (const Case& c : cases) {
     CommandLine got = ParseCommandLine(c.arguments);
-    std::string shown;
-    for (const std::string& argument : c.arguments) shown += argument + " ";
-    EXPECT_EQ(got.kind, c.kind) << shown;
-    EXPECT_EQ(got.file, c.file) << shown;
-    EXPECT_EQ(got.items, c.items) << shown;
-    if (c.kind == Kind::kWrong) {
-      EXPECT_EQ(CommandLineMessage(got), (std::vector<std::string>{c.message, usage})) << shown;
-    }
+    EXPECT_EQ(got.kind, c.kind) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(got.file, c.file) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(got.items, c.items) << testing::PrintToString(c.arguments);
+  }
+  const std::string noFile = "--report: the name of the report file is missing (--report FILE).";
+  const std::string noItems = "--items: the list of sub-item IDs is missing (--items ID,ID,...).";
+  const std::pair<std::vector<std::string>, std::string> wrong[] = {
+      {{"--report"}, noFile},
+      {{"--report", ""}, noFile},
+      {{"--report", "--items", "540"}, noFile},
+      {{"--items", "540"}, noFile},
+      {{"--bogus"}, "Unknown option: --bogus"},
+      {{"/report"}, "Unknown option: /report"},
+      {{"--report", "r.txt", "--items"}, noItems},
+      {{"--report", "r.txt", "--items", ""}, noItems},
+      {{"--report", "r.txt", "--items", "abc"},
+       "Not a sub-item ID: \"abc\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "-5"},
+       "Not a sub-item ID: \"-5\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "80,65536"},
+       "Not a sub-item ID: \"65536\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "540,,525"},
+       "An ID is missing in the list 540,,525 (IDs are separated by single commas)."},
+      {{"--report", "r.txt", "--items", "540,"},
+       "An ID is missing in the list 540, (IDs are separated by single commas)."},
+      {{"--report", "r.txt", "extra"}, "Unexpected argument: extra"},
+      {{"--report", "a.txt", "--Report", "b.txt"}, "--Report is given twice."},
+      {{"--help", "extra"}, "Unexpected argument: extra"},
+      {{"--report", "r.txt", "/?"}, "Unexpected argument: /?"},
+  };
+  for (const auto& [arguments, message] : wrong) {
+    CommandLine got = ParseCommandLine(arguments);
+    EXPECT_EQ(got.kind, Kind::kWrong) << testing::PrintToString(arguments);
+    EXPECT_EQ(CommandLineMessage(got), (std::vector<std::string>{message, usage})) << testing::PrintToString(arguments);
   }
   // The usage is not lost without a language module, and it tells what each exit status means.
   EXPECT_EQ(
