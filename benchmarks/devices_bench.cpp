@@ -93,8 +93,8 @@ void BM_AnnotateDevices(benchmark::State& state) {
   const Database& db = TheDatabase();
   vrex::os::memory::World world;
   world.system.SetVersion(2, 5, 1);
-  world.files.AddFile("..\\SHARED\\DATABASES\\net.txt", db.net);
-  world.files.AddFile("..\\SHARED\\DATABASES\\other.txt", db.other);
+  world.files.AddFile(vrex::gather::DefaultDatabaseFolder() + "net.txt", db.net);
+  world.files.AddFile(vrex::gather::DefaultDatabaseFolder() + "other.txt", db.other);
   auto& list = vrex::gather::DeviceList();
   list.clear();
   for (const auto& ids : db.hardwareIds) {

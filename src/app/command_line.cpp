@@ -4,48 +4,97 @@
 
 #include "app/catalogue.h"
 #include "lang/language.h"
+#include "lang/message_texts.h"
+#include "lang/string_ids.h"
 #include "platform/text.h"
 
 namespace vrex::app {
 
+namespace {
+
+bool IsHelp(const std::string& argument) {
+  return text::EqualsNoCase(argument, "--help") || text::EqualsNoCase(argument, "-h") || argument == "/?";
+}
+
+bool IsListItems(const std::string& argument) { return text::EqualsNoCase(argument, "--list-items"); }
+
+// An option's value is missing when the option ends the line, or when what
+// follows is empty or is the next option.
+bool HasValue(const std::vector<std::string>& arguments, std::size_t option) {
+  return option + 1 < arguments.size() && !text::Trim(arguments[option + 1]).empty() &&
+         arguments[option + 1].rfind("--", 0) != 0;
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  using Fault = CommandLine::Fault;
   CommandLine parsed;
   if (arguments.empty()) return parsed;
-  auto wrong = [&](const std::string& argument) {
+  auto wrong = [](Fault fault, const std::string& argument) {
     CommandLine bad;
     bad.kind = CommandLine::Kind::kWrong;
+    bad.fault = fault;
     bad.wrong = argument;
     return bad;
   };
-  const std::string& first = arguments[0];
-  if (first == "--help" || first == "-h" || first == "/?") {
-    if (arguments.size() != 1) return wrong(arguments[1]);
-    parsed.kind = CommandLine::Kind::kHelp;
+  // The usage and the item list stand alone.
+  if (IsHelp(arguments[0]) || IsListItems(arguments[0])) {
+    if (arguments.size() != 1) return wrong(Fault::kUnexpected, arguments[1]);
+    parsed.kind = IsHelp(arguments[0]) ? CommandLine::Kind::kHelp : CommandLine::Kind::kListItems;
     return parsed;
   }
-  if (first == "--list-items") {
-    if (arguments.size() != 1) return wrong(arguments[1]);
-    parsed.kind = CommandLine::Kind::kListItems;
-    return parsed;
+  bool haveFile = false, haveItems = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (text::EqualsNoCase(argument, "--report")) {
+      if (haveFile) return wrong(Fault::kTwice, argument);
+      if (!HasValue(arguments, i)) return wrong(Fault::kNoFile, argument);
+      parsed.file = arguments[++i];
+      haveFile = true;
+    } else if (text::EqualsNoCase(argument, "--items")) {
+      if (haveItems) return wrong(Fault::kTwice, argument);
+      if (!HasValue(arguments, i)) return wrong(Fault::kNoItems, argument);
+      const std::string& list = arguments[++i];
+      for (std::size_t start = 0; start <= list.size();) {
+        std::size_t comma = std::min(list.find(',', start), list.size());
+        std::string piece = text::Trim(list.substr(start, comma - start));
+        std::int64_t id = 0;
+        if (piece.empty()) return wrong(Fault::kEmptyItem, list);
+        if (!text::ParseInteger(piece, id) || id < 0 || id > 65535) return wrong(Fault::kBadItem, piece);
+        parsed.items.push_back(static_cast<int>(id));
+        start = comma + 1;
+      }
+      haveItems = true;
+    } else if (IsHelp(argument) || IsListItems(argument)) {
+      return wrong(Fault::kUnexpected, argument);
+    } else if (!argument.empty() && (argument[0] == '-' || argument[0] == '/')) {
+      return wrong(Fault::kUnknownOption, argument);
+    } else {
+      return wrong(Fault::kUnexpected, argument);
+    }
   }
-  if (first != "--report") return wrong(first);
-  if (arguments.size() < 2 || arguments[1].empty() || arguments[1].rfind("--", 0) == 0) return wrong(first);
+  if (!haveFile) return wrong(Fault::kNoFile, "--report");
   parsed.kind = CommandLine::Kind::kReport;
-  parsed.file = arguments[1];
-  if (arguments.size() == 2) return parsed;
-  if (arguments[2] != "--items" || arguments.size() != 4) return wrong(arguments[2]);
-  std::string list = arguments[3];
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t comma = list.find(',', start);
-    std::string piece = text::Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    std::int64_t id = 0;
-    if (!text::ParseInteger(piece, id) || id < 0 || id > 65535) return wrong(piece.empty() ? list : piece);
-    parsed.items.push_back(static_cast<int>(id));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
   return parsed;
+}
+
+std::vector<std::string> CommandLineMessage(const CommandLine& command) {
+  using Fault = CommandLine::Fault;
+  const std::string usage = text::FillIn(GetMessageText(IDS_REPORT_USAGE), kUsage);
+  if (command.kind == CommandLine::Kind::kHelp) return {usage, GetMessageText(IDS_CMD_EXIT_STATUS)};
+  int id = IDS_CMD_UNEXPECTED;
+  switch (command.fault) {
+    case Fault::kUnknownOption: id = IDS_CMD_UNKNOWN_OPTION; break;
+    case Fault::kNoFile: id = IDS_CMD_NO_FILE; break;
+    case Fault::kNoItems: id = IDS_CMD_NO_ITEMS; break;
+    case Fault::kBadItem: id = IDS_CMD_BAD_ITEM; break;
+    case Fault::kEmptyItem: id = IDS_CMD_EMPTY_ITEM; break;
+    case Fault::kTwice: id = IDS_CMD_TWICE; break;
+    case Fault::kUnexpected:
+    case Fault::kNone: break;
+  }
+  return {text::FillIn(GetMessageText(id), command.wrong), usage};
 }
 
 std::vector<std::string> SplitArguments(const std::string& commandLine) {

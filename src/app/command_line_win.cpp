@@ -1,5 +1,6 @@
 #include "app/command_line_win.h"
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -11,8 +12,10 @@
 #include "app/report_lines.h"
 #include "components/inet_detector.h"
 #include "lang/language.h"
+#include "lang/message_texts.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/os/win/console_win.h"
 #include "platform/os/win/fault_handler_win.h"
 #include "platform/os/win/handles_win.h"
 #include "platform/os/win/network_ports_win.h"
@@ -32,15 +35,21 @@ class ConsoleOut {
  public:
   // Takes nothing from the heap: a fault's report is written this way too.
   void Write(DWORD which, std::string_view text) {
-    HANDLE handle = GetStdHandle(which);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) handle = Console();
+    HANDLE handle = Handle(which);
     if (handle == nullptr) return;
-    DWORD written = 0;
-    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    WriteFile(handle, "\r\n", 2, &written, nullptr);
+    win::WriteAnsiText(handle, text);
+    win::WriteAnsiText(handle, "\r\n");
   }
 
+  // Where a program without standard handles attaches to its parent's
+  // console at once: only a process attached to it hears its Ctrl+C.
+  void Prepare() { Handle(STD_ERROR_HANDLE); }
+
  private:
+  HANDLE Handle(DWORD which) {
+    HANDLE handle = GetStdHandle(which);
+    return handle == nullptr || handle == INVALID_HANDLE_VALUE ? Console() : handle;
+  }
   HANDLE Console() {
     if (!consoleTried_) {
       consoleTried_ = true;
@@ -84,8 +93,6 @@ class NoCursorUi : public os::win::Win32Ui {
   void SetCursor(os::Cursor) override {}
 };
 
-std::string Usage() { return text::FillIn(GetLangString(IDS_REPORT_USAGE), kUsage); }
-
 int ListItems() {
   for (const CatalogueSection& section : CatalogueSections())
     for (const CatalogueItem& item : section.items)
@@ -100,22 +107,52 @@ class NoTimer : public components::TickTimer {
   void Set(std::uint32_t) override {}
 };
 
+// Ctrl+C and Ctrl+Break stop the run while it gathers: the program ends at
+// once, before anything is written.  Once the file is being put in place
+// the stop comes too late and the run finishes, so that an old file is
+// never left half replaced.  The handler runs on a thread of its own; its
+// message is made beforehand, since the heap may be held by the run.
+enum Stage { kGathering, kWriting, kStopped };
+std::atomic<int> stage{kGathering};
+std::string stoppedMessage;
+
+BOOL WINAPI StopOnCtrlC(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  int expected = kGathering;
+  if (!stage.compare_exchange_strong(expected, kStopped)) return TRUE;
+  Error(stoppedMessage);
+  TerminateProcess(GetCurrentProcess(), 1);
+  return TRUE;
+}
+
 int Report(const CommandLine& command) {
   std::vector<int> unknown;
   std::vector<report::SelectedItem> selection = CommandLineSelection(command.items, unknown);
   if (!unknown.empty()) {
-    for (int id : unknown) Error(text::FillIn(GetLangString(IDS_REPORT_UNKNOWN_ITEM), std::to_string(id)));
+    for (int id : unknown) Error(text::FillIn(GetMessageText(IDS_REPORT_UNKNOWN_ITEM), std::to_string(id)));
     return 2;
   }
+  stoppedMessage = text::FillIn(GetMessageText(IDS_CMD_STOPPED), command.file);
+  out.Prepare();
+  // A parent may have started the program with Ctrl+C ignored (the NT family
+  // only; the call fails elsewhere).
+  SetConsoleCtrlHandler(nullptr, FALSE);
+  SetConsoleCtrlHandler(StopOnCtrlC, TRUE);
   // The start-up gathering of the window, without the window.
   ReadSystemFolder();
   GatherActiveConnections();
-  GatherDevicesAndNetwork(RefreshDevices, [](const std::string& message) { Error(message); });
+  GatherDevicesAndNetwork(
+      [] {
+        if (!RefreshDevices()) Error(MissingDatabaseMessage());
+      },
+      [](const std::string& message) { Error(message); });
   components::TINetDetector detector([](std::function<void()>) { return std::make_unique<NoTimer>(); });
   detector.TimerTick();
   report::Lines lines =
       ReportLines(selection, StartUpGatherers([&detector] { return detector.Online(); }), ActiveConnections);
   report::FrameReport(lines, report::NowText(), kApplicationTitle);
+  int expected = kGathering;
+  if (!stage.compare_exchange_strong(expected, kWriting)) Sleep(INFINITE);  // stopped: the handler ends the run
   if (auto error = report::WriteReportFile(command.file, std::move(lines))) {
     Error(*error);
     return 1;
@@ -141,7 +178,9 @@ int RunCommandLine(const CommandLine& command) {
   LoadLanguageModule();
   try {
     switch (command.kind) {
-      case CommandLine::Kind::kHelp: Print(Usage()); return 0;
+      case CommandLine::Kind::kHelp:
+        for (const std::string& line : CommandLineMessage(command)) Print(line);
+        return 0;
       case CommandLine::Kind::kListItems: return ListItems();
       case CommandLine::Kind::kReport: return Report(command);
       case CommandLine::Kind::kWrong:
@@ -151,7 +190,7 @@ int RunCommandLine(const CommandLine& command) {
     Error(error.what());
     return 1;
   }
-  Error(Usage());
+  for (const std::string& line : CommandLineMessage(command)) Error(line);
   return 2;
 }
 

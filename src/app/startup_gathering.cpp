@@ -16,8 +16,11 @@
 #include "gather/tcpip_details.h"
 #include "gather/users.h"
 #include "gather/winsock_lines.h"
+#include "lang/message_texts.h"
 #include "lang/os_version.h"
+#include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/text.h"
 
 namespace vrex::app {
 
@@ -56,9 +59,13 @@ void getnetinfo() {
   gather::ReadBasicNames(gather::BasicInfo());
 }
 
-void RefreshDevices() {
+bool RefreshDevices() {
   gather::BuildDeviceList();
-  gather::AnnotateDevices("net", "");
+  return gather::AnnotateDevices("net", "");
+}
+
+std::string MissingDatabaseMessage() {
+  return text::FillIn(GetMessageText(IDS_CMD_NO_DATABASE), gather::DefaultDatabaseFolder());
 }
 
 Gatherers StartUpGatherers(std::function<bool()> online) {

@@ -31,8 +31,11 @@ void GatherActiveConnections();
 // onDatabaseError and start-up goes on.
 void GatherDevicesAndNetwork(const std::function<void()>& refreshDevices,
                              const std::function<void(const std::string& message)>& onDatabaseError);
-// The device list and the network cards' names from the database.
-void RefreshDevices();
+// The device list and the network cards' names from the database; false
+// when the database is missing altogether.
+bool RefreshDevices();
+// What the command line says when the database is missing: its folder.
+std::string MissingDatabaseMessage();
 // The identity values, with the Internet settings read between the addresses
 // and the names.
 void getnetinfo();

@@ -6,6 +6,7 @@
 
 #include "gather/registry_reads.h"
 #include "gather/device_database.h"
+#include "lang/ini.h"
 #include "lang/multistring.h"
 #include "lang/os_version.h"
 #include "platform/cipher.h"
@@ -165,10 +166,8 @@ void NT4Walk(std::vector<DeviceListRecord>& list) {
   }
 }
 
-// The lines of one database file; none when it is absent or unreadable.
-std::vector<std::string> DatabaseFile(const std::string& path) {
-  return os::Fs().ReadLines(path).value_or(std::vector<std::string>{});
-}
+// The lines of one database file; nothing when it is absent or unreadable.
+std::optional<std::vector<std::string>> DatabaseFile(const std::string& path) { return os::Fs().ReadLines(path); }
 
 }  // namespace
 
@@ -187,14 +186,19 @@ void BuildDeviceList() {
   if (GetOSVersionCode() == oscode::kWinNT4) NT4Walk(list);
 }
 
-void AnnotateDevices(const std::string& classFilter, const std::string& folder) {
-  if (GetOSVersionCode() == oscode::kWinNT4) return;
-  std::string directory = text::Trim(folder).empty() ? std::string(kDefaultDatabaseFolder) : folder;
+std::string DefaultDatabaseFolder() { return InstallPath(kDefaultDatabaseFolder); }
+
+bool AnnotateDevices(const std::string& classFilter, const std::string& folder) {
+  if (GetOSVersionCode() == oscode::kWinNT4) return true;
+  std::string directory = text::Trim(folder).empty() ? DefaultDatabaseFolder() : folder;
   if (directory.back() != '\\' && directory.back() != '/') directory += '\\';
 
-  std::vector<std::string> lines = DatabaseFile(directory + classFilter + ".txt");
-  std::vector<std::string> others = DatabaseFile(directory + "other.txt");
-  if (lines.empty() && others.empty()) return;
+  std::optional<std::vector<std::string>> classFile = DatabaseFile(directory + classFilter + ".txt");
+  std::optional<std::vector<std::string>> otherFile = DatabaseFile(directory + "other.txt");
+  if (!classFile && !otherFile) return false;
+  std::vector<std::string> lines = std::move(classFile).value_or(std::vector<std::string>{});
+  std::vector<std::string> others = std::move(otherFile).value_or(std::vector<std::string>{});
+  if (lines.empty() && others.empty()) return true;
   // Every line must decipher, whether a device needs it or not: a damaged
   // database is reported the same whatever devices the computer has.  A line
   // far longer than any name is damaged too, hexadecimal or not.
@@ -216,7 +220,7 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
     wanted.push_back(&record);
     hardwareIdLists.push_back(record.HardwareIds);
   }
-  if (wanted.empty()) return;
+  if (wanted.empty()) return true;
 
   TCryptLib cipher = DeviceDatabaseCipher();
   // Each line takes its plain text in its own room, which holds twice that.
@@ -253,6 +257,7 @@ void AnnotateDevices(const std::string& classFilter, const std::string& folder) 
       record.ClassDescription = *filterDescription;
     }
   }
+  return true;
 }
 
 std::string GetClassDescription(const std::string& className) {

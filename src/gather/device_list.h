@@ -33,14 +33,18 @@ std::vector<DeviceListRecord>& DeviceList();
 void BuildDeviceList();
 
 // Where the database files are when no folder is given, relative to the
-// current directory.
+// program's own folder (the install layout).
 inline constexpr const char* kDefaultDatabaseFolder = "..\\SHARED\\DATABASES\\";
+
+// The folder of the database files when no folder is given.
+std::string DefaultDatabaseFolder();
 
 // Names the devices of the class (and of class "Unknown") from the database:
 // the class file (classFilter + ".txt"), then "other.txt", in folder (blank:
 // the default).  Nothing on NT 4.0.  A line the cipher rejects ends the pass
-// with its CryptError, the lines already deciphered wiped.
-void AnnotateDevices(const std::string& classFilter, const std::string& folder);
+// with its CryptError, the lines already deciphered wiped.  False when
+// neither file could be read: the database is missing altogether.
+bool AnnotateDevices(const std::string& classFilter, const std::string& folder);
 
 // The display text of a device class: the default value of the first class
 // key whose "Class" value is className (ignoring case); empty when none is.

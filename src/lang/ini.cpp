@@ -25,4 +25,10 @@ std::string ExePath() { return os::Sys().ExePath(); }
 
 std::string ProgramIniPath() { return text::ChangeFileExt(ExePath(), ".ini"); }
 
+std::string InstallPath(const std::string& relative) {
+  std::string folder = ExePath();
+  folder.erase(folder.find_last_of("\\/") + 1);  // npos + 1: a bare name has no folder
+  return folder + relative;
+}
+
 }  // namespace vrex

@@ -13,6 +13,9 @@ bool WriteIniString(const std::string& file, const std::string& section, const s
 std::string ExePath();
 // The program's INI file: its own path with the extension ".ini".
 std::string ProgramIniPath();
+// A path of the install layout ("..\\Vmail"), relative to the program's own
+// folder: the program finds its companions wherever it is started from.
+std::string InstallPath(const std::string& relative);
 
 inline constexpr const char* kOptionsSection = "Options";
 inline constexpr const char* kLanguageKey = "Language";

@@ -183,5 +183,21 @@
 #define IDS_REPORT_WRITE_FAILED 50203
 #define IDS_REPORT_USAGE 50204
 #define IDS_REPORT_UNKNOWN_ITEM 50205
+/* A wrong command line (%s: the argument, the list of IDs or the option),
+   the exit statuses of the usage, a run stopped by Ctrl+C (%s: the file), a
+   missing device database (%s: its folder); a report file whose folder does
+   not exist or that is itself a folder (%s: the folder, the file). */
+#define IDS_CMD_UNKNOWN_OPTION 50206
+#define IDS_CMD_UNEXPECTED 50207
+#define IDS_CMD_NO_FILE 50208
+#define IDS_CMD_NO_ITEMS 50209
+#define IDS_CMD_BAD_ITEM 50210
+#define IDS_CMD_EMPTY_ITEM 50211
+#define IDS_CMD_TWICE 50212
+#define IDS_CMD_EXIT_STATUS 50213
+#define IDS_CMD_STOPPED 50214
+#define IDS_CMD_NO_DATABASE 50215
+#define IDS_REPORT_NO_FOLDER 50216
+#define IDS_REPORT_IS_FOLDER 50217
 
 #endif /* VREX_LANG_STRING_IDS_H */

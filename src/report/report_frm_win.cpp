@@ -202,7 +202,7 @@ std::optional<std::string> WindowReportDialogs::AskSaveFileName() {
   dialog.nMaxFile = sizeof name;
   dialog.lpstrDefExt = "txt";
   dialog.lpstrTitle = saveTitle.empty() ? nullptr : saveTitle.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
   if (win::lazy::GetSaveFileNameA(&dialog)) return std::string(name);
   // Systems before Windows 2000 know only the shorter block, without the places bar.
   if (win::lazy::CommDlgExtendedError() != CDERR_STRUCTSIZE) return std::nullopt;

@@ -1,6 +1,8 @@
 #include "report/report_output.h"
 
+#include "lang/ini.h"
 #include "lang/language.h"
+#include "lang/message_texts.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
 #include "platform/program.h"
@@ -10,13 +12,27 @@
 namespace vrex::report {
 namespace {
 
-// The report's file, or the message naming it with the system's reason.
+// Why a report file could not be written.  The system's own words name the
+// wrong cause for the two mistakes users make most ("directory name
+// invalid" for a folder that does not exist, "access denied" for a folder
+// given as the file): those two are told as they are.
+std::string Reason(const std::string& path, std::uint32_t error) {
+  if (os::Fs().IsFolder(path)) return text::FillIn(GetMessageText(IDS_REPORT_IS_FOLDER), path);
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash != std::string::npos && slash > 0) {
+    // "C:\\report.txt" lies in "C:\\", not in "C:".
+    const std::string folder = path.substr(0, path[slash - 1] == ':' ? slash + 1 : slash);
+    if (!os::Fs().IsFolder(folder)) return text::FillIn(GetMessageText(IDS_REPORT_NO_FOLDER), folder);
+  }
+  std::string reason = text::Trim(os::Sys().ErrorMessageText(error));
+  return reason.empty() ? "error " + std::to_string(error) : reason;
+}
+
+// The report's file, or the message naming it with the reason.
 std::optional<std::string> Replace(const std::string& path, const Lines& lines) {
   std::uint32_t error = os::Fs().ReplaceWithLines(path, lines);
   if (error == 0) return std::nullopt;
-  std::string reason = text::Trim(os::Sys().ErrorMessageText(error));
-  if (reason.empty()) reason = "error " + std::to_string(error);
-  return text::FillIn(GetLangString(IDS_REPORT_WRITE_FAILED), path) + "\n" + reason;
+  return text::FillIn(GetMessageText(IDS_REPORT_WRITE_FAILED), path) + "\n" + Reason(path, error);
 }
 
 // The lines in the form of a file: an HTML document in the ANSI code page the
@@ -53,10 +69,12 @@ std::optional<std::string> ReportOutput(ReportAction action, Lines lines, const 
     }
     case ReportAction::kSend: {
       // The same two forms as a saved report, the HTML file first.
-      if (auto error = Replace(kMailHtml, InForm(FileForm::kHtml, lines))) return error;
-      if (auto error = Replace(kMailText, InForm(FileForm::kText, std::move(lines)))) return error;
+      // Beside the program's own folder, wherever it was started from; the
+      // parameters name the files relative to the mail program's folder.
+      if (auto error = Replace(InstallPath(kMailHtml), InForm(FileForm::kHtml, lines))) return error;
+      if (auto error = Replace(InstallPath(kMailText), InForm(FileForm::kText, std::move(lines)))) return error;
       // A mail program that does not start is not reported.
-      os::Sh().ExecuteIn("", kMailProgram, kMailParameters, kMailFolder);
+      os::Sh().ExecuteIn("", InstallPath(kMailProgram), kMailParameters, InstallPath(kMailFolder));
       return std::nullopt;
     }
     case ReportAction::kNone: break;

@@ -72,8 +72,15 @@ chmod u+w "$work/locked.txt"
 vrex_run_program --report "$(vrex_wine_path "$work/missing/r.txt")" --items 540
 status=$?
 vrex_check "missing folder: the message names the file" grep -q 'missing\\r.txt' "$stderr"
+vrex_check "missing folder: the message says the folder does not exist" \
+  grep -qxF "The folder $(vrex_wine_path "$work/missing") does not exist." <(tr -d '\r' <"$stderr")
 vrex_check "missing folder: exit status 1" vrex_said "$stderr" "$message" test $status -eq 1
 vrex_check "missing folder: nothing written" vrex_said "$stderr" "$message" test ! -e "$work/missing"
+vrex_run_program --report "$(vrex_wine_path "$work")" --items 540
+status=$?
+message="$(vrex_wine_path "$work") is a folder."
+vrex_check "folder as the file: the message says it is a folder" grep -qxF "$message" <(tr -d '\r' <"$stderr")
+vrex_check "folder as the file: exit status 1" vrex_said "$stderr" "$message" test $status -eq 1
 printf 'old\r\n' >"$work/kept.txt"
 vrex_run_program --report "$(vrex_wine_path "$work/kept.txt")" --items 540,9999
 status=$?
@@ -112,6 +119,28 @@ while [ ! -s "$work/saved.htm" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$(
 vrex_check "save writes the whole HTML document" grep -qx '</HTML>' <(tr -d '\r' <"$work/saved.htm")
 vrex_check "save holds the ticked sub-item" grep -q '#000080" size="4">Basic information:' "$work/saved.htm"
 
+# Saving over that file asks first (Wine's prompt is titled "Error"); No
+# keeps the file and leaves the dialog open.
+saved=$(md5sum <"$work/saved.htm")
+vrex_wine_tool click "$title" 101 10 10
+vrex_wine_tool wait "$report_title" 10000
+vrex_wine_tool click-row "$report_title" 201 0
+vrex_wine_tool settle 300
+vrex_wine_tool click-row "$report_title" 201 1 20
+vrex_wine_tool click "$report_title" 213 10 10  # Save
+vrex_wine_tool wait "Save As" 30000
+vrex_wine_tool type-file "Save As" "$(vrex_wine_path "$work/saved.htm")"
+vrex_wine_tool settle 1000
+vrex_wine_tool children "Error" >"$work/prompt.txt"
+vrex_wine_screenshot "$VREX_SCREENSHOTS/report-save-replace-prompt.png"
+vrex_check "save over an existing file asks first" grep -q 'File already exists' "$work/prompt.txt"
+vrex_wine_tool command "Error" 7  # No
+vrex_wine_tool settle 500
+vrex_wine_tool command "Save As" 2  # the dialog's Cancel
+vrex_wine_tool gone "Save As" 10000
+vrex_check "no to replacing keeps the file" vrex_said "$work/prompt.txt" "already exists" \
+  test "$(md5sum <"$work/saved.htm")" = "$saved"
+
 # Send with the first section wholly selected through the list's pop-up
 # menu: the right button released at 40,10 of the list brings it at 50,20 of
 # the frame (the point plus 10 each way).
@@ -128,7 +157,7 @@ vrex_wine_tool click "$report_title" 212 10 10  # Send
 waited=0
 while [ ! -s "$VREX_DIST/Vmail/vrmail.log" ] && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done
 vrex_check "send starts the mail program with both files" grep -qF \
-  'command line: "..\Vmail\VrMail.exe" " " "..\Vmail\report.txt" "..\Vmail\report.htm"' \
+  "command line: \"$(vrex_wine_path "$VREX_DIST/Network")\\..\\Vmail\\VrMail.exe\" \" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"" \
   <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")
 vrex_check "send: the text file was complete" grep -q '^report.txt: complete' <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")
 vrex_check "send: the HTML file was complete" grep -q '^report.htm: complete' <(tr -d '\r' <"$VREX_DIST/Vmail/vrmail.log")

@@ -12,38 +12,70 @@ namespace {
 
 using Kind = CommandLine::Kind;
 
-TEST(CommandLineTest, ArgumentsChooseTheForm) {
+// What each command line asks for, and for a wrong one the message that
+// names the argument, then the usage; in English without a language module.
+TEST(CommandLineTest, ArgumentsChooseTheFormAndAWrongOneIsNamed) {
+  os::memory::World world;
+  UnloadLanguageModule();
+  const std::string usage = "Usage: VrexNet.exe --report FILE [--items ID,ID,...] | --list-items | --help";
   struct Case {
     std::vector<std::string> arguments;
     Kind kind;
     std::string file;
     std::vector<int> items;
-    std::string wrong;
   };
   const Case cases[] = {
-      {{}, Kind::kWindow, "", {}, ""},
-      {{"--help"}, Kind::kHelp, "", {}, ""},
-      {{"--list-items"}, Kind::kListItems, "", {}, ""},
-      {{"--report", "C:\\r.txt"}, Kind::kReport, "C:\\r.txt", {}, ""},
-      {{"--report", "r.htm", "--items", "540,525, 101"}, Kind::kReport, "r.htm", {540, 525, 101}, ""},
-      {{"--report"}, Kind::kWrong, "", {}, "--report"},
-      {{"--report", "--items", "540"}, Kind::kWrong, "", {}, "--report"},
-      {{"--report", "r.txt", "--items"}, Kind::kWrong, "", {}, "--items"},
-      {{"--report", "r.txt", "--items", "540,x"}, Kind::kWrong, "", {}, "x"},
-      {{"--report", "r.txt", "--items", "540,"}, Kind::kWrong, "", {}, "540,"},
-      {{"--report", "r.txt", "--items", "-1"}, Kind::kWrong, "", {}, "-1"},
-      {{"--report", "r.txt", "extra"}, Kind::kWrong, "", {}, "extra"},
-      {{"--help", "x"}, Kind::kWrong, "", {}, "x"},
-      {{"/report"}, Kind::kWrong, "", {}, "/report"},
+      {{}, Kind::kWindow, "", {}},
+      {{"--help"}, Kind::kHelp, "", {}},
+      {{"/?"}, Kind::kHelp, "", {}},
+      {{"-H"}, Kind::kHelp, "", {}},
+      {{"--List-Items"}, Kind::kListItems, "", {}},
+      {{"--report", "C:\\r.txt"}, Kind::kReport, "C:\\r.txt", {}},
+      {{"--REPORT", "r.htm", "--Items", "540,525, 101"}, Kind::kReport, "r.htm", {540, 525, 101}},
+      {{"--items", "80", "--report", "r.txt"}, Kind::kReport, "r.txt", {80}},
   };
   for (const Case& c : cases) {
     CommandLine got = ParseCommandLine(c.arguments);
-    std::string shown = c.arguments.empty() ? "(none)" : c.arguments[0];
-    EXPECT_EQ(got.kind, c.kind) << shown;
-    EXPECT_EQ(got.file, c.file) << shown;
-    EXPECT_EQ(got.items, c.items) << shown;
-    EXPECT_EQ(got.wrong, c.wrong) << shown;
+    EXPECT_EQ(got.kind, c.kind) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(got.file, c.file) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(got.items, c.items) << testing::PrintToString(c.arguments);
   }
+  const std::string noFile = "--report: the name of the report file is missing (--report FILE).";
+  const std::string noItems = "--items: the list of sub-item IDs is missing (--items ID,ID,...).";
+  const std::pair<std::vector<std::string>, std::string> wrong[] = {
+      {{"--report"}, noFile},
+      {{"--report", ""}, noFile},
+      {{"--report", "--items", "540"}, noFile},
+      {{"--items", "540"}, noFile},
+      {{"--bogus"}, "Unknown option: --bogus"},
+      {{"/report"}, "Unknown option: /report"},
+      {{"--report", "r.txt", "--items"}, noItems},
+      {{"--report", "r.txt", "--items", ""}, noItems},
+      {{"--report", "r.txt", "--items", "abc"},
+       "Not a sub-item ID: \"abc\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "-5"},
+       "Not a sub-item ID: \"-5\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "80,65536"},
+       "Not a sub-item ID: \"65536\" (IDs are whole numbers from 0 to 65535, separated by commas)."},
+      {{"--report", "r.txt", "--items", "540,,525"},
+       "An ID is missing in the list 540,,525 (IDs are separated by single commas)."},
+      {{"--report", "r.txt", "--items", "540,"},
+       "An ID is missing in the list 540, (IDs are separated by single commas)."},
+      {{"--report", "r.txt", "extra"}, "Unexpected argument: extra"},
+      {{"--report", "a.txt", "--Report", "b.txt"}, "--Report is given twice."},
+      {{"--help", "extra"}, "Unexpected argument: extra"},
+      {{"--report", "r.txt", "/?"}, "Unexpected argument: /?"},
+  };
+  for (const auto& [arguments, message] : wrong) {
+    CommandLine got = ParseCommandLine(arguments);
+    EXPECT_EQ(got.kind, Kind::kWrong) << testing::PrintToString(arguments);
+    EXPECT_EQ(CommandLineMessage(got), (std::vector<std::string>{message, usage})) << testing::PrintToString(arguments);
+  }
+  // The usage is not lost without a language module, and it tells what each exit status means.
+  EXPECT_EQ(
+      CommandLineMessage(ParseCommandLine({"--help"})),
+      (std::vector<std::string>{
+          usage, "Exit status: 0 done; 1 the report could not be made or was stopped; 2 the command line is wrong."}));
 }
 
 TEST(CommandLineTest, CommandLineIsSplitAtBlanksOutsideQuotes) {

@@ -20,8 +20,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const char* const kNetFile = "..\\SHARED\\DATABASES\\net.txt";
-const char* const kOtherFile = "..\\SHARED\\DATABASES\\other.txt";
+// The install layout beside the program's own folder, wherever it is started from.
+const char* const kNetFile = "C:\\Program Files\\Vrex\\Network\\..\\SHARED\\DATABASES\\net.txt";
+const char* const kOtherFile = "C:\\Program Files\\Vrex\\Network\\..\\SHARED\\DATABASES\\other.txt";
 
 // The database files as the build writes them, from the installed PCI ID list.
 const devicedb::DatabaseLines& EncipheredDatabase() {
@@ -186,7 +187,8 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
     const char* what;
     std::optional<Lines> net;  // nothing: no file
     std::optional<Lines> other;
-    bool named;  // the three cards get their database names
+    bool named;            // the three cards get their database names
+    bool found = true;     // the database counts as there
     bool damaged = false;  // the pass reports the cipher's error
   };
   const Lines& real = EncipheredDatabase().net;
@@ -201,8 +203,8 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
       {"an empty line", withEmptyLine, std::nullopt, true},
       {"empty class file, lines in the other file", Lines{}, real, true},
       {"both files empty", Lines{}, Lines{}, false},
-      {"no files", std::nullopt, std::nullopt, false},
-      {"a 10 MB line first", huge, std::nullopt, false, true},
+      {"no files", std::nullopt, std::nullopt, false, false},
+      {"a 10 MB line first", huge, std::nullopt, false, true, true},
   };
   for (const auto& c : cases) {
     machine.emplace();
@@ -210,10 +212,13 @@ TEST_F(Devices, BrokenDatabaseFilesLeaveNamesOutNeverStopThePass) {
     if (c.net) world.files.AddFile(kNetFile, *c.net);
     if (c.other) world.files.AddFile(kOtherFile, *c.other);
     BuildDeviceList();
-    if (c.damaged)
+    bool found = false;
+    if (c.damaged) {
       EXPECT_THROW(AnnotateDevices("net", ""), CryptError) << c.what;
-    else
-      EXPECT_NO_THROW(AnnotateDevices("net", "")) << c.what;
+    } else {
+      EXPECT_NO_THROW(found = AnnotateDevices("net", "")) << c.what;
+      EXPECT_EQ(found, c.found) << c.what;
+    }
     Lines names;
     for (const auto& record : DeviceList())
       if (!record.DatabaseName.empty()) names.push_back(record.DatabaseName);

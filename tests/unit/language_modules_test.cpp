@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "lang/message_texts.h"
 #include "lang/string_ids.h"
 
 namespace vrex {
@@ -93,8 +94,8 @@ TEST(LanguageModules, EachHoldsExactlyTheNamedIdsInAscendingOrderWithText) {
   const std::map<std::string, int> names = StringIdNames();
   std::set<int> named;
   for (const auto& [name, id] : names) named.insert(id);
-  ASSERT_EQ(names.size(), 140u);
-  ASSERT_EQ(named.size(), 140u) << "two names for one ID";
+  ASSERT_EQ(names.size(), 152u);
+  ASSERT_EQ(named.size(), 152u) << "two names for one ID";
   for (const char* code : kCodes) {
     SCOPED_TRACE(code);
     Module module = ParseModule(code);
@@ -134,6 +135,16 @@ TEST(LanguageModules, EveryStringNameTheProgramUsesIsInEveryModuleAndNoLookupTak
       ASSERT_NE(id, names.end()) << name << " used in " << where << " is not in string_ids.h";
       EXPECT_TRUE(module.texts.count(id->second)) << code << " lacks " << name << " used in " << where;
     }
+  }
+}
+
+// The messages of the command line and of the report files read the same
+// without a language module as with the English one.
+TEST(LanguageModules, EveryMessageHasItsEnglishModuleTextAsFallback) {
+  const auto texts = ParseModule("EN").texts;
+  for (int id = IDS_REPORT_WRITE_FAILED; id <= IDS_REPORT_IS_FOLDER; ++id) {
+    ASSERT_NE(EnglishMessageText(id), nullptr) << id;
+    EXPECT_EQ(EnglishMessageText(id), texts.at(id)) << id;
   }
 }
 

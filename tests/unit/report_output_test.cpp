@@ -7,6 +7,7 @@
 
 #include "common/fixed_canvas.h"
 #include "lang/language.h"
+#include "platform/text.h"
 #include "report/report_output.h"
 #include "support/memory/memory_ports.h"
 
@@ -183,42 +184,56 @@ TEST_F(ReportOutputTest, SavedFilesHaveTheirExactForm) {
 }
 
 TEST_F(ReportOutputTest, SendWritesBothFilesThenStartsTheMailProgram) {
+  // Beside the program's own folder, whatever the current folder is.
+  const std::string mail = "C:\\Program Files\\Vrex\\Network\\..\\Vmail\\";
   EXPECT_EQ(ReportOutput(ReportAction::kSend, lines, "D  T", dialogs), std::nullopt);
-  EXPECT_EQ(world.files.writtenFiles, (Lines{"..\\Vmail\\report.htm", "..\\Vmail\\report.txt"}));
+  EXPECT_EQ(world.files.writtenFiles, (Lines{mail + "report.htm", mail + "report.txt"}));
   // The same two forms as a saved report.
   for (const char* name : {"C:\\saved.htm", "C:\\saved.txt"}) {
     dialogs.saveName = name;
     ReportOutput(ReportAction::kSave, lines, "D  T", dialogs);
   }
-  EXPECT_EQ(File("..\\Vmail\\report.htm"), File("C:\\saved.htm"));
-  EXPECT_EQ(File("..\\Vmail\\report.txt"), File("C:\\saved.txt"));
+  EXPECT_EQ(File(mail + "report.htm"), File("C:\\saved.htm"));
+  EXPECT_EQ(File(mail + "report.txt"), File("C:\\saved.txt"));
   ASSERT_EQ(world.shell.calls.size(), 1u);
   EXPECT_EQ(world.shell.calls[0],
-            (os::memory::MemoryShell::Call{"", "..\\Vmail\\VrMail.exe",
-                                           "\" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"", "..\\Vmail"}));
+            (os::memory::MemoryShell::Call{"", mail + "VrMail.exe",
+                                           "\" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"",
+                                           mail.substr(0, mail.size() - 1)}));
   EXPECT_EQ(dialogs.printAsked, 0);
 }
 
-TEST_F(ReportOutputTest, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
+TEST_F(ReportOutputTest, AFileThatCannotBeWrittenIsReportedWithItsCauseAndLeftAsItWas) {
   world.system.errorMessages[5] = "Access is denied.\r\n";
+  world.system.errorMessages[267] = "The directory name is invalid.\r\n";
   world.files.AddFile("C:\\out\\old.txt", {"old"});
-  world.files.replaceErrors["C:\\OUT\\OLD.TXT"] = 5;
-  dialogs.saveName = "C:\\out\\old.txt";
-  EXPECT_EQ(ReportOutput(ReportAction::kSave, lines, "D  T", dialogs),
-            "The report could not be written to C:\\out\\old.txt.\nAccess is denied.");
+  world.files.folders = {"C:", "C:\\EMPTY"};
+  struct Case {
+    const char* path;
+    std::uint32_t error;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"C:\\out\\old.txt", 5, "Access is denied."},
+      {"C:\\out\\old.txt", 112, "error 112"},  // a reason the system has no text for
+      {"C:\\missing\\r.txt", 267, "The folder C:\\missing does not exist."},
+      {"C:\\out", 5, "C:\\out is a folder."},
+      {"C:\\empty\\", 3, "C:\\empty\\ is a folder."},
+      {"C:\\r.txt", 5, "Access is denied."},  // in the root, which is there
+  };
+  for (const Case& c : cases) {
+    world.files.replaceErrors = {{text::ToUpper(c.path), c.error}};
+    dialogs.saveName = c.path;
+    EXPECT_EQ(ReportOutput(ReportAction::kSave, lines, "D  T", dialogs),
+              std::string("The report could not be written to ") + c.path + ".\n" + c.reason);
+  }
   EXPECT_EQ(File("C:\\out\\old.txt"), Lines{"old"});
 
-  // A reason the system has no text for is given by its number.
-  EXPECT_EQ(WriteReportFile("C:\\out\\old.txt", lines),
-            "The report could not be written to C:\\out\\old.txt.\nAccess is denied.");
-  world.files.replaceErrors["C:\\OUT\\OLD.TXT"] = 112;
-  EXPECT_EQ(WriteReportFile("C:\\out\\old.txt", lines),
-            "The report could not be written to C:\\out\\old.txt.\nerror 112");
-
   // The mail program is not started when its files are not complete.
-  world.files.replaceErrors["..\\VMAIL\\REPORT.TXT"] = 5;
+  world.files.replaceErrors = {{"C:\\PROGRAM FILES\\VREX\\NETWORK\\..\\VMAIL\\REPORT.TXT", 5}};
   EXPECT_EQ(ReportOutput(ReportAction::kSend, lines, "D  T", dialogs),
-            "The report could not be written to ..\\Vmail\\report.txt.\nAccess is denied.");
+            "The report could not be written to C:\\Program Files\\Vrex\\Network\\..\\Vmail\\report.txt.\n"
+            "Access is denied.");
   EXPECT_TRUE(world.shell.calls.empty());
 }
 

@@ -1,5 +1,6 @@
-// A damaged device database under Wine: the cipher's error is shown once,
-// start-up goes on, and the cards keep their own names.  The test script has
+// A damaged device database under Wine, found beside the program's folder
+// whatever the current folder: the cipher's error is shown once, start-up
+// goes on, and the cards keep their own names.  The test script has
 // written the device fixtures into Wine's registry.
 #include <gtest/gtest.h>
 
@@ -15,23 +16,28 @@ namespace {
 class DamagedDatabase : public MainWindowFixture {
  protected:
   void SetUp() override {
-    // The program folder of a copy whose database holds a line that is not hexadecimal.
+    // A database beside the test program's folder, as the install layout has
+    // it, holding a line that is not hexadecimal; the current folder is
+    // another one, as for a shortcut with its own working folder.
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const auto folder = std::filesystem::path(program).parent_path().parent_path() / "SHARED";
+    ASSERT_FALSE(std::filesystem::exists(folder)) << folder;  // never removes what it did not make
+    shared = folder;
+    std::filesystem::create_directories(shared / "DATABASES");
+    std::ofstream(shared / "DATABASES" / "net.txt", std::ios::binary) << "0A1B\r\nnot hexadecimal\r\n";
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    root = std::filesystem::path(temp) / "vrex-damaged-database";
-    std::filesystem::create_directories(root / "Network");
-    std::filesystem::create_directories(root / "SHARED" / "DATABASES");
-    std::ofstream(root / "SHARED" / "DATABASES" / "net.txt", std::ios::binary) << "0A1B\r\nnot hexadecimal\r\n";
     GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA((root / "Network").string().c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryA(temp));
     MainWindowFixture::SetUp();
   }
   void TearDown() override {
     MainWindowFixture::TearDown();
     SetCurrentDirectoryA(previous);
-    std::filesystem::remove_all(root);
+    if (!shared.empty()) std::filesystem::remove_all(shared);
   }
-  std::filesystem::path root;
+  std::filesystem::path shared;
   char previous[MAX_PATH] = {};
 };
 

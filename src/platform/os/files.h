@@ -11,6 +11,8 @@ class Files {
  public:
   virtual ~Files() = default;
   virtual bool Exists(const std::string& path) = 0;
+  // Whether path names a folder ("C:\\" and "C:\\Reports\\" included).
+  virtual bool IsFolder(const std::string& path) = 0;
   virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
   // The file's bytes as they are; nothing when it cannot be read.
   virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;

@@ -156,6 +156,14 @@ bool MemoryFiles::Exists(const std::string& path) {
   return files_.count(text::ToUpper(path)) > 0 || bytes_.count(text::ToUpper(path)) > 0;
 }
 
+bool MemoryFiles::IsFolder(const std::string& path) {
+  std::string folder = text::ToUpper(path);
+  while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  if (folders.count(folder) > 0) return true;
+  const auto holds = [&folder](const auto& file) { return file.first.rfind(folder + "\\", 0) == 0; };
+  return std::any_of(files_.begin(), files_.end(), holds) || std::any_of(bytes_.begin(), bytes_.end(), holds);
+}
+
 std::optional<std::vector<std::string>> MemoryFiles::ReadLines(const std::string& path) {
   auto found = files_.find(text::ToUpper(path));
   if (found == files_.end()) return std::nullopt;

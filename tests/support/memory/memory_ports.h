@@ -3,6 +3,7 @@
 // and World, which owns one of each and installs them for a test.
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,8 @@ class MemoryModules : public Modules {
 class MemoryFiles : public Files, public IniFiles {
  public:
   bool Exists(const std::string& path) override;
+  // A folder of folders, or the folder of a file kept.
+  bool IsFolder(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   // A file added as bytes as they are; one of lines with CR LF after each.
   std::optional<std::string> ReadBytes(const std::string& path) override;
@@ -121,6 +124,7 @@ class MemoryFiles : public Files, public IniFiles {
   // The error ReplaceWithLines gives for a path (upper-cased); the file then stays as it was.
   std::map<std::string, std::uint32_t> replaceErrors;
   std::vector<std::string> writtenFiles;
+  std::set<std::string> folders;  // upper-cased, without a final backslash
 
  private:
   using Ini = std::map<std::string, std::map<std::string, std::string>>;  // upper-cased section, key

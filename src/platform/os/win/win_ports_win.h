@@ -38,6 +38,7 @@ class Win32Modules : public Modules {
 class Win32Files : public Files, public IniFiles {
  public:
   bool Exists(const std::string& path) override;
+  bool IsFolder(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
   std::vector<std::string> FileNames(const std::string& folder, const std::string& extension) override;

@@ -1,0 +1,33 @@
+# The report from the command line as a console user meets it: started from
+# another folder, without its database, with a wrong argument.  Each run
+# first shows that the program ran (its report or its message).
+work="$VREX_DIST/../command-line"
+rm -rf "$work" && mkdir -p "$work"
+stderr="$VREX_DIST/../stderr.txt"
+vrex_wine_reg "$root"/tests/fixtures/devices_*.reg "$root"/tests/fixtures/network_class_*.reg
+vrex_wine_version winxp
+
+# The user's guide's own example, from the folder above the program's: the
+# device database is found beside the program's folder all the same.
+(cd "$VREX_DIST" && wine Network/VrexNet.exe --report "$(vrex_wine_path "$work/above.txt")" --items 525 2>"$stderr")
+vrex_check "started from the folder above: the cards are named from the database" test "$(tr -d '\r' <"$work/above.txt" |
+  grep -cxF -e 'Realtek Semiconductor Co., Ltd. RTL-8100/8101L/8139 PCI Fast Ethernet Adapter' \
+    -e 'Broadcom Inc. and subsidiaries NetXtreme BCM5751 Gigabit Ethernet PCI Express' \
+    -e 'Intel Corporation PRO/1000 MT Desktop Adapter')" = 3
+
+# Without the database the report is still written, and the user is told.
+mv "$VREX_DIST/SHARED" "$VREX_DIST/SHARED.away"
+vrex_run_program --report "$(vrex_wine_path "$work/nodb.txt")" --items 525
+status=$?
+message="The device database is missing ($(vrex_wine_path "$VREX_DIST/Network")\\..\\SHARED\\DATABASES\\)"
+vrex_check "no database: standard error says so" grep -qF "$message" "$stderr"
+vrex_check "no database: the report is written, status 0" vrex_said "$stderr" "$message" test -s "$work/nodb.txt" -a $status -eq 0
+mv "$VREX_DIST/SHARED.away" "$VREX_DIST/SHARED"
+
+# A wrong argument is named before the usage.
+vrex_run_program --report "$(vrex_wine_path "$work/wrong.txt")" --ITEMS 540,,525
+status=$?
+vrex_check "wrong argument: named, then the usage" test "$(tr -d '\r' <"$stderr")" = \
+  "An ID is missing in the list 540,,525 (IDs are separated by single commas).
+Usage: VrexNet.exe --report FILE [--items ID,ID,...] | --list-items | --help"
+vrex_check "wrong argument: status 2" vrex_said "$stderr" "Usage:" test $status -eq 2
