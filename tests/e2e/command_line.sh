@@ -13,7 +13,7 @@ vrex_wine_version winxp
 vrex_check "started from the folder above: the cards are named from the database" test "$(tr -d '\r' <"$work/above.txt" |
   grep -cxF -e 'Realtek Semiconductor Co., Ltd. RTL-8100/8101L/8139 PCI Fast Ethernet Adapter' \
     -e 'Broadcom Inc. and subsidiaries NetXtreme BCM5751 Gigabit Ethernet PCI Express' \
-    -e 'Intel Corporation PRO/1000 MT Desktop Adapter')" = 3
+    -e 'Intel Corporation 82540EM Gigabit Ethernet Controller (PRO/1000 MT Desktop Adapter)')" = 3
 
 # Without the database the report is still written, and the user is told.
 mv "$VREX_DIST/SHARED" "$VREX_DIST/SHARED.away"
