@@ -4,7 +4,10 @@
 
 #include "lang/ini.h"
 #include "lang/language.h"
+#include "lang/message_texts.h"
+#include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/text.h"
 
 namespace vrex {
 namespace {
@@ -48,10 +51,14 @@ std::string ChosenLanguageCode(const LanguageChoice& choice) {
   return chosen;
 }
 
-std::string CommitLanguageChoice(const LanguageChoice& choice) {
-  std::string code = ChosenLanguageCode(choice);
-  WriteIniString(ProgramIniPath(), kOptionsSection, kLanguageKey, code);
-  return code;
+LanguageCommit CommitLanguageChoice(const LanguageChoice& choice) {
+  LanguageCommit commit{ChosenLanguageCode(choice), std::nullopt};
+  const std::string ini = ProgramIniPath();
+  if (!WriteIniString(ini, kOptionsSection, kLanguageKey, commit.code)) {
+    const std::string reason = os::Sys().ErrorMessageText(os::Sys().LastError());
+    commit.error = text::FillIn(GetMessageText(IDS_LANGUAGE_NOT_SAVED), ini) + (reason.empty() ? "" : "\n" + reason);
+  }
+  return commit;
 }
 
 bool OfferRestart() {

@@ -4,6 +4,7 @@
 // is in language_dialog_win.cpp.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace vrex {
@@ -42,8 +43,13 @@ bool PressLanguageButton(LanguageChoice& choice, std::size_t index);
 // The down button's code, tested in the order EN, ES, DE, FR, IT, RUS, CSY
 // (the last one down wins); empty when none is down.
 std::string ChosenLanguageCode(const LanguageChoice& choice);
-// Writes the chosen code (empty included) to "Language" and returns it.
-std::string CommitLanguageChoice(const LanguageChoice& choice);
+// The chosen code, and when it could not be written, what to tell the user.
+struct LanguageCommit {
+  std::string code;
+  std::optional<std::string> error;  // the file, then the system's reason on the next line
+};
+// Writes the chosen code (empty included) to "Language".
+LanguageCommit CommitLanguageChoice(const LanguageChoice& choice);
 // Asks whether to exit; on Yes starts the program anew and ends this run
 // (also when the new start failed: the user chose to exit).  True on Yes.
 bool OfferRestart();

@@ -6,6 +6,8 @@
 #include "platform/ui/art_ids.h"
 #include "platform/os/win/gdi_win.h"
 #include "platform/os/win/newer_functions_win.h"
+#include "platform/os/ports.h"
+#include "platform/program.h"
 
 using namespace vrex::ui;  // the dialogs' drawing helpers
 
@@ -145,8 +147,12 @@ void TLanguagesettings::ShowChoice() {
 void TLanguagesettings::ShowModal() { RunModal(); }
 
 void TLanguagesettings::SpeedButton8Click() {
-  CommitLanguageChoice(choice_);
-  confirmed_ = true;
+  // A choice that could not be saved is no change: the next start speaks as this one.
+  if (auto error = CommitLanguageChoice(choice_).error) {
+    os::Msg().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+  } else {
+    confirmed_ = true;
+  }
   EndModal();
 }
 

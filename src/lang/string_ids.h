@@ -199,5 +199,8 @@
 #define IDS_CMD_NO_DATABASE 50215
 #define IDS_REPORT_NO_FOLDER 50216
 #define IDS_REPORT_IS_FOLDER 50217
+/* The language chosen could not be saved (%s: the INI file); the system's
+   reason follows on the next line. */
+#define IDS_LANGUAGE_NOT_SAVED 50218
 
 #endif /* VREX_LANG_STRING_IDS_H */

@@ -40,3 +40,27 @@ vrex_check "German is in force" test "$(vrex_ini_value RunLang)" = DE
 vrex_wine_screenshot "$VREX_SCREENSHOTS/program-restarted-de.png"
 vrex_wine_tool close "$title"
 vrex_check "the restarted program closes" vrex_once "$opened" vrex_wine_tool gone "$title" 20000
+
+# With the INI file unwritable (immutable: root writes past read-only bits),
+# the choice cannot be saved: the dialog says so and asks for no restart, and
+# the file still names the language in force.
+ini="$VREX_DIST/Network/VrexNet.ini"
+if chattr +i "$ini" 2>/dev/null; then
+  vrex_start_program
+  vrex_wine_tool wait "$title" 30000
+  vrex_wine_tool click "$title" 103 10 10  # LangBtn
+  vrex_wine_tool wait "Languagesettings" 10000
+  vrex_wine_tool click "Languagesettings" 304 5 5  # FR
+  vrex_wine_tool click "Languagesettings" 1 5 5    # Ok
+  vrex_wine_tool settle 1000
+  # The message box shares the main window's title: two windows of it.
+  said=$(vrex_wine_tool count "$title" | tr -d '\r' | grep -x 2 || true)
+  vrex_check "unwritable INI: the failure is said in a message box" test -n "$said"
+  vrex_wine_screenshot "$VREX_SCREENSHOTS/program-language-not-saved.png"
+  vrex_check "unwritable INI: no restart is offered" vrex_once "$said" vrex_wine_tool gone "Information" 100
+  chattr -i "$ini"
+  vrex_check "unwritable INI: the language in force stays stored" test "$(vrex_ini_value Language)" = DE
+  wineserver -k 2>/dev/null
+else
+  vrex_skip "unwritable INI" "this file system cannot make a file immutable"
+fi

@@ -56,7 +56,7 @@ TEST_F(LanguageDialogTest, OnlyLanguagesWithAModuleFileAreEnabled) {
   choice = PrepareLanguageChoice();
   EXPECT_EQ(Enabled(choice), "");
   EXPECT_EQ(Down(choice), "RUS ");
-  EXPECT_EQ(CommitLanguageChoice(choice), "RUS");
+  EXPECT_EQ(CommitLanguageChoice(choice).code, "RUS");
 }
 
 TEST_F(LanguageDialogTest, TheIniValueMustMatchACodeExactly) {
@@ -86,8 +86,16 @@ TEST_F(LanguageDialogTest, ClicksBehaveLikeRadioButtonsAndOkWritesTheDownOne) {
   EXPECT_EQ(Down(choice), "DE ");                                   // the disabled RUS went up too
   EXPECT_TRUE(PressLanguageButton(choice, IndexOf(choice, "DE")));  // pressing again keeps it down
   EXPECT_EQ(Down(choice), "DE ");
-  EXPECT_EQ(CommitLanguageChoice(choice), "DE");
+  EXPECT_EQ(CommitLanguageChoice(choice).code, "DE");
   EXPECT_EQ(Language(), "DE");
+  // A file that cannot be written: said, with the system's reason.
+  world.files.failWrites = true;
+  world.system.lastError = 5;
+  world.system.errorMessages[5] = "Access denied.";
+  EXPECT_EQ(CommitLanguageChoice(choice).error,
+            "The language could not be saved in C:\\Vrex\\Network\\VrexNet.ini. The program keeps the language it has."
+            "\nAccess denied.");
+  world.files.failWrites = false;
 
   // Should several be down, the test order EN ES DE FR IT RUS CSY decides: the last wins.
   for (auto& button : choice.buttons) button.down = true;
@@ -101,7 +109,7 @@ TEST_F(LanguageDialogTest, ClicksBehaveLikeRadioButtonsAndOkWritesTheDownOne) {
   // None down: an empty value is written, not skipped.
   SetLanguage("ru");
   choice = PrepareLanguageChoice();
-  EXPECT_EQ(CommitLanguageChoice(choice), "");
+  EXPECT_EQ(CommitLanguageChoice(choice).code, "");
   EXPECT_EQ(Language(), "");
 }
 
