@@ -29,6 +29,7 @@ constexpr EnglishText kEnglish[] = {
     {IDS_CMD_NO_DATABASE, "The device database is missing (%s): network cards keep the names their drivers give them."},
     {IDS_REPORT_NO_FOLDER, "The folder %s does not exist."},
     {IDS_REPORT_IS_FOLDER, "%s is a folder."},
+    {IDS_REPORT_NOT_A_FILE, "%s is not a regular file."},
     {IDS_LANGUAGE_NOT_SAVED, "The language could not be saved in %s. The program keeps the language it has."},
 };
 

@@ -202,5 +202,7 @@
 /* The language chosen could not be saved (%s: the INI file); the system's
    reason follows on the next line. */
 #define IDS_LANGUAGE_NOT_SAVED 50218
+/* A report file name that names a pipe or a device (%s: the name). */
+#define IDS_REPORT_NOT_A_FILE 50219
 
 #endif /* VREX_LANG_STRING_IDS_H */

@@ -18,6 +18,7 @@ namespace {
 // given as the file): those two are told as they are.
 std::string Reason(const std::string& path, std::uint32_t error) {
   if (os::Fs().IsFolder(path)) return text::FillIn(GetMessageText(IDS_REPORT_IS_FOLDER), path);
+  if (error == os::kNotAFile) return text::FillIn(GetMessageText(IDS_REPORT_NOT_A_FILE), path);
   const std::size_t slash = path.find_last_of("\\/");
   if (slash != std::string::npos && slash > 0) {
     // "C:\\report.txt" lies in "C:\\", not in "C:".

@@ -1,5 +1,5 @@
-# The command-line report's file against a full disk and against nineteen
-# other runs writing the same file at once.
+# The command-line report's file against a full disk, a pipe of its name,
+# and nineteen other runs writing the same file at once.
 work="$VREX_DIST/../report_files"
 rm -rf "$work" && mkdir -p "$work"
 vrex_wine_version winxp
@@ -20,6 +20,14 @@ if mount -t tmpfs -o size=48k tmpfs "$full" 2>/dev/null; then
 else
   vrex_skip "full disk" "this machine cannot mount a small disk"
 fi
+
+# A pipe of that name is no file to replace: said so, and left alone.
+mkfifo "$work/pipe"
+vrex_run_program --report "$(vrex_wine_path "$work/pipe")"
+status=$?
+vrex_check "a pipe as the file: the run fails, saying it is no regular file" \
+  vrex_said "$VREX_DIST/../stderr.txt" "is not a regular file" test "$status" = 1
+vrex_check "a pipe as the file: the pipe stays" test -p "$work/pipe"
 
 # Twenty runs at once: every one succeeds, the file is never absent, and in
 # the end it is one whole report.

@@ -220,6 +220,7 @@ TEST_F(ReportOutputTest, AFileThatCannotBeWrittenIsReportedWithItsCauseAndLeftAs
       {"C:\\out", 5, "C:\\out is a folder."},
       {"C:\\empty\\", 3, "C:\\empty\\ is a folder."},
       {"C:\\r.txt", 5, "Access is denied."},  // in the root, which is there
+      {"C:\\out\\pipe", 222, "C:\\out\\pipe is not a regular file."},
   };
   for (const Case& c : cases) {
     world.files.replaceErrors = {{text::ToUpper(c.path), c.error}};

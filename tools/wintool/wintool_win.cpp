@@ -26,6 +26,19 @@ BOOL CALLBACK MatchVisibleTitle(HWND window, LPARAM parameter) {
   return FALSE;
 }
 
+struct CountSearch {
+  const char* title;
+  int found;
+};
+
+BOOL CALLBACK CountVisibleTitle(HWND window, LPARAM parameter) {
+  auto* count = reinterpret_cast<CountSearch*>(parameter);
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (IsWindowVisible(window) && std::string(text) == count->title) ++count->found;
+  return TRUE;
+}
+
 // The first visible top-level window of that title: a message box may share
 // its title with a window that is still hidden, being created.
 HWND FindTopLevel(const char* title) {
@@ -238,19 +251,8 @@ int main(int argc, char** argv) {
     return window != nullptr ? 0 : 1;
   }
   if (command == "count") {
-    struct Count {
-      const char* title;
-      int found;
-    } count{title, 0};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-          auto* count = reinterpret_cast<Count*>(parameter);
-          char text[256] = {};
-          GetWindowTextA(window, text, sizeof text);
-          if (IsWindowVisible(window) && std::string(text) == count->title) ++count->found;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    CountSearch count{title, 0};
+    EnumWindows(CountVisibleTitle, reinterpret_cast<LPARAM>(&count));
     std::printf("%d\n", count.found);
     return 0;
   }

@@ -24,9 +24,13 @@ class Files {
   // Writes the lines, each followed by CR LF, into a new file in path's
   // folder and only then puts it in path's place: on any failure an existing
   // file stays as it was and no new file is left behind.  0, or the system
-  // error code of the call that failed.
+  // error code of the call that failed; kNotAFile when path names something
+  // other than a file on a disk (a pipe, a device), which is never replaced.
   virtual std::uint32_t ReplaceWithLines(const std::string& path, const std::vector<std::string>& lines) = 0;
 };
+
+// ERROR_BAD_FILE_TYPE: what ReplaceWithLines answers for a path that is no disk file.
+inline constexpr std::uint32_t kNotAFile = 222;
 
 // The profile functions (GetPrivateProfileStringA, WritePrivateProfileStringA).
 class IniFiles {

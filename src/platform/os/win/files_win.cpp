@@ -98,6 +98,13 @@ std::uint32_t Win32Files::ReplaceWithLines(const std::string& path, const std::v
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   // A read-only file may still be renamed away; it must not be replaced.
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return ERROR_ACCESS_DENIED;
+  // Nor may a pipe or a device, which may have no attributes at all: opened
+  // without access it tells its kind and waits for no other end.
+  {
+    vrex::win::UniqueKernelHandle existing(vrex::win::FileHandle(CreateFileA(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (existing && GetFileType(existing.get()) != FILE_TYPE_DISK) return kNotAFile;
+  }
   DWORD error = 0;
   std::string fresh = NewFileIn(folder, error);
   if (fresh.empty()) return error;
