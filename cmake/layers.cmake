@@ -9,10 +9,11 @@
 #   gather, view        the gatherers; display line markup, section list view
 #   report              report window and output (uses the view)
 #   app                 main window, catalogue and dispatch, dialogs, main
+#   mail                the mail program VrMail, shipped apart (src/mail/shipped.cmake)
 #
 # Windows-only files (*_win.cpp) belong to their folder's layer and are built
-# only for Windows.
-set(VREX_LAYERS platform lang components gather view report app)
+# only for Windows; a program's main_win.cpp belongs to that program alone.
+set(VREX_LAYERS platform lang components gather view report app mail)
 set(VREX_LAYER_platform_BELOW "")
 set(VREX_LAYER_lang_BELOW platform)
 set(VREX_LAYER_components_BELOW platform)
@@ -20,6 +21,7 @@ set(VREX_LAYER_gather_BELOW lang components platform)
 set(VREX_LAYER_view_BELOW lang components platform)
 set(VREX_LAYER_report_BELOW view gather lang components platform)
 set(VREX_LAYER_app_BELOW report view gather lang components platform)
+set(VREX_LAYER_mail_BELOW platform)
 
 set(VREX_LAYER_TARGETS)
 foreach(layer ${VREX_LAYERS})
@@ -27,7 +29,7 @@ foreach(layer ${VREX_LAYERS})
   if(NOT WIN32)
     list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
   endif()
-  list(FILTER sources EXCLUDE REGEX "/app/main_win\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "/main_win\\.cpp$")
   if(NOT sources)
     continue()
   endif()

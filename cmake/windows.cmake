@@ -45,6 +45,8 @@ foreach(code ${VREX_LANGUAGE_CODES})
 endforeach()
 list(APPEND VREX_SHIPPED_TARGETS VrexNet)
 include(${CMAKE_SOURCE_DIR}/tools/dialsnap/shipped.cmake)
+# The mail program, shipped in Vmail rather than beside the program.
+include(${CMAKE_SOURCE_DIR}/src/mail/shipped.cmake)
 
 file(MAKE_DIRECTORY ${VREX_DIST_DIR}/SHARED/DATABASES ${VREX_DIST_DIR}/Vmail)
 
@@ -81,12 +83,13 @@ if(VREX_RELEASE_DIR AND CMAKE_SIZEOF_VOID_P EQUAL 4)
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/Network ${stage}/SHARED/DATABASES ${stage}/Vmail
     COMMAND ${CMAKE_COMMAND} -E copy ${shipped_files} ${stage}/Network
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vrex_vrmail> ${stage}/Vmail
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${VREX_DIST_DIR}/SHARED ${stage}/SHARED
     COMMAND ${CMAKE_COMMAND} -E make_directory ${VREX_RELEASE_DIR}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${VREX_RELEASE_ARCHIVE}
     COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${VREX_RELEASE_ARCHIVE} --format=zip
             Network SHARED Vmail
-    DEPENDS ${VREX_SHIPPED_TARGETS} ${VREX_DATABASE_FILES}
+    DEPENDS ${VREX_SHIPPED_TARGETS} vrex_vrmail ${VREX_DATABASE_FILES}
     COMMENT "Writing the release archive ${VREX_RELEASE_ARCHIVE}"
     VERBATIM)
   add_custom_target(vrex_release ALL DEPENDS ${VREX_RELEASE_ARCHIVE})

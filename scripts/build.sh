@@ -37,7 +37,8 @@ if [ "${VREX_SKIP_WIN32:-0}" != 1 ]; then
 
   windows_build win32-tests mingw-i686-posix
   if [ "${VREX_WIN32_TESTS_RUN:-1}" = 1 ]; then
-    cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests vrex_win_setting_tests regwrite wintool inetmib1 testphonebook vrmail
+    cmake --build "$root/build/win32-tests" -j"$jobs" --target vrex_win_tests vrex_win_setting_tests regwrite wintool inetmib1 testphonebook vrmail \
+      testmapi
   else
     # Where the 32-bit program does not run, only the import check's sample of
     # the posix runtime is wanted: the small stand-in mail program.

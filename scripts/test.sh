@@ -168,7 +168,8 @@ import_check() {
   rm -rf "$unpacked" && mkdir -p "$unpacked"
   archive=$(ls "$out"/release/VrexNet-*-win32.zip)
   (cd "$unpacked" && cmake -E tar xf "$archive")
-  if "${importcheck[@]}" "$unpacked"/Network/*.exe "$unpacked"/Network/*.dll >"$out/logs/importcheck.log" 2>&1; then
+  if "${importcheck[@]}" "$unpacked"/Network/*.exe "$unpacked"/Network/*.dll "$unpacked"/Vmail/*.exe \
+    >"$out/logs/importcheck.log" 2>&1; then
     record PASS "import check: every shipped file loads on Windows 95 to XP"
   else
     record FAIL "import check: every shipped file loads on Windows 95 to XP"
