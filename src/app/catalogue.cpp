@@ -75,8 +75,8 @@ struct CatalogueStrings {
   }
 };
 
-void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use,
-                      const Gatherers& g, const Lines& connections, const LineSink& sink);
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use, const Gatherers& g,
+                      const Lines& connections, const LineSink& sink);
 
 void Run(const Gatherer& gatherer, const LineSink& sink) { sink(gatherer ? gatherer() : Lines{}, false); }
 
@@ -116,8 +116,8 @@ void RunCatalogue(const std::string& caption, CatalogueUse use, const Gatherers&
 
 namespace {
 
-void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use,
-                      const Gatherers& g, const Lines& connections, const LineSink& sink) {
+void RunCatalogueWith(const CatalogueStrings& strings, const std::string& caption, CatalogueUse use, const Gatherers& g,
+                      const Lines& connections, const LineSink& sink) {
   const bool nt4 = GetOSVersionCode() == oscode::kWinNT4;
   const bool ntFamily = IsNTFamily();
   for (std::size_t i = 0; i < std::size(kCatalogue); ++i) {
@@ -219,12 +219,12 @@ void MainPanes::ShowSectionPage(const view::TListSection& section) {
     page.SetCaption(items[i]);
     RunCatalogueWith(strings, items[i], CatalogueUse::kPage, gatherers_, connections_,
                      [&page](const Lines& lines, bool append) {
-      if (append) {
-        page.SubItems().AddStrings(lines);
-      } else {
-        page.SubItems().Assign(lines);
-      }
-    });
+                       if (append) {
+                         page.SubItems().AddStrings(lines);
+                       } else {
+                         page.SubItems().Assign(lines);
+                       }
+                     });
   }
   for (int i = 0; i < items.Count(); ++i) right_.Section(i + 1).SetImageIndex(section.GetSubItemImage(i));
 }

@@ -14,8 +14,9 @@ Lines ReportLines(std::span<const report::SelectedItem> selection, const Gathere
     lines.push_back(ReportHeading(item.sectionCaption, item.subItemCaption));
     lines.push_back(" ");
     // Every matching row adds its lines.
-    RunCatalogue(item.subItemCaption, CatalogueUse::kReport, gatherers, connections,
-                 [&lines](const Lines& gathered, bool) { lines.insert(lines.end(), gathered.begin(), gathered.end()); });
+    RunCatalogue(
+        item.subItemCaption, CatalogueUse::kReport, gatherers, connections,
+        [&lines](const Lines& gathered, bool) { lines.insert(lines.end(), gathered.begin(), gathered.end()); });
     lines.push_back(" ");
   }
   return lines;

@@ -90,13 +90,18 @@ TEST_F(CatalogueTest, SystemRulesOfThePageAndTheReport) {
   };
   const Lines all = {"dialup line", "winsock line", "TCP", "conn", "users line", "groups line"};
   const Case cases[] = {
-      {"NT 4.0 page: no dial-up, no connections", 2, 4, 0, kPage,
+      {"NT 4.0 page: no dial-up, no connections",
+       2,
+       4,
+       0,
+       kPage,
        {"winsock line", "users line", "groups line", "global line"}},
       {"NT 4.0 report: dial-up kept", 2, 4, 0, kReport, {"dialup line", "winsock line", "users line", "groups line"}},
       {"98: no accounts", 1, 4, 10, kPage, {"dialup line", "winsock line", "TCP", "conn"}},
       {"98 report", 1, 4, 10, kReport, {"dialup line", "winsock line", "TCP", "conn"}},
       {"neither family", 1, 5, 0, kPage, {"dialup line", "winsock line", "TCP", "conn"}},
-      {"2000 page", 2, 5, 0, kPage, [&] {
+      {"2000 page", 2, 5, 0, kPage,
+       [&] {
          Lines l = all;
          l.push_back("global line");
          return l;

@@ -197,15 +197,16 @@ TEST(DeviceDatabaseGenerator, WritesTheClaimedNetworkDevicesWithTheirVendorInSca
       "10B5 9050 1397 2BD0\tdrivers/isdn/hardware/mISDN/hfcpci\n"
       "10B5 9050 1397 2BD1\tdrivers/isdn/hardware/mISDN/hfcpci\n";
   auto lines = devicedb::BuildDatabaseLines(pciIds, claims);
-  EXPECT_EQ(lines.net,
-            (Lines{"; Vrex network device database, from the PCI ID list and the network drivers' device tables",
-                   "V 10EC.=Realtek Semiconductor Co., Ltd.",
-                   "VEN_10EC&DEV_8139&SUBSYS_005A1025=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter (Acer "
-                   "Incorporated [ALI] TravelMate 290)",
-                   "VEN_10EC&DEV_8139&SUBSYS_813910EC=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter",
-                   "VEN_10EC&DEV_8139=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter", "V 10B5.=PLX No.1 Technology",
-                   "VEN_10B5&DEV_9050&SUBSYS_2BD01397=PCI <-> IOBus Bridge-0 (ISDN card)",
-                   "VEN_10B5&DEV_9050&SUBSYS_2BD11397=PCI <-> IOBus Bridge-0", "VEN_10B5&DEV_9052=Token-Ring Adapter"}));
+  EXPECT_EQ(
+      lines.net,
+      (Lines{"; Vrex network device database, from the PCI ID list and the network drivers' device tables",
+             "V 10EC.=Realtek Semiconductor Co., Ltd.",
+             "VEN_10EC&DEV_8139&SUBSYS_005A1025=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter (Acer "
+             "Incorporated [ALI] TravelMate 290)",
+             "VEN_10EC&DEV_8139&SUBSYS_813910EC=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter",
+             "VEN_10EC&DEV_8139=RTL-8100/8101L/8139 PCI Fast Ethernet Adapter", "V 10B5.=PLX No.1 Technology",
+             "VEN_10B5&DEV_9050&SUBSYS_2BD01397=PCI <-> IOBus Bridge-0 (ISDN card)",
+             "VEN_10B5&DEV_9050&SUBSYS_2BD11397=PCI <-> IOBus Bridge-0", "VEN_10B5&DEV_9052=Token-Ring Adapter"}));
   EXPECT_EQ(lines.other, (Lines{"; Vrex device database: every device it names is in net.txt"}));
   EXPECT_EQ(std::make_pair(lines.fromDrivers, lines.fromTokenRing), std::make_pair(std::size_t{2}, std::size_t{1}));
   EXPECT_EQ(devicedb::ToLatin1("Caf\xC3\xA9 \xE2\x82\xAC x\xC3"), "Caf\xE9 ? x?");

@@ -21,7 +21,9 @@ TEST(JoinMultiString, RunsTextsTogetherUpToTheDoubleNul) {
 TEST(MultiStringList, SeparatesTheEntriesAUserReads) {
   using namespace std::string_view_literals;
   const std::pair<std::string_view, const char*> cases[] = {
-      {"255.255.0.0\0" "255.0.0.0\0\0x\0"sv, "255.255.0.0, 255.0.0.0"},
+      {"255.255.0.0\0"
+       "255.0.0.0\0\0x\0"sv,
+       "255.255.0.0, 255.0.0.0"},
       {"\0A\0\0"sv, "A"},
       {"A\0B"sv, "A, B"},  // no closing NULs: up to the end of the value
   };

@@ -77,9 +77,7 @@ TEST_F(ReportLinesTest, WithoutALanguageModuleEveryCaptionMatchesEveryRow) {
                    "winsock", "conn 1", "conn 2", "mail", "proxy", "browsers", "basic", "users", "groups", " "}));
 }
 
-TEST_F(ReportLinesTest, AnEmptySelectionGivesNoLines) {
-  EXPECT_TRUE(ReportLines({}, gatherers, connections).empty());
-}
+TEST_F(ReportLinesTest, AnEmptySelectionGivesNoLines) { EXPECT_TRUE(ReportLines({}, gatherers, connections).empty()); }
 
 TEST(ReportChoiceTest, SectionsAreCopiedWithCheckBoxesAndTheSelectionCollected) {
   test::RecordingListHost mainHost, reportHost;

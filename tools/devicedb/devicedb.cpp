@@ -50,8 +50,9 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::printf("vrex_devicedb: %zu network devices from the drivers' device tables, %zu token-ring cards by name; "
-              "net.txt %zu lines, other.txt %zu lines\n",
-              lines.fromDrivers, lines.fromTokenRing, lines.net.size(), lines.other.size());
+  std::printf(
+      "vrex_devicedb: %zu network devices from the drivers' device tables, %zu token-ring cards by name; "
+      "net.txt %zu lines, other.txt %zu lines\n",
+      lines.fromDrivers, lines.fromTokenRing, lines.net.size(), lines.other.size());
   return 0;
 }

@@ -297,7 +297,8 @@ int main(int argc, char** argv) {
                     Button::kRight);
   if (command == "menu-pick" && argc >= 4) return PickMenuItem(window, std::atoi(argv[3]));
   if (command == "rows" && argc >= 4) return PrintRows(ChildById(window, std::atoi(argv[3])));
-  if (command == "raw-gettext" && argc >= 5) return RawGetText(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]));
+  if (command == "raw-gettext" && argc >= 5)
+    return RawGetText(ChildById(window, std::atoi(argv[3])), std::atoi(argv[4]));
   if (command == "key" && argc >= 5) {
     HWND target = ChildById(window, std::atoi(argv[3]));
     WPARAM vk = static_cast<WPARAM>(std::strtol(argv[4], nullptr, 0));
