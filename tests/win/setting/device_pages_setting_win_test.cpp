@@ -65,7 +65,7 @@ bool Contains(const Lines& lines, const std::string& text) {
 }
 
 const char* const kRealtek = "Realtek Semiconductor Co., Ltd. RTL-8100/8101L/8139 PCI Fast Ethernet Adapter";
-const char* const kIntel = "Intel Corporation PRO/1000 MT Desktop Adapter";
+const char* const kIntel = "Intel Corporation 82540EM Gigabit Ethernet Controller (PRO/1000 MT Desktop Adapter)";
 const char* const kBroadcom = "Broadcom Inc. and subsidiaries NetXtreme BCM5751 Gigabit Ethernet PCI Express";
 const char* const kWanWrapper = "Remote Access WAN Wrapper";
 
