@@ -253,6 +253,11 @@ wine_tests() {
   # walks read only their own keys.
   vrex_wine_reg tests/fixtures/devices_*.reg
 
+  # The setting tests find the device database beside their folder, as the
+  # program does; the main test executable makes its own damaged one there.
+  rm -rf "$VREX_WIN_BUILD/SHARED"
+  cp -r "$VREX_DIST/SHARED" "$VREX_WIN_BUILD/SHARED"
+
   # The version code each Wine version setting must give.
   for pair in win95:2 win98:5 winme:9 nt40:7 win2k:8 winxp:10 win7:0 win10:0; do
     version=${pair%%:*}
@@ -265,6 +270,7 @@ wine_tests() {
   vrex_wine_version winxp
   VREX_EXPECT_TEST_AGENT=1 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;inetmib1=n" \
     win_gtest win-testagent "$setting_tests" "$filter"
+  rm -rf "$VREX_WIN_BUILD/SHARED"
 
   # What ipconfig reports for this prefix: the basic information must agree with it.
   wine ipconfig /all >"$out/logs/ipconfig.txt" 2>/dev/null
