@@ -50,7 +50,7 @@ class LineBuilder {
 
   // Moves right to x.  A label that already reached the column keeps one
   // blank before what follows, rather than run into it.
-  void Indent(int x) { x_ = x_ > 0 && x_ >= x ? x_ + canvas_.TextExtent(font, " ").width : x; }
+  void Indent(int x) { x_ = x_ > 0 && x_ >= x ? x_ + canvas_.TextExtent(font, " ").width : std::max(x_, x); }
 
   void EndVisualLine(bool rule) {
     int height = hasItems_ ? height_ : canvas_.TextExtent(font, " ").height;

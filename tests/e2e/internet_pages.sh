@@ -107,7 +107,7 @@ ${V}Other DNS servers${I}</FONT>
 ${V}Default gateway${I}192.168.1.1</FONT>
 ${V}DHCP enabled${I}No</FONT>
 ${V}IP address${I}10.0.0.77</FONT>
-${V}Subnet mask${I}255.255.0.0255.0.0.0</FONT>
+${V}Subnet mask${I}255.255.0.0, 255.0.0.0</FONT>
 ${V}Primary DNS server${I}10.0.0.53</FONT>
 ${V}Other DNS servers${I}10.0.1.53,10.0.2.53</FONT>
 ${V}DHCP enabled${I}Yes</FONT>"
