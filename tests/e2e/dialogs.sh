@@ -60,7 +60,14 @@ if chattr +i "$ini" 2>/dev/null; then
   vrex_check "unwritable INI: no restart is offered" vrex_once "$said" vrex_wine_tool gone "Information" 100
   chattr -i "$ini"
   vrex_check "unwritable INI: the language in force stays stored" test "$(vrex_ini_value Language)" = DE
-  wineserver -k 2>/dev/null
+  # The box, the dialog and the window close in turn; the prefix's server
+  # stays up for the runs that follow.
+  for attempt in 1 2 3 4 5; do
+    vrex_wine_tool command "$title" 2  # the box's OK (IDOK/IDCANCEL) or nothing
+    vrex_wine_tool close "Languagesettings" 2>/dev/null
+    vrex_wine_tool close "$title"
+    vrex_wait_program 3 && break
+  done
 else
   vrex_skip "unwritable INI" "this file system cannot make a file immutable"
 fi
