@@ -41,13 +41,22 @@ class ConsoleOut {
     win::WriteAnsiText(handle, "\r\n");
   }
 
-  // Where a program without standard handles attaches to its parent's
-  // console at once: only a process attached to it hears its Ctrl+C.
-  void Prepare() { Handle(STD_ERROR_HANDLE); }
+  // The standard handles are taken first; then the program joins its
+  // parent's console, as only a process attached to a console hears its
+  // Ctrl+C.  What was redirected stays where it was sent.
+  void Prepare() {
+    Handle(STD_ERROR_HANDLE);
+    Console();
+  }
 
  private:
   HANDLE Handle(DWORD which) {
-    HANDLE handle = GetStdHandle(which);
+    if (!standardTaken_) {
+      standardTaken_ = true;
+      output_ = GetStdHandle(STD_OUTPUT_HANDLE);
+      error_ = GetStdHandle(STD_ERROR_HANDLE);
+    }
+    HANDLE handle = which == STD_ERROR_HANDLE ? error_ : output_;
     return handle == nullptr || handle == INVALID_HANDLE_VALUE ? Console() : handle;
   }
   HANDLE Console() {
@@ -59,6 +68,9 @@ class ConsoleOut {
     }
     return console_.get();
   }
+  bool standardTaken_ = false;
+  HANDLE output_ = nullptr;
+  HANDLE error_ = nullptr;
   bool consoleTried_ = false;
   win::UniqueKernelHandle console_;
 };

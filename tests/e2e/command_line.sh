@@ -31,3 +31,27 @@ vrex_check "wrong argument: named, then the usage" test "$(tr -d '\r' <"$stderr"
   "An ID is missing in the list 540,,525 (IDs are separated by single commas).
 Usage: VrexNet.exe --report FILE [--items ID,ID,...] | --list-items | --help"
 vrex_check "wrong argument: status 2" vrex_said "$stderr" "Usage:" test $status -eq 2
+
+# Ctrl+C while the run gathers, started on a console as from a command
+# prompt, output redirected: the run stops with status 1 and its message, and
+# the old file stays.  The stand-in phonebook holds the run in its gathering;
+# Wine's console hands a Ctrl+C to its processes as SIGINT.
+network="$VREX_DIST/Network"
+cp "$VREX_WIN_BUILD/testphonebook/dialsnap.dll" "$network/dialsnap.dll"
+printf 'old report\r\n' >"$work/kept.txt"
+rm -f "$network/held" && touch "$network/hold"
+(cd "$network" && vrex_wine_tool run-on-console "VrexNet.exe --report $(vrex_wine_path "$work/kept.txt") --items 350" \
+  >"$work/console.txt" 2>"$stderr") &
+console=$!
+for _ in $(seq 300); do [ -f "$network/held" ] && break; sleep 0.1; done
+program=$(pgrep -f 'VrexNet.exe --report .*kept.txt')
+vrex_check "Ctrl+C: the run is held in its gathering" test -f "$network/held" -a -n "$program"
+[ -n "$program" ] && kill -INT $program
+for _ in $(seq 100); do kill -0 $console 2>/dev/null || break; sleep 0.1; done
+rm -f "$network/hold" "$network/held"
+wait $console
+vrex_check "Ctrl+C: status 1, the message, the old file intact" test \
+  "$(cat "$work/console.txt" "$stderr" "$work/kept.txt" | tr -d '\r')" = "exit 1
+Stopped: $(vrex_wine_path "$work/kept.txt") was not written.
+old report"
+

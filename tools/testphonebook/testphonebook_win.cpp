@@ -1,6 +1,9 @@
 // A phonebook library for tests: getdialsnap gives the bytes of the file
 // phonebook.txt beside the DLL, as they are, closed by two NULs, so that a
 // run of the program shows a known phonebook.  No file: an empty text.
+// While a file "hold" lies beside the DLL, the call first writes "held" there
+// and waits (at most a minute) for "hold" to go: a test holds the run in its
+// gathering that way.
 #include <windows.h>
 
 #include <string>
@@ -30,6 +33,15 @@ std::string ReadWhole(const std::string& path) {
   return bytes;
 }
 
+void WaitWhileHeld() {
+  const std::string hold = FileBeside("hold");
+  if (GetFileAttributesA(hold.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  HANDLE held = CreateFileA(FileBeside("held").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+  for (int waited = 0; waited < 60000 && GetFileAttributesA(hold.c_str()) != INVALID_FILE_ATTRIBUTES; waited += 50)
+    Sleep(50);
+}
+
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -38,6 +50,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" const char* WINAPI getdialsnap() {
+  WaitWhileHeld();
   text = ReadWhole(FileBeside("phonebook.txt"));
   text.push_back('\0');
   text.push_back('\0');

@@ -12,40 +12,33 @@
 
 namespace {
 
+// The visible top-level windows of a title: the first one found, and how
+// many there are.
 struct TitleSearch {
   const char* title;
-  HWND found;
+  HWND first = nullptr;
+  int count = 0;
 };
 
-BOOL CALLBACK MatchVisibleTitle(HWND window, LPARAM parameter) {
+BOOL CALLBACK VisitVisibleTitle(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<TitleSearch*>(parameter);
   char text[256] = {};
   GetWindowTextA(window, text, sizeof text);
   if (!IsWindowVisible(window) || std::string(text) != search->title) return TRUE;
-  search->found = window;
-  return FALSE;
+  if (search->first == nullptr) search->first = window;
+  ++search->count;
+  return TRUE;
 }
 
-struct CountSearch {
-  const char* title;
-  int found;
-};
-
-BOOL CALLBACK CountVisibleTitle(HWND window, LPARAM parameter) {
-  auto* count = reinterpret_cast<CountSearch*>(parameter);
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  if (IsWindowVisible(window) && std::string(text) == count->title) ++count->found;
-  return TRUE;
+TitleSearch SearchTitle(const char* title) {
+  TitleSearch search{title};
+  EnumWindows(VisitVisibleTitle, reinterpret_cast<LPARAM>(&search));
+  return search;
 }
 
 // The first visible top-level window of that title: a message box may share
 // its title with a window that is still hidden, being created.
-HWND FindTopLevel(const char* title) {
-  TitleSearch search{title, nullptr};
-  EnumWindows(MatchVisibleTitle, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindTopLevel(const char* title) { return SearchTitle(title).first; }
 
 HWND WaitFor(const char* title, DWORD timeoutMs) {
   DWORD start = GetTickCount();
@@ -225,13 +218,35 @@ int RawGetText(HWND target, int row) {
   return 0;
 }
 
+// Starts COMMAND_LINE as a child on this tool's console, as a shell of the
+// console would, and prints its exit status once it ends (within a minute).
+// A Ctrl+C of the console reaches every process attached to it; the tool
+// itself stays.
+int RunOnConsole(const char* commandLine) {
+  SetConsoleCtrlHandler(nullptr, TRUE);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "wintool: cannot start %s (%lu)\n", commandLine, GetLastError());
+    return 1;
+  }
+  DWORD status = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &status);
+  std::printf("exit %lu\n", status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return status == STILL_ACTIVE ? 1 : 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | count TITLE | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
                "               right-click-row TITLE ID ROW [X] | menu-pick TITLE ITEM |\n"
                "               rows TITLE ID | raw-gettext TITLE ID ROW | key TITLE ID VK | settle MS |\n"
-               "               command TITLE ID | type-file TITLE TEXT\n");
+               "               command TITLE ID | type-file TITLE TEXT | run-on-console COMMAND_LINE\n");
   return 2;
 }
 
@@ -245,15 +260,14 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc < 3) return Usage();
+  if (command == "run-on-console") return RunOnConsole(argv[2]);
   const char* title = argv[2];
   if (command == "wait") {
     HWND window = WaitFor(title, argc > 3 ? std::atoi(argv[3]) : 20000);
     return window != nullptr ? 0 : 1;
   }
   if (command == "count") {
-    CountSearch count{title, 0};
-    EnumWindows(CountVisibleTitle, reinterpret_cast<LPARAM>(&count));
-    std::printf("%d\n", count.found);
+    std::printf("%d\n", SearchTitle(title).count);
     return 0;
   }
   if (command == "gone") {
