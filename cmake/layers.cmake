@@ -44,6 +44,13 @@ foreach(layer ${VREX_LAYERS})
   list(APPEND VREX_LAYER_TARGETS vrex_${layer})
 endforeach()
 
+# The report layer writes JSON with nlohmann/json (Debian's nlohmann-json3-dev,
+# header-only).  Only its own folder, copied into the build, goes on the
+# include path: a cross build must not see the host's other headers.
+find_path(VREX_NLOHMANN_JSON_DIR nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+file(COPY ${VREX_NLOHMANN_JSON_DIR}/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/third_party)
+target_include_directories(vrex_report SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/third_party)
+
 # Everything the program is made of, for the program and the tests.
 add_library(vrex_program_layers INTERFACE)
 target_link_libraries(vrex_program_layers INTERFACE ${VREX_LAYER_TARGETS})

@@ -19,6 +19,8 @@ required=(
   fonts-wine
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pci.ids clang-format
+  # The JSON report is written with nlohmann/json.
+  nlohmann-json3-dev
   # The fuzz targets: clang and its libFuzzer runtime.
   clang libclang-rt-14-dev
   # The benchmark command reads Google Benchmark's results with jq.

@@ -82,7 +82,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 std::vector<std::string> CommandLineMessage(const CommandLine& command) {
   using Fault = CommandLine::Fault;
   const std::string usage = text::FillIn(GetMessageText(IDS_REPORT_USAGE), kUsage);
-  if (command.kind == CommandLine::Kind::kHelp) return {usage, GetMessageText(IDS_CMD_EXIT_STATUS)};
+  if (command.kind == CommandLine::Kind::kHelp)
+    return {usage, GetMessageText(IDS_CMD_FILE_FORMS), GetMessageText(IDS_CMD_EXIT_STATUS)};
   int id = IDS_CMD_UNEXPECTED;
   switch (command.fault) {
     case Fault::kUnknownOption: id = IDS_CMD_UNKNOWN_OPTION; break;

@@ -160,12 +160,22 @@ int Report(const CommandLine& command) {
       [](const std::string& message) { Error(message); });
   components::TINetDetector detector([](std::function<void()>) { return std::make_unique<NoTimer>(); });
   detector.TimerTick();
-  report::Lines lines =
-      ReportLines(selection, StartUpGatherers([&detector] { return detector.Online(); }), ActiveConnections);
-  report::FrameReport(lines, report::NowText(), kApplicationTitle);
+  const Gatherers gatherers = StartUpGatherers([&detector] { return detector.Online(); });
+  const report::FileForm form = report::FormForFileName(command.file);
+  const bool forPrograms = form == report::FileForm::kJson || form == report::FileForm::kCsv;
+  report::DataReport data;
+  report::Lines lines;
+  if (forPrograms) {
+    data = ReportData(selection, gatherers, ActiveConnections);
+  } else {
+    lines = ReportLines(selection, gatherers, ActiveConnections);
+    report::FrameReport(lines, report::NowText(), kApplicationTitle);
+  }
   int expected = kGathering;
   if (!stage.compare_exchange_strong(expected, kWriting)) Sleep(INFINITE);  // stopped: the handler ends the run
-  if (auto error = report::WriteReportFile(command.file, std::move(lines))) {
+  auto error = forPrograms ? report::WriteDataReportFile(command.file, data)
+                           : report::WriteReportFile(command.file, std::move(lines));
+  if (error) {
     Error(*error);
     return 1;
   }

@@ -7,6 +7,7 @@
 
 #include "app/catalogue.h"
 #include "report/report_choice.h"
+#include "report/report_data.h"
 
 namespace vrex::app {
 
@@ -17,5 +18,12 @@ std::string ReportHeading(const std::string& sectionCaption, const std::string& 
 // collected at start-up.
 Lines ReportLines(std::span<const report::SelectedItem> selection, const Gatherers& gatherers,
                   const Lines& connections);
+
+// The lines of one sub-item, without its heading.
+Lines SubItemLines(const report::SelectedItem& item, const Gatherers& gatherers, const Lines& connections);
+
+// The selection as data for programs, created now on this computer.
+report::DataReport ReportData(std::span<const report::SelectedItem> selection, const Gatherers& gatherers,
+                              const Lines& connections);
 
 }  // namespace vrex::app

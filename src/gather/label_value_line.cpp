@@ -41,10 +41,12 @@ std::string WrappedMarkupLine(std::string_view markup, std::string_view value, i
   return line;
 }
 
+std::string IconTag(int icon) { return "<IMG src=\"idx:" + std::to_string(icon) + "\"></IMG>"; }
+
 std::string LabelValueLine(int icon, const std::string& label, const std::string& value) {
-  return MarkupLine("<IMG src=\"idx:" + std::to_string(icon) + "\"></IMG> <FONT size=\"10\" color=\"clblue\">" + label +
-                        " <IND x=\"200\"><FONT color=\"clmaroon\"> ",
-                    value, " </FONT>");
+  return MarkupLine(
+      IconTag(icon) + " <FONT size=\"10\" color=\"clblue\">" + label + " <IND x=\"200\"><FONT color=\"clmaroon\"> ",
+      value, " </FONT>");
 }
 
 }  // namespace vrex::gather

@@ -22,6 +22,9 @@ std::string MarkupLine(std::string_view markup, std::string_view value, std::str
 // never splits an "&lt;".
 std::string WrappedMarkupLine(std::string_view markup, std::string_view value, int x, int width, int back);
 
+// The picture of an icon of ImageList1 in a display line.
+std::string IconTag(int icon);
+
 // The display line most gatherers write: an icon of ImageList1, the label in
 // blue at 10 points, and the value in maroon from x = 200.
 std::string LabelValueLine(int icon, const std::string& label, const std::string& value);

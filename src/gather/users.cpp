@@ -5,6 +5,7 @@
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -13,12 +14,13 @@ constexpr const char* kUser = "<IND x=\"20\"><IMG src=\"idx:16\"></IMG><FONT col
 constexpr const char* kTime = "<IND x=\"20\"><IMG src=\"idx:19\"></IMG><FONT color=\"clblue\">";
 constexpr const char* kStorage = "<IND x=\"20\"><IMG src=\"idx:20\"></IMG><FONT color=\"clblue\">";
 constexpr const char* kFolder = "<IND x=\"20\"><IMG src=\"idx:21\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kYes20 = "<IND x=\"20\"><IMG src=\"idx:14\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kNo20 = "<IND x=\"20\"><IMG src=\"idx:15\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kYes30 = "<IND x=\"30\"><IMG src=\"idx:14\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kNo30 = "<IND x=\"30\"><IMG src=\"idx:15\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kSet = "<IND x=\"30\"><IMG src=\"idx:12\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kClear = "<IND x=\"30\"><FONT color=\"clblue\"><IMG src=\"idx:13\"></IMG>";
+constexpr const char* kBlue = "<FONT color=\"clblue\">";
+const std::string kYes20 = "<IND x=\"20\">" + IconTag(ART_ICON_YES) + kBlue;
+const std::string kNo20 = "<IND x=\"20\">" + IconTag(ART_ICON_NO) + kBlue;
+const std::string kYes30 = "<IND x=\"30\">" + IconTag(ART_ICON_YES) + kBlue;
+const std::string kNo30 = "<IND x=\"30\">" + IconTag(ART_ICON_NO) + kBlue;
+const std::string kSet = "<IND x=\"30\">" + IconTag(ART_ICON_TICKED) + kBlue;
+const std::string kClear = std::string("<IND x=\"30\">") + kBlue + IconTag(ART_ICON_UNTICKED);
 constexpr const char* kHeading = "<IND x=\"20\"><FONT color=\"clnavy\">";
 constexpr const char* kValue = "<FONT color=\"clmaroon\"><IND x=\"170\">";
 constexpr const char* kEnd = "</FONT>";
@@ -26,12 +28,12 @@ constexpr const char* kBlank = " ";
 
 constexpr std::uint32_t kSecondsPerDay = 86400;
 
-std::string ValueLine(const char* prefix, int label, const std::string& value) {
+std::string ValueLine(const std::string& prefix, int label, const std::string& value) {
   return MarkupLine(prefix + GetLangString(label) + kValue, value);
 }
 
 // A long value goes on over further visual lines from the value column.
-std::string WrappedValueLine(const char* prefix, int label, const std::string& value) {
+std::string WrappedValueLine(const std::string& prefix, int label, const std::string& value) {
   return WrappedMarkupLine(prefix + GetLangString(label) + kValue, value, 170, 30, 4);
 }
 
@@ -40,7 +42,7 @@ std::string HeadingLine(int label) { return kHeading + GetLangString(label) + kE
 std::string MarkLine(bool set, int label) { return (set ? kSet : kClear) + GetLangString(label) + kEnd; }
 
 std::string YesNoLine(bool yes, int x, int label) {
-  const char* prefix = x == 30 ? (yes ? kYes30 : kNo30) : (yes ? kYes20 : kNo20);
+  const std::string& prefix = x == 30 ? (yes ? kYes30 : kNo30) : (yes ? kYes20 : kNo20);
   return ValueLine(prefix, label, GetLangString(yes ? IDS_ACCOUNT_YES : IDS_ACCOUNT_NO));
 }
 

@@ -26,6 +26,9 @@ constexpr EnglishText kEnglish[] = {
     {IDS_CMD_EXIT_STATUS,
      "Exit status: 0 done; 1 the report could not be made or was stopped; 2 the command line is wrong."},
     {IDS_CMD_STOPPED, "Stopped: %s was not written."},
+    {IDS_CMD_FILE_FORMS,
+     "FILE: a name ending .htm or .html gets HTML, .json JSON, .csv CSV for spreadsheets (both UTF-8); any other name "
+     "gets text."},
     {IDS_CMD_NO_DATABASE, "The device database is missing (%s): network cards keep the names their drivers give them."},
     {IDS_REPORT_NO_FOLDER, "The folder %s does not exist."},
     {IDS_REPORT_IS_FOLDER, "%s is a folder."},

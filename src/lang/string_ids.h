@@ -204,5 +204,7 @@
 #define IDS_LANGUAGE_NOT_SAVED 50218
 /* A report file name that names a pipe or a device (%s: the name). */
 #define IDS_REPORT_NOT_A_FILE 50219
+/* The --help line on the forms a report file name chooses. */
+#define IDS_CMD_FILE_FORMS 50220
 
 #endif /* VREX_LANG_STRING_IDS_H */

@@ -34,5 +34,7 @@ bool ParseInteger(std::string_view text, std::int64_t& value);
 // convert UTF-8 itself).  A byte that begins no well-formed sequence becomes
 // U+FFFD, as do overlong forms, surrogates and code points past U+10FFFF.
 std::u16string Utf8ToUtf16(std::string_view text);
+// UTF-16 as UTF-8; half a surrogate pair becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace vrex::text

@@ -53,6 +53,10 @@ std::optional<std::string> WriteReportFile(const std::string& path, Lines lines)
   return Replace(path, InForm(FormForFileName(path), std::move(lines)));
 }
 
+std::optional<std::string> WriteDataReportFile(const std::string& path, const DataReport& report) {
+  return Replace(path, FormForFileName(path) == FileForm::kCsv ? CsvReport(report) : JsonReport(report));
+}
+
 std::optional<std::string> ReportOutput(ReportAction action, Lines lines, const std::string& dateTime,
                                         ReportDialogs& dialogs) {
   if (lines.empty()) return std::nullopt;

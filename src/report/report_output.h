@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "report/report_data.h"
 #include "report/report_print.h"
 #include "report/report_text.h"
 
@@ -30,9 +31,14 @@ class ReportDialogs {
 };
 
 // Writes framed lines to path, as HTML for ".htm" and ".html", as text for
-// every other name.  Nothing on success, else the message for the user,
+// every other name (".json" and ".csv" too: their forms need the sub-items
+// apart, WriteDataReportFile).  Nothing on success, else the message for the user,
 // naming the file and the system's reason; an existing file is then intact.
 std::optional<std::string> WriteReportFile(const std::string& path, Lines lines);
+
+// Writes the report for programs to path: as CSV for ".csv", else as JSON.
+// As WriteReportFile: nothing on success, else the message for the user.
+std::optional<std::string> WriteDataReportFile(const std::string& path, const DataReport& report);
 
 // Frames the lines (dateTime: the date, two blanks, the time) and carries out
 // the action.  An empty list does nothing at all.  Nothing on success or

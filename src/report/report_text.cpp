@@ -50,9 +50,6 @@ std::string RewriteFontSizes(std::string_view line) {
   }
 }
 
-namespace {
-
-// The x of an <IND x="..."> tag's text (between its brackets), or nothing for any other tag.
 std::optional<int> IndentOfTag(std::string_view tag) {
   if (tag.size() < 3 || !text::StartsWithNoCase(tag, "IN")) return std::nullopt;
   auto value = view::AttributeValue(tag, "x");
@@ -61,10 +58,7 @@ std::optional<int> IndentOfTag(std::string_view tag) {
   return static_cast<int>(std::clamp<std::int64_t>(x, 0, view::kMaxPosition));
 }
 
-// Walks the line as StripTags does; every <IND> starts a new piece at the
-// pixel position it names.
-template <typename OnIndent>
-std::string StripTagsWith(std::string_view line, OnIndent onIndent) {
+std::string StripTagsVisiting(std::string_view line, const TagVisitor& onTag) {
   std::string result;
   std::size_t tagStart = 0;
   bool inTag = false;
@@ -74,9 +68,7 @@ std::string StripTagsWith(std::string_view line, OnIndent onIndent) {
       inTag = true;
       tagStart = i + 1;
     } else if (c == '>') {
-      if (inTag) {
-        if (auto x = IndentOfTag(line.substr(tagStart, i - tagStart))) onIndent(result, *x);
-      }
+      if (inTag) onTag(result, line.substr(tagStart, i - tagStart));
       inTag = false;
     } else if (inTag) {
       continue;
@@ -96,10 +88,8 @@ std::string StripTagsWith(std::string_view line, OnIndent onIndent) {
   return result;
 }
 
-}  // namespace
-
 std::string StripTags(std::string_view line) {
-  return StripTagsWith(line, [](std::string&, int) {});
+  return StripTagsVisiting(line, [](const std::string&, std::string_view) {});
 }
 
 int AverageCharWidth(int points) { return std::max(1, (points * 96 / 72 + 1) / 2); }
@@ -108,9 +98,11 @@ std::vector<TextPiece> TextPieces(std::string_view line) {
   const int width = AverageCharWidth(std::clamp(LineFontSize(line).value_or(8), 1, view::kMaxFontSize));
   std::vector<TextPiece> pieces(1);
   std::size_t pieceStart = 0;
-  std::string text = StripTagsWith(line, [&](std::string& sofar, int x) {
+  std::string text = StripTagsVisiting(line, [&](const std::string& sofar, std::string_view tag) {
+    auto x = IndentOfTag(tag);
+    if (!x) return;
     pieces.back().text = sofar.substr(pieceStart);
-    pieces.push_back(TextPiece{(x + width - 1) / width, {}});
+    pieces.push_back(TextPiece{(*x + width - 1) / width, {}});
     pieceStart = sofar.size();
   });
   pieces.back().text = text.substr(pieceStart);
@@ -149,7 +141,10 @@ FileForm FormForFileName(std::string_view fileName) {
   std::size_t slash = fileName.find_last_of("\\/:");
   if (dot == std::string_view::npos || (slash != std::string_view::npos && slash > dot)) return FileForm::kText;
   std::string extension = text::ToUpper(fileName.substr(dot));
-  return extension == ".HTM" || extension == ".HTML" ? FileForm::kHtml : FileForm::kText;
+  if (extension == ".HTM" || extension == ".HTML") return FileForm::kHtml;
+  if (extension == ".JSON") return FileForm::kJson;
+  if (extension == ".CSV") return FileForm::kCsv;
+  return FileForm::kText;
 }
 
 }  // namespace vrex::report

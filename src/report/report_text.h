@@ -3,6 +3,7 @@
 // markup; the text file drops every tag but lines its values up in columns
 // as the window does, the HTML file is a whole document (report_html.h), and
 // the printout reads each line's font size before dropping its tags.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ std::string RewriteFontSizes(std::string_view line);
 // tag is dropped too.  "&lt;" and "&gt;" outside tags become "<" and ">"
 // again (the escaped angle brackets of gathered values); "&" stays as it is.
 std::string StripTags(std::string_view line);
+// Walks the line as StripTags does, handing each tag's text (between its
+// brackets) to onTag together with the line's text so far.
+using TagVisitor = std::function<void(const std::string& sofar, std::string_view tag)>;
+std::string StripTagsVisiting(std::string_view line, const TagVisitor& onTag);
+// The x of an <IND x="..."> tag's text, or nothing for any other tag.
+std::optional<int> IndentOfTag(std::string_view tag);
 // The point size the line's first size=" starts with, or nothing when the two
 // characters after the quote start with no digit.
 std::optional<int> LineFontSize(std::string_view line);
@@ -54,8 +61,9 @@ std::string TextLine(std::string_view line);
 // Every line by its text form (TextLine).
 void ConvertToText(Lines& lines);
 
-enum class FileForm { kText, kHtml };
-// ".htm" and ".html" (any case) are HTML; every other name is text.
+enum class FileForm { kText, kHtml, kJson, kCsv };
+// ".htm" and ".html" (any case) are HTML, ".json" JSON and ".csv" CSV; every
+// other name is text.
 FileForm FormForFileName(std::string_view fileName);
 
 }  // namespace vrex::report

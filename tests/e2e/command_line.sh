@@ -55,3 +55,12 @@ vrex_check "Ctrl+C: status 1, the message, the old file intact" test \
 Stopped: $(vrex_wine_path "$work/kept.txt") was not written.
 old report"
 
+# The report for programs: Python's own parsers read the JSON and the CSV,
+# and the JSON of the adapters and protocols is the expected file's.
+vrex_run_program --report "$(vrex_wine_path "$work/report.json")" --items 525,526
+vrex_run_program --report "$(vrex_wine_path "$work/report.csv")" --items 525,526
+vrex_check "JSON: parsed, as expected" diff "$root/tests/expected/report_winxp.json" \
+  <(python3 "$root/tests/harness/report_data_check.py" json "$work/report.json")
+vrex_check "CSV: parsed, a label and its value under their headings" grep -qxF \
+  "525|Network|Network adapters|Realtek Semiconductor Co., Ltd. RTL-8100/8101L/8139 PCI Fast Ethernet Adapter / Driver|Description|Realtek RTL8139 Family PCI Fast Ethernet NIC" \
+  <(python3 "$root/tests/harness/report_data_check.py" csv "$work/report.csv")

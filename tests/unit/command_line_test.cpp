@@ -75,7 +75,10 @@ TEST(CommandLineTest, ArgumentsChooseTheFormAndAWrongOneIsNamed) {
   EXPECT_EQ(
       CommandLineMessage(ParseCommandLine({"--help"})),
       (std::vector<std::string>{
-          usage, "Exit status: 0 done; 1 the report could not be made or was stopped; 2 the command line is wrong."}));
+          usage,
+          "FILE: a name ending .htm or .html gets HTML, .json JSON, .csv CSV for spreadsheets (both UTF-8); any other "
+          "name gets text.",
+          "Exit status: 0 done; 1 the report could not be made or was stopped; 2 the command line is wrong."}));
 }
 
 TEST(CommandLineTest, CommandLineIsSplitAtBlanksOutsideQuotes) {

@@ -98,7 +98,14 @@ TEST(TextHelpers, Utf8ToUtf16DecodesEveryLengthAndReplacesWhatIsNoCharacter) {
       {"\xF4\x90\x80\x80", u"\uFFFD"},                                    // past U+10FFFF
       {std::string_view("a\0b", 3), std::u16string(u"a\0b", 3)},
   };
-  for (const Case& c : cases) EXPECT_EQ(text::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
+  for (const Case& c : cases) {
+    EXPECT_EQ(text::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
+    // Back again wherever the UTF-8 was well formed.
+    if (c.utf16.find(u'\uFFFD') == std::u16string::npos) {
+      EXPECT_EQ(text::Utf16ToUtf8(c.utf16), c.utf8) << c.utf8;
+    }
+  }
+  EXPECT_EQ(text::Utf16ToUtf8(u"\xD83Dx\xDE00"), "\xEF\xBF\xBDx\xEF\xBF\xBD");  // halves of a pair
 }
 
 }  // namespace

@@ -16,6 +16,12 @@ inline constexpr std::uint32_t kPlatformWin32Windows = 1;  // the 9x family
 inline constexpr std::uint32_t kPlatformWin32NT = 2;
 
 // The OSVERSIONINFOA block, 148 bytes on Windows.
+// The local time of the clock, and how far it runs ahead of UTC.
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  int utcOffsetMinutes = 0;
+};
+
 struct OsVersionInfo {
   std::uint32_t majorVersion = 0;
   std::uint32_t minorVersion = 0;
@@ -45,10 +51,16 @@ class System {
   virtual std::string ShortDateText(int year, int month, int day) = 0;
   // A wide text in the ANSI code page (WideCharToMultiByte with CP_ACP).
   virtual std::string WideToAnsi(std::u16string_view text) = 0;
+  // An ANSI text as a wide one (MultiByteToWideChar with CP_ACP).
+  virtual std::u16string AnsiToWide(std::string_view text) = 0;
   // The number of the ANSI code page (GetACP): 1252, 1251, 1250 ...
   virtual std::uint32_t AnsiCodePage() = 0;
   // The value of an environment variable; empty when it is not set.
   virtual std::string EnvironmentValue(const std::string& name) = 0;
+  // Now, on the local clock, with the offset of the time zone in force.
+  virtual LocalTime Now() = 0;
+  // The computer's NetBIOS name (GetComputerNameA); empty on failure.
+  virtual std::string ComputerName() = 0;
 };
 
 }  // namespace vrex::os

@@ -15,6 +15,13 @@
 #define IDB_IMAGELIST1 210
 #define IDB_SECTIONIMAGES 211
 
+// Icons of ImageList1 that show a state (ticked or not, yes or no): the
+// report for programs reads the state back from them.
+#define ART_ICON_TICKED 12
+#define ART_ICON_UNTICKED 13
+#define ART_ICON_YES 14
+#define ART_ICON_NO 15
+
 // Button strip images, resting and hover, 16x16; the language button 25x25.
 #define IDB_BTN_REPORT 220
 #define IDB_BTN_REPORT_HOVER 221

@@ -30,11 +30,19 @@ class MemorySystem : public System {
   std::string ShortDateText(int year, int month, int day) override;
   // As a Western code page would: characters up to U+00FF stay, others become '?'.
   std::string WideToAnsi(std::u16string_view text) override;
+  // Latin-1, the counterpart of WideToAnsi.
+  std::u16string AnsiToWide(std::string_view text) override {
+    std::u16string wide;
+    for (char c : text) wide += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return wide;
+  }
   std::uint32_t AnsiCodePage() override { return ansiCodePage; }
   std::string EnvironmentValue(const std::string& name) override {
     auto found = environment.find(name);
     return found == environment.end() ? std::string() : found->second;
   }
+  LocalTime Now() override { return now; }
+  std::string ComputerName() override { return computerName; }
 
   // Sets the version block the way a Windows version reports it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor, std::string_view csd = "");
@@ -51,6 +59,8 @@ class MemorySystem : public System {
   std::string shortDateFormat = "M/d/yyyy";
   std::uint32_t ansiCodePage = 1252;
   std::map<std::string, std::string> environment;
+  LocalTime now{2026, 12, 9, 19, 30, 5, 60};
+  std::string computerName = "VREX-TEST";
   std::vector<std::string> datesFormatted;  // "yyyy-mm-dd" of each day asked for
 };
 

@@ -77,6 +77,38 @@ std::string Win32System::EnvironmentValue(const std::string& name) {
   return value;
 }
 
+std::u16string Win32System::AnsiToWide(std::string_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  if (size <= 0) return {};
+  std::u16string converted(static_cast<std::size_t>(size), u'\0');
+  size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(converted.data()), size);
+  converted.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+  return converted;
+}
+
+LocalTime Win32System::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  TIME_ZONE_INFORMATION zone{};
+  // Local time = UTC - bias, in minutes, with the bias of the part of the year in force.
+  LONG bias = 0;
+  switch (GetTimeZoneInformation(&zone)) {
+    case TIME_ZONE_ID_STANDARD: bias = zone.Bias + zone.StandardBias; break;
+    case TIME_ZONE_ID_DAYLIGHT: bias = zone.Bias + zone.DaylightBias; break;
+    case TIME_ZONE_ID_UNKNOWN: bias = zone.Bias; break;
+    default: break;
+  }
+  return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, static_cast<int>(-bias)};
+}
+
+std::string Win32System::ComputerName() {
+  char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = sizeof name;
+  return GetComputerNameA(name, &size) ? std::string(name, size) : std::string();
+}
+
 std::string Win32System::WideToAnsi(std::u16string_view text) {
   if (text.empty()) return {};
   static_assert(sizeof(wchar_t) == sizeof(char16_t));

@@ -21,8 +21,11 @@ class Win32System : public System {
   std::string ErrorMessageText(std::uint32_t code) override;
   std::string ShortDateText(int year, int month, int day) override;
   std::string WideToAnsi(std::u16string_view text) override;
+  std::u16string AnsiToWide(std::string_view text) override;
   std::uint32_t AnsiCodePage() override;
   std::string EnvironmentValue(const std::string& name) override;
+  LocalTime Now() override;
+  std::string ComputerName() override;
 };
 
 class Win32Modules : public Modules {
