@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/fixed_canvas.h"
+#include "support/fixed_canvas.h"
 #include "view/markup.h"
 #include "platform/wrap_value_lines.h"
 

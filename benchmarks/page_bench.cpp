@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "common/fixed_canvas.h"
-#include "common/recording_list_host.h"
+#include "support/fixed_canvas.h"
+#include "support/recording_list_host.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
 #include "view/markup.h"

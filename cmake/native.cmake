@@ -10,7 +10,8 @@ target_link_libraries(vrex_unit_tests PRIVATE vrex_program_layers vrex_test_supp
 target_compile_definitions(vrex_unit_tests PRIVATE VREX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
 
 # Native build tools (the artwork converter and the like) live in tools/*/native.cmake.
-file(GLOB VREX_NATIVE_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/native.cmake)
+file(GLOB VREX_NATIVE_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/native.cmake
+     ${CMAKE_SOURCE_DIR}/tests/tools/*/native.cmake)
 foreach(script ${VREX_NATIVE_TOOL_SCRIPTS})
   include(${script})
 endforeach()

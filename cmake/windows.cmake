@@ -95,8 +95,11 @@ if(VREX_RELEASE_DIR AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_custom_target(vrex_release ALL DEPENDS ${VREX_RELEASE_ARCHIVE})
 endif()
 
-# Windows-only tools (registry writer, test stand-ins): tools/*/windows.cmake.
-file(GLOB VREX_WIN_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake)
+# Windows-only tools: those the build needs in tools/*/windows.cmake, those
+# only the tests use (registry writer, window driver, stand-ins) in
+# tests/tools/*/windows.cmake.
+file(GLOB VREX_WIN_TOOL_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake
+     ${CMAKE_SOURCE_DIR}/tests/tools/*/windows.cmake)
 foreach(script ${VREX_WIN_TOOL_SCRIPTS})
   include(${script})
 endforeach()

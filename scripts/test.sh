@@ -164,7 +164,7 @@ required installed: 1' got
 # reject what would not load: a program of the posix runtime and a 64-bit one.
 import_check() {
   local unpacked="$out/release-check" archive
-  local importcheck=(build/native/tools/vrex_importcheck tools/importcheck/system_exports.txt)
+  local importcheck=(build/native/tools/vrex_importcheck tests/tools/importcheck/system_exports.txt)
   rm -rf "$unpacked" && mkdir -p "$unpacked"
   archive=$(ls "$out"/release/VrexNet-*-win32.zip)
   (cd "$unpacked" && cmake -E tar xf "$archive")

@@ -41,11 +41,11 @@ std::string Format(const char* pattern, int number, const std::string& text) {
 
 bool OpenAddress(const std::string& scheme, const std::string& address) {
   if (address.empty()) return true;
-  os::ShellResult result = os::Sh().Execute("open", scheme + address, "");
+  os::ShellResult result = os::ShellPort().Execute("open", scheme + address, "");
   if (result.Succeeded()) return true;
   const os::SystemError& error = result.error;
-  os::Msg().Show(Format(kShellErrorText, static_cast<int>(error.code), error.text), kErrorCaption,
-                 os::mb::kOk | os::mb::kIconError);
+  os::MessagesPort().Show(Format(kShellErrorText, static_cast<int>(error.code), error.text), kErrorCaption,
+                          os::mb::kOk | os::mb::kIconError);
   return false;
 }
 
@@ -103,11 +103,12 @@ int ExecuteAbout(const std::function<std::unique_ptr<AboutDialog>()>& create) {
     dialog = create();
     if (dialog != nullptr && dialog->SetDlg()) result = dialog->ShowModal();
   } catch (const std::exception& error) {
-    os::Msg().Show(text::FillIn(kOpenErrorText, error.what()), kErrorCaption, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().Show(text::FillIn(kOpenErrorText, error.what()), kErrorCaption,
+                            os::mb::kOk | os::mb::kIconError);
     result = kAboutNotShown;
   }
   if (result == kAboutNotShown)
-    os::Msg().Show(kNotShownText, kInformationCaption, os::mb::kOk | os::mb::kIconInformation);
+    os::MessagesPort().Show(kNotShownText, kInformationCaption, os::mb::kOk | os::mb::kIconInformation);
   if (dialog != nullptr) dialog->FreeDlg();
   return result;
 }

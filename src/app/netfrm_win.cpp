@@ -207,7 +207,7 @@ void TNETFrm::FormCreate() {
   // on: the wait note must not stay up with nothing gathered.
   GatherDevicesAndNetwork(refreshDevices, [](const std::string& message) {
     HideWaitDlg();
-    os::Msg().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
   });
   // 10.
   HideWaitDlg();
@@ -222,7 +222,7 @@ void TNETFrm::ReportBtnClick() {
   Lines lines = ReportLines(choice.selection, gatherers_, ActiveConnections);
   report::WindowReportDialogs dialogs(window_);
   if (auto error = report::ReportOutput(choice.action, std::move(lines), report::NowText(), dialogs))
-    os::Msg().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
 }
 
 void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
@@ -286,7 +286,7 @@ int RunApplication(HINSTANCE instance, int showCommand) {
   TNETFrm form(instance);
   if (!form.Create()) return 1;
   // A start-up that could not start Winsock has asked to end without showing the window.
-  if (!os::Ui().Terminated()) {
+  if (!os::UiPort().Terminated()) {
     ShowWindow(form.Handle(), showCommand);
     UpdateWindow(form.Handle());
   }

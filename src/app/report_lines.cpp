@@ -31,7 +31,7 @@ Lines ReportLines(std::span<const report::SelectedItem> selection, const Gathere
 
 report::DataReport ReportData(std::span<const report::SelectedItem> selection, const Gatherers& gatherers,
                               const Lines& connections) {
-  report::DataReport data{os::Sys().Now(), os::Sys().ComputerName(), {}};
+  report::DataReport data{os::SystemPort().Now(), os::SystemPort().ComputerName(), {}};
   for (const report::SelectedItem& item : selection) {
     const int id = CatalogueSections().at(item.sectionIndex).items.at(item.subItemIndex).caption;
     data.items.push_back(

@@ -27,7 +27,7 @@ namespace vrex::app {
 std::vector<std::string> ActiveConnections;
 fslozky SystemFolders;
 
-void ReadSystemFolder() { SystemFolders.system = os::Sys().SystemDirectory().substr(0, 255); }
+void ReadSystemFolder() { SystemFolders.system = os::SystemPort().SystemDirectory().substr(0, 255); }
 
 void GatherActiveConnections() {
   ActiveConnections.clear();

@@ -105,8 +105,8 @@ TFileVersion::~TFileVersion() {
 
 std::string TFileVersion::GetFilename() const {
   if (!filename_.empty()) return filename_;
-  std::string program = os::Sys().ExePath();
-  std::string module = os::Ver().CodeModulePath();
+  std::string program = os::SystemPort().ExePath();
+  std::string module = os::VersionsPort().CodeModulePath();
   bool insideLibrary = !module.empty() && !text::EqualsNoCase(module, program);
   if (!insideLibrary || forceExe_) return program;
   return module;
@@ -131,7 +131,7 @@ void TFileVersion::LoadVersionInfo() {
   blockSize_ = 0;
 
   std::string name = GetFilename().substr(0, kMaxFilenameLength);
-  std::uint32_t size = os::Ver().InfoSize(name);
+  std::uint32_t size = os::VersionsPort().InfoSize(name);
   if (size > 0) {
     try {
       block_.assign(size, 0);
@@ -140,7 +140,7 @@ void TFileVersion::LoadVersionInfo() {
     }
   }
   // A block the system could not fill is no block.
-  if (size > 0 && !os::Ver().Info(name, size, block_.data())) size = 0;
+  if (size > 0 && !os::VersionsPort().Info(name, size, block_.data())) size = 0;
   if (size == 0) {
     block_.clear();
     fileVersion_.Invalidate();
@@ -152,10 +152,10 @@ void TFileVersion::LoadVersionInfo() {
 
   void* value = nullptr;
   std::uint32_t length = 0;
-  if (os::Ver().QueryValue(block_.data(), "\\", value, length) && length >= kFixedInfoLength)
+  if (os::VersionsPort().QueryValue(block_.data(), "\\", value, length) && length >= kFixedInfoLength)
     fixed_.Attach(static_cast<const std::uint8_t*>(value));
 
-  if (os::Ver().QueryValue(block_.data(), "\\VarFileInfo\\Translation", value, length)) {
+  if (os::VersionsPort().QueryValue(block_.data(), "\\VarFileInfo\\Translation", value, length)) {
     const auto* words = static_cast<const std::uint8_t*>(value);
     if (length >= 4) {
       for (std::uint32_t at = 0; at + 4 <= length; at += 4)
@@ -184,7 +184,7 @@ std::string TFileVersion::GetPredefined(int index) const {
   void* value = nullptr;
   std::uint32_t length = 0;
   std::string path = "\\StringFileInfo\\" + TranslationKey() + "\\" + kPreDefKeys[index];
-  if (!os::Ver().QueryValue(block_.data(), path, value, length) || value == nullptr) return {};
+  if (!os::VersionsPort().QueryValue(block_.data(), path, value, length) || value == nullptr) return {};
   const char* found = static_cast<const char*>(value);
   return std::string(found, std::find(found, found + length, '\0'));
 }
@@ -309,7 +309,7 @@ std::string GetFileVersionText(const std::string& file, int selector) {
   version.SetForceEXE(true);
   if (selector >= 0 && selector < static_cast<int>(kSelectorKeys.size()))
     return version.GetPredefined(kSelectorKeys[selector]);
-  if (selector == 10) return os::Ver().FileDateText(version.GetFilename()).value_or("");
+  if (selector == 10) return os::VersionsPort().FileDateText(version.GetFilename()).value_or("");
   return {};
 }
 

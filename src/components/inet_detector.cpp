@@ -68,7 +68,7 @@ void TINetDetector::TimerTick() {
   try {
     online_ = CheckLocalAddress();
     Changed(previous);
-    auto key = os::Reg().Open(os::RootKey::LocalMachine, kRemoteAccessKey, os::Access::ReadOnly);
+    auto key = os::RegistryPort().Open(os::RootKey::LocalMachine, kRemoteAccessKey, os::Access::ReadOnly);
     if (!key) {
       online_ = CheckLocalAddress();
       Changed(previous);
@@ -81,7 +81,7 @@ void TINetDetector::TimerTick() {
     }
     Changed(previous);
   } catch (const std::exception& error) {
-    os::Msg().Show(error.what(), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().Show(error.what(), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
   }
 }
 

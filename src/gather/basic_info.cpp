@@ -17,7 +17,7 @@ std::string Cut(std::string text, std::size_t length) {
 }
 
 void ReadWin9xNames(TBasicInfo& info) {
-  auto& registry = os::Reg();
+  auto& registry = os::RegistryPort();
   if (auto key = registry.Open(os::RootKey::LocalMachine, "System\\CurrentControlSet\\Services\\VxD\\VNETSUP",
                                os::Access::ReadOnly)) {
     if (key->ValueExists("Workgroup"))
@@ -36,7 +36,7 @@ void ReadWin9xNames(TBasicInfo& info) {
 }
 
 void ReadNTNames(TBasicInfo& info) {
-  auto& registry = os::Reg();
+  auto& registry = os::RegistryPort();
   if (auto key = registry.Open(os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
                                os::Access::ReadOnly)) {
     if (auto value = key->ReadText("DefaultDomainName")) info.ComputerOrDomain = *value;
@@ -65,7 +65,7 @@ TBasicInfo& BasicInfo() {
 
 std::string PhysicalAddressLookup() {
   std::string result;
-  auto table = os::IpHlp().InterfaceTable();
+  auto table = os::IpHelperPort().InterfaceTable();
   if (!table) return result;
   for (const auto& row : *table) {
     if (row.physicalAddress.empty()) continue;

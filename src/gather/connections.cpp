@@ -70,20 +70,20 @@ void ConnectionWalk::StartWinsock() {
   lines_.clear();
   winsock_.emplace(0x0101);
   if (!winsock_->Started()) {
-    os::Msg().Show("Could not initialize Winsock.", "Error", os::mb::kOk | os::mb::kIconError);
-    os::Ui().Terminate();
+    os::MessagesPort().Show("Could not initialize Winsock.", "Error", os::mb::kOk | os::mb::kIconError);
+    os::UiPort().Terminate();
   }
-  localHostName_ = os::Sock().HostName(kLocalHostNameBufferLength).value_or("");
-  os::Ui().ProcessMessages();
-  os::ScopedCursor cursor(os::Ui(), os::Cursor::AppStart);
+  localHostName_ = os::SocketsPort().HostName(kLocalHostNameBufferLength).value_or("");
+  os::UiPort().ProcessMessages();
+  os::ScopedCursor cursor(os::UiPort(), os::Cursor::AppStart);
   ReadConnectionTables();
 }
 
 void ConnectionWalk::StopWinsock() { winsock_.reset(); }
 
 void ConnectionWalk::ReadConnectionTables() {
-  walkStarted_ = os::Sys().TickCount();
-  if (!os::Snmp().ExtensionInit(walkStarted_)) return;
+  walkStarted_ = os::SystemPort().TickCount();
+  if (!os::SnmpPort().ExtensionInit(walkStarted_)) return;
   // A failed request ends the whole walk: the unfinished table and the ones
   // after it add nothing.  A walk cut short keeps the rows it has.
   Outcome outcome = WalkTable(kTcpConnTable, tcp_, true);
@@ -97,11 +97,11 @@ void ConnectionWalk::ReadConnectionTables() {
 }
 
 bool ConnectionWalk::TimeIsUp() const {
-  return static_cast<std::uint32_t>(os::Sys().TickCount() - walkStarted_) >= kLongestWalkMilliseconds;
+  return static_cast<std::uint32_t>(os::SystemPort().TickCount() - walkStarted_) >= kLongestWalkMilliseconds;
 }
 
 ConnectionWalk::Outcome ConnectionWalk::WalkTable(const os::Oid& table, TConnRing& ring, bool tcp) {
-  auto& agent = os::Snmp();
+  auto& agent = os::SnmpPort();
   auto variable = agent.NewVariable();
   if (!variable || !variable->AppendToName(table)) return Outcome::Failed;
   const os::Oid entry(table.begin(), table.begin() + kTableEntryLength);
@@ -194,40 +194,40 @@ void ConnectionWalk::LookUpRemoteNames() {
   }
   if (unnamed.empty()) return;
   // The wait dialog repaints before the lookups, and while they run.
-  os::Ui().ProcessMessages();
+  os::UiPort().ProcessMessages();
   std::map<std::uint32_t, os::Ipv4> underWay;  // by lookup number
   for (const os::Ipv4& address : unnamed) {
-    if (auto lookup = os::Sock().StartNameLookup(address)) {
+    if (auto lookup = os::SocketsPort().StartNameLookup(address)) {
       underWay.emplace(*lookup, address);
     } else {
       // Winsock would not take it: this one is looked up alone.
       addressNames_.emplace(address, LookUpNow(address));
     }
   }
-  const std::uint32_t waitStarted = os::Sys().TickCount();
+  const std::uint32_t waitStarted = os::SystemPort().TickCount();
   while (!underWay.empty()) {
-    os::Ui().ProcessMessages();
-    for (const auto& answer : os::Sock().TakeNameAnswers()) {
+    os::UiPort().ProcessMessages();
+    for (const auto& answer : os::SocketsPort().TakeNameAnswers()) {
       auto found = underWay.find(answer.lookup);
       if (found == underWay.end()) continue;
       addressNames_.emplace(found->second, answer.name.value_or(os::DottedQuad(found->second)));
       underWay.erase(found);
     }
     if (underWay.empty()) break;
-    const std::uint32_t waited = os::Sys().TickCount() - waitStarted;
+    const std::uint32_t waited = os::SystemPort().TickCount() - waitStarted;
     if (waited >= kLongestLookupWaitMilliseconds) break;
-    os::Sock().WaitForMessage(kLongestLookupWaitMilliseconds - waited);
+    os::SocketsPort().WaitForMessage(kLongestLookupWaitMilliseconds - waited);
   }
   for (const auto& [lookup, address] : underWay) {
-    os::Sock().CancelNameLookup(lookup);
+    os::SocketsPort().CancelNameLookup(lookup);
     addressNames_.emplace(address, os::DottedQuad(address));
   }
 }
 
 std::string ConnectionWalk::LookUpNow(const os::Ipv4& address) {
   // Reverse lookups can be slow: let the wait dialog repaint first.
-  os::Ui().ProcessMessages();
-  return os::Sock().NameOf(address).value_or(os::DottedQuad(address));
+  os::UiPort().ProcessMessages();
+  return os::SocketsPort().NameOf(address).value_or(os::DottedQuad(address));
 }
 
 std::string ConnectionWalk::AddrName(bool local, const os::Ipv4& address) {
@@ -246,8 +246,8 @@ std::string ConnectionWalk::PortName(std::uint32_t port, const std::string& prot
   std::string name = std::to_string(port);
   // A value outside the port range is shown as it is, not looked up truncated.
   if (port <= 0xFFFF) {
-    os::Ui().ProcessMessages();
-    if (auto service = os::Sock().ServiceOf(static_cast<std::uint16_t>(port), protocol)) name = *service;
+    os::UiPort().ProcessMessages();
+    if (auto service = os::SocketsPort().ServiceOf(static_cast<std::uint16_t>(port), protocol)) name = *service;
   }
   known.emplace(port, name);
   return name;

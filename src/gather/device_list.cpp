@@ -167,7 +167,9 @@ void NT4Walk(std::vector<DeviceListRecord>& list) {
 }
 
 // The lines of one database file; nothing when it is absent or unreadable.
-std::optional<std::vector<std::string>> DatabaseFile(const std::string& path) { return os::Fs().ReadLines(path); }
+std::optional<std::vector<std::string>> DatabaseFile(const std::string& path) {
+  return os::FilesPort().ReadLines(path);
+}
 
 }  // namespace
 

@@ -97,7 +97,7 @@ class LoadedLibrary {
  public:
   explicit LoadedLibrary(os::ModuleHandle module) : module_(module) {}
   ~LoadedLibrary() {
-    if (module_ != 0) os::Mods().Free(module_);
+    if (module_ != 0) os::ModulesPort().Free(module_);
   }
   LoadedLibrary(const LoadedLibrary&) = delete;
   LoadedLibrary& operator=(const LoadedLibrary&) = delete;
@@ -183,10 +183,10 @@ std::vector<std::string> PhonebookLines(const std::string& text) {
 
 std::vector<std::string> gettel(const std::string& systemDirectory) {
   // Without the remote-access library there is no dial-up networking to show.
-  if (!os::Fs().Exists(systemDirectory + "\\rasapi32.dll")) return {GetLangString(IDS_DIALUP_NOT_INSTALLED)};
+  if (!os::FilesPort().Exists(systemDirectory + "\\rasapi32.dll")) return {GetLangString(IDS_DIALUP_NOT_INSTALLED)};
   os::ModuleHandle module = 0;
   try {
-    module = os::Mods().Load("dialsnap.dll");
+    module = os::ModulesPort().Load("dialsnap.dll");
   } catch (const std::exception&) {
     // As if the library were missing.
   }
@@ -194,7 +194,7 @@ std::vector<std::string> gettel(const std::string& systemDirectory) {
   if (library.get() == 0) return {};
   os::Modules::TextExport getdialsnap;
   try {
-    getdialsnap = os::Mods().FindTextExport(library.get(), "getdialsnap");
+    getdialsnap = os::ModulesPort().FindTextExport(library.get(), "getdialsnap");
   } catch (const std::exception&) {
     // As if the export were missing.
   }

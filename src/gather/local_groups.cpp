@@ -19,7 +19,7 @@ std::vector<std::string> localgroupstostringlst() {
   WalkEnumeration<os::LocalGroupInfo0>(
       kGroupEnumLength,
       [&resume](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
-        return os::NetMgmt().LocalGroupEnum(nullptr, 0, buffer, length, read, total, &resume);
+        return os::NetManagementPort().LocalGroupEnum(nullptr, 0, buffer, length, read, total, &resume);
       },
       [&lines](const os::LocalGroupInfo0& group) {
         const std::string name = AnsiText(group.name);
@@ -36,7 +36,8 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
   {
     NetBuffer info;
     // A failed query returns no record to read: the group keeps its name line only.
-    if (os::NetMgmt().LocalGroupGetInfo(nullptr, name.c_str(), 1, info.Receive()) != os::net::kSuccess || info.Empty())
+    if (os::NetManagementPort().LocalGroupGetInfo(nullptr, name.c_str(), 1, info.Receive()) != os::net::kSuccess ||
+        info.Empty())
       return lines;
     const std::string comment = AnsiText(info.As<os::LocalGroupInfo1>()->comment);
     lines.push_back(WrappedMarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"20\">", comment, 20, 50, 4));
@@ -48,7 +49,8 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
   WalkEnumeration<os::LocalGroupMembersInfo1>(
       kGroupEnumLength,
       [&resume, &name](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
-        return os::NetMgmt().LocalGroupGetMembers(nullptr, name.c_str(), 1, buffer, length, read, total, &resume);
+        return os::NetManagementPort().LocalGroupGetMembers(nullptr, name.c_str(), 1, buffer, length, read, total,
+                                                            &resume);
       },
       [&lines](const os::LocalGroupMembersInfo1& member) {
         const std::string text = AnsiText(member.name);

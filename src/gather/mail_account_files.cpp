@@ -50,10 +50,10 @@ std::string FileText(std::string_view bytes) {
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
       units +=
           static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
-    return os::Sys().WideToAnsi(units);
+    return os::SystemPort().WideToAnsi(units);
   }
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  return os::Sys().WideToAnsi(FromUtf8(bytes));
+  return os::SystemPort().WideToAnsi(FromUtf8(bytes));
 }
 
 // The text of element name ("<name ...>text</name>") with XML's own
@@ -101,14 +101,14 @@ std::optional<TMailAccount> ParseMailAccountFile(std::string_view bytes) {
 }
 
 void ReadMailAccountFiles(TInternetInfo& info) {
-  const std::string localData = os::Sys().EnvironmentValue("LOCALAPPDATA");
+  const std::string localData = os::SystemPort().EnvironmentValue("LOCALAPPDATA");
   if (localData.empty()) return;  // before Vista: no such folder, and no such files
   const std::string folder = localData + kStoreFolder;
   auto slot = info.MailAccounts.begin();
-  for (const std::string& name : os::Fs().FileNames(folder, kExtension)) {
+  for (const std::string& name : os::FilesPort().FileNames(folder, kExtension)) {
     while (slot != info.MailAccounts.end() && !slot->AccountName.empty()) ++slot;
     if (slot == info.MailAccounts.end()) return;
-    auto bytes = os::Fs().ReadBytes(folder + "\\" + name);
+    auto bytes = os::FilesPort().ReadBytes(folder + "\\" + name);
     if (!bytes) continue;
     if (auto account = ParseMailAccountFile(*bytes)) *slot = std::move(*account);
   }

@@ -23,7 +23,7 @@ void NetBuffer::Release() {
   if (data_ == nullptr) return;
   std::uint8_t* data = data_;
   data_ = nullptr;
-  os::NetMgmt().ApiBufferFree(data);
+  os::NetManagementPort().ApiBufferFree(data);
 }
 
 bool EnumerationGoesOn(os::NetStatus status, std::uint32_t entriesRead, std::uint32_t totalEntries) {
@@ -32,7 +32,7 @@ bool EnumerationGoesOn(os::NetStatus status, std::uint32_t entriesRead, std::uin
 
 std::string AnsiText(const os::WideChar* text) {
   if (text == nullptr) return {};
-  return os::Sys().WideToAnsi(std::u16string_view(text));
+  return os::SystemPort().WideToAnsi(std::u16string_view(text));
 }
 
 }  // namespace vrex::gather

@@ -21,7 +21,7 @@ constexpr const char* kNT5NetworkRoot = "SYSTEM\\CurrentControlSet\\Control\\Net
 // whose network components all sit in the NT 5 layout.
 os::OsVersionInfo VersionBlock() {
   os::OsVersionInfo info{};
-  if (!os::Sys().QueryVersion(info)) info = os::OsVersionInfo{};
+  if (!os::SystemPort().QueryVersion(info)) info = os::OsVersionInfo{};
   return info;
 }
 
@@ -53,7 +53,7 @@ class UniqueEntries {
 };
 
 void ShowError(const std::exception& error, const char* caption) {
-  os::Msg().Show(error.what(), caption, os::mb::kOk | os::mb::kIconError);
+  os::MessagesPort().Show(error.what(), caption, os::mb::kOk | os::mb::kIconError);
 }
 
 template <std::size_t N>
@@ -186,7 +186,7 @@ void ReadClassList(const std::string& rootPath, const std::string& className, co
   }
 }
 
-std::uint8_t NetbiosCall(os::ControlBlock& block) { return os::Nb().Call(block); }
+std::uint8_t NetbiosCall(os::ControlBlock& block) { return os::NetBiosPort().Call(block); }
 
 LanaEnum EnumerateLanas() {
   std::array<std::uint8_t, kLanaEnumLength> record{};

@@ -5,7 +5,7 @@
 namespace vrex::gather {
 
 std::unique_ptr<os::RegistryKey> OpenForReading(os::RootKey root, const std::string& path) {
-  return os::Reg().Open(root, path, os::Access::ReadOnly);
+  return os::RegistryPort().Open(root, path, os::Access::ReadOnly);
 }
 
 std::unique_ptr<os::RegistryKey> OpenMachineKey(const std::string& path) {

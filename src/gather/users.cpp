@@ -60,7 +60,7 @@ std::string DateText(std::uint32_t seconds) {
   const int day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
   const int month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
   const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-  return os::Sys().ShortDateText(year, month, day);
+  return os::SystemPort().ShortDateText(year, month, day);
 }
 
 std::string DateOrUnknown(std::uint32_t seconds) {
@@ -75,7 +75,7 @@ std::vector<std::string> userstostringlst() {
   WalkEnumeration<os::UserInfo0>(
       kUserEnumLength,
       [&resume](std::uint8_t** buffer, std::uint32_t length, std::uint32_t* read, std::uint32_t* total) {
-        return os::NetMgmt().UserEnum(nullptr, 0, 0, buffer, length, read, total, &resume);
+        return os::NetManagementPort().UserEnum(nullptr, 0, 0, buffer, length, read, total, &resume);
       },
       [&lines](const os::UserInfo0& user) {
         const std::string name = AnsiText(user.name);
@@ -89,7 +89,8 @@ std::vector<std::string> userstostringlst() {
 std::vector<std::string> userdetailtostringlst(const std::u16string& name) {
   NetBuffer buffer;
   // A failed query returns no record to read: the account keeps its name line only.
-  if (os::NetMgmt().UserGetInfo(nullptr, name.c_str(), 3, buffer.Receive()) != os::net::kSuccess || buffer.Empty())
+  if (os::NetManagementPort().UserGetInfo(nullptr, name.c_str(), 3, buffer.Receive()) != os::net::kSuccess ||
+      buffer.Empty())
     return {};
   const os::UserInfo3& user = *buffer.As<os::UserInfo3>();
   const std::uint32_t flags = user.flags;

@@ -10,7 +10,7 @@ constexpr const char* kMissingMarker = "<Error>";
 
 bool ReadIniString(const std::string& file, const std::string& section, const std::string& key, std::string& value) {
   value.clear();
-  auto read = os::Ini().ReadString(file, section, key, kMissingMarker);
+  auto read = os::IniPort().ReadString(file, section, key, kMissingMarker);
   if (!read) return false;
   value = *read;
   return value != kMissingMarker;
@@ -18,10 +18,10 @@ bool ReadIniString(const std::string& file, const std::string& section, const st
 
 bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value) {
-  return os::Ini().WriteString(file, section, key, value);
+  return os::IniPort().WriteString(file, section, key, value);
 }
 
-std::string ExePath() { return os::Sys().ExePath(); }
+std::string ExePath() { return os::SystemPort().ExePath(); }
 
 std::string ProgramIniPath() { return text::ChangeFileExt(ExePath(), ".ini"); }
 

@@ -34,7 +34,8 @@ constexpr const char* kMissingModuleText = "Jazykov\xC3\xA1 mutace %s modulu nee
 std::string LoadModuleString(os::ModuleHandle module, int id) {
   std::string result = kNoLoadMessage;
   std::array<char, kStringBufferLength> buffer{};
-  int count = os::Mods().LoadResourceString(module, static_cast<unsigned>(id), buffer.data(), kStringBufferLength);
+  int count =
+      os::ModulesPort().LoadResourceString(module, static_cast<unsigned>(id), buffer.data(), kStringBufferLength);
   if (count > 0) result = text::UpToNul(std::string_view(buffer.data(), buffer.size()));
   return result;
 }
@@ -51,7 +52,7 @@ std::string GetLangString(int id) {
 }
 
 std::string GetSystemLanguageCode() {
-  switch (os::Sys().GetSystemDefaultLangID() & 0x3FF) {
+  switch (os::SystemPort().GetSystemDefaultLangID() & 0x3FF) {
     case 5: return "CSY";
     case 7: return "DE";
     case 10: return "ES";
@@ -75,12 +76,13 @@ std::string GetLanguageModulePath() {
   }
   std::string path = LanguageModulePathFor(code);
   // A code that is no language code names no module: it is never looked for.
-  if (!IsLanguageCode(code) || !os::Fs().Exists(path)) {
+  if (!IsLanguageCode(code) || !os::FilesPort().Exists(path)) {
     // However long the code in the file, the message stays on the screen.
     constexpr std::size_t kLongestShownCode = 32;
     const std::string shown =
         code.size() > kLongestShownCode ? code.substr(0, kLongestShownCode) + "\xE2\x80\xA6" : code;  // an ellipsis
-    os::Msg().ShowUtf8(text::FillIn(kMissingModuleText, shown), kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().ShowUtf8(text::FillIn(kMissingModuleText, shown), kApplicationTitle,
+                                os::mb::kOk | os::mb::kIconError);
     code = "EN";
     path = LanguageModulePathFor(code);
     WriteIniString(ini, kOptionsSection, kLanguageKey, code);
@@ -90,16 +92,16 @@ std::string GetLanguageModulePath() {
 }
 
 void LoadLanguageModule() {
-  if (languageModule > 32) os::Mods().Free(languageModule);
+  if (languageModule > 32) os::ModulesPort().Free(languageModule);
   languageModule = 0;
   // A language module holds strings only: it is mapped as data, so no code of it ever runs.
-  languageModule = os::Mods().LoadData(GetLanguageModulePath());
+  languageModule = os::ModulesPort().LoadData(GetLanguageModulePath());
 }
 
 os::ModuleHandle LanguageModuleHandle() { return languageModule; }
 
 void UnloadLanguageModule() {
-  if (languageModule > 32) os::Mods().Free(languageModule);
+  if (languageModule > 32) os::ModulesPort().Free(languageModule);
   languageModule = 0;
 }
 

@@ -20,7 +20,7 @@ constexpr const char* kQuestionCaption = "Information";
 LanguageChoice PrepareLanguageChoice() {
   LanguageChoice choice;
   for (const char* code : kLanguageCodes) {
-    bool present = os::Fs().Exists(LanguageModulePathFor(code));
+    bool present = os::FilesPort().Exists(LanguageModulePathFor(code));
     for (auto& button : choice.buttons) {
       if (std::string_view(button.code) == code) button.enabled = present;
     }
@@ -55,18 +55,18 @@ LanguageCommit CommitLanguageChoice(const LanguageChoice& choice) {
   LanguageCommit commit{ChosenLanguageCode(choice), std::nullopt};
   const std::string ini = ProgramIniPath();
   if (!WriteIniString(ini, kOptionsSection, kLanguageKey, commit.code)) {
-    const std::string reason = os::Sys().ErrorMessageText(os::Sys().LastError());
+    const std::string reason = os::SystemPort().ErrorMessageText(os::SystemPort().LastError());
     commit.error = text::FillIn(GetMessageText(IDS_LANGUAGE_NOT_SAVED), ini) + (reason.empty() ? "" : "\n" + reason);
   }
   return commit;
 }
 
 bool OfferRestart() {
-  int answer = os::Msg().Show(kRestartQuestion, kQuestionCaption, os::mb::kYesNo | os::mb::kIconInformation);
+  int answer = os::MessagesPort().Show(kRestartQuestion, kQuestionCaption, os::mb::kYesNo | os::mb::kIconInformation);
   if (answer != os::mb::kIdYes) return false;
-  os::Sh().Execute("", ExePath(), "");
+  os::ShellPort().Execute("", ExePath(), "");
   // Ends even when the new start failed: the user chose to exit.
-  os::Ui().Terminate();
+  os::UiPort().Terminate();
   return true;
 }
 

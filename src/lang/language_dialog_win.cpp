@@ -149,7 +149,7 @@ void TLanguagesettings::ShowModal() { RunModal(); }
 void TLanguagesettings::SpeedButton8Click() {
   // A choice that could not be saved is no change: the next start speaks as this one.
   if (auto error = CommitLanguageChoice(choice_).error) {
-    os::Msg().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+    os::MessagesPort().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
   } else {
     confirmed_ = true;
   }

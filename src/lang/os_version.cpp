@@ -16,7 +16,7 @@ os::OsVersionInfo VersionBlock() {
   // The size field is implied by the port: the adapter passes a zeroed
   // 148-byte block with its size set.
   os::OsVersionInfo info{};
-  if (!os::Sys().QueryVersion(info)) info = os::OsVersionInfo{};
+  if (!os::SystemPort().QueryVersion(info)) info = os::OsVersionInfo{};
   return info;
 }
 

@@ -84,7 +84,7 @@ int IndexIn(const FamilyDefinition& definition, std::string_view name) {
 
 bool VersionTest(PlatformTest test) {
   os::OsVersionInfo info;  // all zero, as the 148-byte block starts
-  if (!os::Sys().QueryVersion(info)) {
+  if (!os::SystemPort().QueryVersion(info)) {
     CheckLastOSError();
     info = os::OsVersionInfo{};
   }
@@ -97,7 +97,7 @@ void Bind(const FamilyDefinition& definition, BoundFamily& family) {
   const bool platform = VersionTest(definition.test);
   family.fileName = platform ? definition.ntLibrary : definition.otherLibrary;
   family.pointers.assign(definition.names.size(), nullptr);
-  family.handle = os::Mods().Load(family.fileName);
+  family.handle = os::ModulesPort().Load(family.fileName);
   if (family.handle <= kHighestFailedHandle) return;
   // The 9x family's library exports the network-management functions in
   // their ANSI form only; the buffer release is the same on both.
@@ -105,7 +105,7 @@ void Bind(const FamilyDefinition& definition, BoundFamily& family) {
   for (std::size_t i = 0; i < definition.names.size(); ++i) {
     std::string name = definition.names[i];
     if (ansi && name != "NetApiBufferFree") name += 'A';
-    family.pointers[i] = os::Mods().Lookup(family.handle, name);
+    family.pointers[i] = os::ModulesPort().Lookup(family.handle, name);
     family.lookupNames.push_back(std::move(name));
   }
 }
@@ -135,18 +135,18 @@ void BindAccountLibraries() {
 
 void ReleaseAccountLibraries() {
   for (BoundFamily& family : bound) {
-    if (family.handle > kHighestFailedHandle) os::Mods().Free(family.handle);
+    if (family.handle > kHighestFailedHandle) os::ModulesPort().Free(family.handle);
     // No pointer may outlive its library.
     family = BoundFamily{};
   }
 }
 
 std::string SystemErrorText(std::uint32_t code) {
-  return std::to_string(code) + ": " + os::Sys().ErrorMessageText(code);
+  return std::to_string(code) + ": " + os::SystemPort().ErrorMessageText(code);
 }
 
 void CheckLastOSError() {
-  const std::uint32_t code = os::Sys().LastError();
+  const std::uint32_t code = os::SystemPort().LastError();
   if (code != 0) throw ENTException(SystemErrorText(code), static_cast<std::int32_t>(code));
 }
 

@@ -17,7 +17,7 @@ const std::string kTickedIcon = "idx:" + std::to_string(ART_ICON_TICKED);
 const std::string kUntickedIcon = "idx:" + std::to_string(ART_ICON_UNTICKED);
 
 // A text of the ANSI code page in UTF-8.
-std::string Utf8(std::string_view text) { return text::Utf16ToUtf8(os::Sys().AnsiToWide(text)); }
+std::string Utf8(std::string_view text) { return text::Utf16ToUtf8(os::SystemPort().AnsiToWide(text)); }
 
 struct Piece {
   int indent = 0;         // pixels
@@ -140,6 +140,7 @@ std::string CsvRow(const std::vector<std::string>& fields) {
 Lines CsvReport(const DataReport& report) {
   Lines rows{"\xEF\xBB\xBFitem,section,caption,group,label,value"};
   for (const DataItem& item : report.items) {
+    const std::size_t rowsBefore = rows.size();
     std::vector<DataLine> headings;  // the path of the headings in force
     for (const std::string& line : item.lines) {
       std::optional<DataLine> data = ReadDataLine(line);
@@ -161,6 +162,9 @@ Lines CsvReport(const DataReport& report) {
       }
       rows.push_back(CsvRow({std::to_string(item.id), item.section, item.caption, group, label, value}));
     }
+    // A sub-item without lines is still there.
+    if (rows.size() == rowsBefore)
+      rows.push_back(CsvRow({std::to_string(item.id), item.section, item.caption, "", "", ""}));
   }
   return rows;
 }

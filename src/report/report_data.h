@@ -60,7 +60,8 @@ Lines JsonReport(const DataReport& report);
 // first line led by a UTF-8 byte-order mark for spreadsheets.  Every heading
 // and every line is a row; group is the path of the headings that hold it,
 // joined by " / ".  A line with a box has its text as the label and "true"
-// or "false" as the value.
+// or "false" as the value.  A sub-item without lines has one row with its
+// item, section and caption only.
 Lines CsvReport(const DataReport& report);
 
 }  // namespace vrex::report

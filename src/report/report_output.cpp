@@ -17,21 +17,21 @@ namespace {
 // invalid" for a folder that does not exist, "access denied" for a folder
 // given as the file): those two are told as they are.
 std::string Reason(const std::string& path, std::uint32_t error) {
-  if (os::Fs().IsFolder(path)) return text::FillIn(GetMessageText(IDS_REPORT_IS_FOLDER), path);
+  if (os::FilesPort().IsFolder(path)) return text::FillIn(GetMessageText(IDS_REPORT_IS_FOLDER), path);
   if (error == os::kNotAFile) return text::FillIn(GetMessageText(IDS_REPORT_NOT_A_FILE), path);
   const std::size_t slash = path.find_last_of("\\/");
   if (slash != std::string::npos && slash > 0) {
     // "C:\\report.txt" lies in "C:\\", not in "C:".
     const std::string folder = path.substr(0, path[slash - 1] == ':' ? slash + 1 : slash);
-    if (!os::Fs().IsFolder(folder)) return text::FillIn(GetMessageText(IDS_REPORT_NO_FOLDER), folder);
+    if (!os::FilesPort().IsFolder(folder)) return text::FillIn(GetMessageText(IDS_REPORT_NO_FOLDER), folder);
   }
-  std::string reason = text::Trim(os::Sys().ErrorMessageText(error));
+  std::string reason = text::Trim(os::SystemPort().ErrorMessageText(error));
   return reason.empty() ? "error " + std::to_string(error) : reason;
 }
 
 // The report's file, or the message naming it with the reason.
 std::optional<std::string> Replace(const std::string& path, const Lines& lines) {
-  std::uint32_t error = os::Fs().ReplaceWithLines(path, lines);
+  std::uint32_t error = os::FilesPort().ReplaceWithLines(path, lines);
   if (error == 0) return std::nullopt;
   return text::FillIn(GetMessageText(IDS_REPORT_WRITE_FAILED), path) + "\n" + Reason(path, error);
 }
@@ -40,7 +40,7 @@ std::optional<std::string> Replace(const std::string& path, const Lines& lines) 
 // file is written in, or text.
 Lines InForm(FileForm form, Lines lines) {
   if (form == FileForm::kHtml) {
-    ConvertToHtml(lines, os::Sys().AnsiCodePage());
+    ConvertToHtml(lines, os::SystemPort().AnsiCodePage());
   } else {
     ConvertToText(lines);
   }
@@ -79,7 +79,7 @@ std::optional<std::string> ReportOutput(ReportAction action, Lines lines, const 
       if (auto error = Replace(InstallPath(kMailHtml), InForm(FileForm::kHtml, lines))) return error;
       if (auto error = Replace(InstallPath(kMailText), InForm(FileForm::kText, std::move(lines)))) return error;
       // A mail program that does not start is not reported.
-      os::Sh().ExecuteIn("", InstallPath(kMailProgram), kMailParameters, InstallPath(kMailFolder));
+      os::ShellPort().ExecuteIn("", InstallPath(kMailProgram), kMailParameters, InstallPath(kMailFolder));
       return std::nullopt;
     }
     case ReportAction::kNone: break;

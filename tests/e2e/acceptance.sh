@@ -125,6 +125,10 @@ for version in "${versions[@]}"; do
     vrex_run_program --report "$(vrex_wine_path "$dir/fixtures.txt")" --items "$fixture_items"
   vrex_check_report "$version: text report as expected" "$expected/report_$version.txt" "$dir/fixtures.txt"
   vrex_check "$version: report of every sub-item succeeds" vrex_run_program --report "$(vrex_wine_path "$dir/all.txt")"
+  vrex_run_program --report "$(vrex_wine_path "$dir/all.json")"
+  vrex_run_program --report "$(vrex_wine_path "$dir/all.csv")"
+  vrex_check "$version: JSON and CSV of every sub-item parse, 13 sub-items each" test \
+    "$(python3 "$root/tests/harness/report_data_check.py" items "$dir/all.json" "$dir/all.csv")" = "13 13"
 
   # Every sub-item of every section, clicked in the left pane: a section
   # header row opens the section, its sub-item rows follow it, and the header

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/fixed_canvas.h"
-#include "common/markup_geometry.h"
+#include "support/fixed_canvas.h"
+#include "support/markup_geometry.h"
 #include "fuzz/fuzz_check.h"
 #include "platform/wrap_value_lines.h"
 #include "view/markup.h"

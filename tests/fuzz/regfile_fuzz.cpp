@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/os/regfile.h"
+#include "support/fixtures/regfile.h"
 #include "support/memory/memory_registry.h"
 
 namespace os = vrex::os;

@@ -6,6 +6,8 @@
   report_data_check.py csv FILE    prints each CSV row, fields joined by |,
                                    after checking the byte-order mark and the
                                    header
+  report_data_check.py items JSON CSV
+                                   prints the number of sub-items in each
 A file the parser refuses ends the run with an error.
 """
 import csv
@@ -13,8 +15,22 @@ import json
 import re
 import sys
 
+def csv_rows(path):
+    with open(path, "rb") as file:
+        assert file.read(3) == b"\xef\xbb\xbf", "no byte-order mark"
+    with open(path, encoding="utf-8-sig", newline="") as file:
+        rows = list(csv.reader(file, strict=True))
+    assert rows[0] == ["item", "section", "caption", "group", "label", "value"], rows[0]
+    assert all(len(row) == 6 for row in rows), "a row without six fields"
+    return rows[1:]
+
+
 kind, path = sys.argv[1], sys.argv[2]
-if kind == "json":
+if kind == "items":
+    with open(path, encoding="utf-8") as file:
+        items = json.load(file)["items"]
+    print(len(items), len({row[0] for row in csv_rows(sys.argv[3])}))
+elif kind == "json":
     with open(path, encoding="utf-8") as file:
         text = file.read()
     data = json.loads(text)
@@ -24,11 +40,5 @@ if kind == "json":
     text = text.replace(json.dumps(data["computer"], ensure_ascii=False), '"COMPUTER"', 1)
     sys.stdout.write(text.replace("\r", ""))
 else:
-    with open(path, "rb") as file:
-        assert file.read(3) == b"\xef\xbb\xbf", "no byte-order mark"
-    with open(path, encoding="utf-8-sig", newline="") as file:
-        rows = list(csv.reader(file, strict=True))
-    assert rows[0] == ["item", "section", "caption", "group", "label", "value"], rows[0]
-    for row in rows[1:]:
-        assert len(row) == 6, row
+    for row in csv_rows(path):
         print("|".join(row))

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "helpers/version_block.h"
+#include "support/version_block.h"
 #include "support/memory/memory_ports.h"
 
 namespace vrex::app {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/catalogue.h"
-#include "common/recording_list_host.h"
+#include "support/recording_list_host.h"
 #include "lang/language.h"
 #include "support/memory/memory_ports.h"
 #include "support/named_gatherers.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "helpers/version_block.h"
+#include "support/version_block.h"
 #include "support/memory/memory_ports.h"
 
 namespace vrex {

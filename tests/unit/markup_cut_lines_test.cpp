@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "common/fixed_canvas.h"
-#include "common/markup_geometry.h"
+#include "support/fixed_canvas.h"
+#include "support/markup_geometry.h"
 #include "view/markup.h"
 #include "view/markup_layout.h"
 

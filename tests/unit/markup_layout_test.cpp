@@ -3,7 +3,7 @@
 // icons 16 pixels at 96 dpi.
 #include <gtest/gtest.h>
 
-#include "common/fixed_canvas.h"
+#include "support/fixed_canvas.h"
 #include "view/markup.h"
 #include "view/markup_layout.h"
 #include "platform/wrap_value_lines.h"

@@ -73,6 +73,7 @@ TEST(ReportDataTest, CsvRowsCarryTheHeadingsPathAndQuoteWhatNeedsIt) {
        "<FONT color=\"clnavy\" size=\"11\">WAN Miniport</FONT>",
        "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">NetBEUI</FONT>",
        "<IND x=\"30\"><IMG src=\"idx:12\"></IMG><FONT color=\"clblue\">Normal</FONT>"}});
+  report.items.push_back(DataItem{528, "Network", "Clients", {" "}});
   const Lines expected = {
       "\xEF\xBB\xBFitem,section,caption,group,label,value",
       "525,Network,Network adapters,Caf\xC3\xA9 NIC,,",
@@ -81,6 +82,7 @@ TEST(ReportDataTest, CsvRowsCarryTheHeadingsPathAndQuoteWhatNeedsIt) {
       "525,Network,Network adapters,WAN Miniport,,",
       "525,Network,Network adapters,WAN Miniport,,NetBEUI",
       "525,Network,Network adapters,WAN Miniport,Normal,true",
+      "528,Network,Clients,,,",
   };
   EXPECT_EQ(CsvReport(report), expected);
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "common/fixed_canvas.h"
+#include "support/fixed_canvas.h"
 #include "lang/language.h"
 #include "platform/text.h"
 #include "report/report_output.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "common/recording_list_host.h"
+#include "support/recording_list_host.h"
 
 namespace vrex::view {
 namespace {

@@ -6,7 +6,7 @@
 #include "gather/label_value_line.h"
 #include "report/report_html.h"
 #include "report/report_text.h"
-#include "common/fixed_canvas.h"
+#include "support/fixed_canvas.h"
 #include "view/markup.h"
 #include "view/markup_layout.h"
 

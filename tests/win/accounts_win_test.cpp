@@ -103,24 +103,24 @@ TEST_F(Win32AccountAdapters, KernelAnswersTheLayerNeeds) {
   leapDay.wDay = 29;
   char expected[128] = {};
   GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &leapDay, nullptr, expected, sizeof expected);
-  EXPECT_EQ(os::Sys().ShortDateText(2004, 2, 29), expected);
+  EXPECT_EQ(os::SystemPort().ShortDateText(2004, 2, 29), expected);
   EXPECT_NE(std::string(expected).find("2004"), std::string::npos);
 
-  EXPECT_EQ(os::Sys().WideToAnsi(u"Administrator"), "Administrator");
-  EXPECT_EQ(os::Sys().WideToAnsi(u""), "");
+  EXPECT_EQ(os::SystemPort().WideToAnsi(u"Administrator"), "Administrator");
+  EXPECT_EQ(os::SystemPort().WideToAnsi(u""), "");
 
-  const std::string denied = os::Sys().ErrorMessageText(ERROR_ACCESS_DENIED);
+  const std::string denied = os::SystemPort().ErrorMessageText(ERROR_ACCESS_DENIED);
   EXPECT_FALSE(denied.empty());
   EXPECT_EQ(accountapi::SystemErrorText(ERROR_ACCESS_DENIED), "5: " + denied);
   SetLastError(ERROR_ACCESS_DENIED);
-  EXPECT_EQ(os::Sys().LastError(), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(os::SystemPort().LastError(), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
 
-  os::ModuleHandle kernel = os::Mods().Load("kernel32.dll");
+  os::ModuleHandle kernel = os::ModulesPort().Load("kernel32.dll");
   ASSERT_GT(kernel, 32u);
-  EXPECT_EQ(reinterpret_cast<void*>(os::Mods().Lookup(kernel, "GetTickCount")),
+  EXPECT_EQ(reinterpret_cast<void*>(os::ModulesPort().Lookup(kernel, "GetTickCount")),
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount")));
-  EXPECT_EQ(os::Mods().Lookup(kernel, "NoSuchFunctionAnywhere"), nullptr);
-  os::Mods().Free(kernel);
+  EXPECT_EQ(os::ModulesPort().Lookup(kernel, "NoSuchFunctionAnywhere"), nullptr);
+  os::ModulesPort().Free(kernel);
 }
 
 TEST_F(Win32AccountAdapters, NetworkManagementWithoutItsLibraryRaisesENTException) {
@@ -128,7 +128,7 @@ TEST_F(Win32AccountAdapters, NetworkManagementWithoutItsLibraryRaisesENTExceptio
   std::uint8_t* buffer = nullptr;
   std::uint32_t read = 0, total = 0, resume = 0;
   try {
-    os::NetMgmt().UserEnum(nullptr, 0, 0, &buffer, 22, &read, &total, &resume);
+    os::NetManagementPort().UserEnum(nullptr, 0, 0, &buffer, 22, &read, &total, &resume);
     ADD_FAILURE() << "no exception";
   } catch (const ENTException& error) {
     EXPECT_STREQ(error.what(), "Cannot load library \"\" or linked libraries");  // nothing chosen yet

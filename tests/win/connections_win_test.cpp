@@ -69,7 +69,7 @@ TEST_F(ConnectionsUnderWine, SystemAgentWalkListsABoundUdpSocketInWholeRows) {
 TEST_F(ConnectionsUnderWine, ReverseLookupsAtOnceAnswerAsLookupsOneAtATime) {
   os::WinsockSession winsock;
   ASSERT_TRUE(winsock.Started());
-  auto& sockets = os::Sock();
+  auto& sockets = os::SocketsPort();
   const os::Ipv4 addresses[] = {{127, 0, 0, 1}, {10, 255, 77, 5}, {192, 0, 2, 1}};
   std::map<std::uint32_t, os::Ipv4> started;
   for (const auto& address : addresses) {
@@ -83,7 +83,7 @@ TEST_F(ConnectionsUnderWine, ReverseLookupsAtOnceAnswerAsLookupsOneAtATime) {
   std::map<os::Ipv4, std::optional<std::string>> answered;
   std::vector<std::uint32_t> unexpected;
   auto take = [&] {
-    os::Ui().ProcessMessages();
+    os::UiPort().ProcessMessages();
     for (auto& answer : sockets.TakeNameAnswers()) {
       if (started.contains(answer.lookup))
         answered[started.at(answer.lookup)] = answer.name;

@@ -42,15 +42,15 @@ TEST(PhonebookLibraries, TestLibraryGivesTheFileBesideItThroughThePort) {
   std::fwrite(content, 1, sizeof content - 1, out);
   std::fclose(out);
 
-  os::ModuleHandle module = os::Mods().Load(folder + "dialsnap.dll");
+  os::ModuleHandle module = os::ModulesPort().Load(folder + "dialsnap.dll");
   ASSERT_NE(module, 0u);
-  auto getdialsnap = os::Mods().FindTextExport(module, "getdialsnap");
+  auto getdialsnap = os::ModulesPort().FindTextExport(module, "getdialsnap");
   ASSERT_TRUE(getdialsnap);
-  EXPECT_FALSE(os::Mods().FindTextExport(module, "GetDialSnap"));
+  EXPECT_FALSE(os::ModulesPort().FindTextExport(module, "GetDialSnap"));
   std::string text;
   ASSERT_TRUE(ClosedText(getdialsnap(), 4096, text));
   EXPECT_EQ(text, content);
-  EXPECT_TRUE(os::Mods().Free(module));
+  EXPECT_TRUE(os::ModulesPort().Free(module));
   std::remove(file.c_str());
 }
 

@@ -67,7 +67,7 @@ TEST_F(HostileRegistry, TextAndIntegerReadsTakeOnlyTheirOwnTypes) {
       {{"Multi", REG_MULTI_SZ, TextOf(std::string("A\0B\0\0", 5))}, std::nullopt, std::nullopt},
   };
   for (const auto& c : cases) Write(c.value);
-  auto key = os::Reg().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
+  auto key = os::RegistryPort().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
   ASSERT_NE(key, nullptr);
   for (const auto& c : cases) {
     EXPECT_EQ(key->ReadText(c.value.name), c.text) << c.value.name;
@@ -91,7 +91,7 @@ TEST_F(HostileRegistry, RawReadsFitTheBufferOrGiveNothing) {
       {{"Large", REG_BINARY, Repeated(70000, 'w')}, std::nullopt},
   };
   for (const auto& c : cases) Write(c.value);
-  auto key = os::Reg().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
+  auto key = os::RegistryPort().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
   ASSERT_NE(key, nullptr);
   for (const auto& c : cases) {
     auto raw = key->ReadRaw(c.value.name);
@@ -122,7 +122,7 @@ TEST_F(HostileRegistry, MultiTextsWithoutTheirClosingNulsJoinWhatIsThere) {
       {"BinaryAsList", REG_BINARY, "Q\0R", 3, "QR"},
   };
   for (const auto& c : cases) Write({c.name, c.type, std::string(c.bytes, c.length)});
-  auto key = os::Reg().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
+  auto key = os::RegistryPort().Open(os::RootKey::CurrentUser, kKey, os::Access::ReadOnly);
   ASSERT_NE(key, nullptr);
   for (const auto& c : cases) {
     auto raw = key->ReadRaw(c.name, os::kWholeValue);

@@ -221,10 +221,10 @@ TEST(MainWindowStartUp, CollectsTheActiveConnectionsExceptUnderWindowsNT4) {
   for (const Case& c : {Case{4, 0, 0}, Case{5, 1, 4}}) {
     // The system's own answers, but for the version.
     os::memory::MemorySystem system;
-    system.exePath = os::Sys().ExePath();
-    system.systemDirectory = os::Sys().SystemDirectory();
-    system.windowsDirectory = os::Sys().WindowsDirectory();
-    system.langId = os::Sys().GetSystemDefaultLangID();
+    system.exePath = os::SystemPort().ExePath();
+    system.systemDirectory = os::SystemPort().SystemDirectory();
+    system.windowsDirectory = os::SystemPort().WindowsDirectory();
+    system.langId = os::SystemPort().GetSystemDefaultLangID();
     system.SetVersion(2, c.major, 0);
     os::memory::MemorySockets sockets;
     os::memory::MemorySnmpAgent agent;

@@ -143,7 +143,7 @@ TEST_F(NetworkUnderWine, BasicInformationAgreesWithIpconfig) {
   {
     os::WinsockSession winsock;
     ASSERT_TRUE(winsock.Started());
-    auto hostName = os::Sock().HostName(256);
+    auto hostName = os::SocketsPort().HostName(256);
     ASSERT_TRUE(hostName.has_value());
     EXPECT_TRUE(text::EqualsNoCase(*hostName, ipconfig.hostName)) << *hostName << " / " << ipconfig.hostName;
   }

@@ -34,7 +34,7 @@ TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
   RegCloseKey(child);
   RegCloseKey(key);
 
-  auto opened = os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Adapter", os::Access::ReadOnly);
+  auto opened = os::RegistryPort().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Adapter", os::Access::ReadOnly);
   ASSERT_NE(opened, nullptr);
   EXPECT_TRUE(opened->ValueExists("text"));
   EXPECT_EQ(opened->ReadText("Text"), "hello");
@@ -43,7 +43,8 @@ TEST_F(Win32Ports, RegistryReadsWhatTheApiWrote) {
   EXPECT_FALSE(opened->ReadRaw("Big"));  // 300 bytes do not fit the 255-byte buffer
   EXPECT_EQ(opened->ReadRaw("Big", 300)->size(), 300u);
   EXPECT_EQ(opened->SubKeyNames(), std::vector<std::string>{"Child"});
-  EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Missing", os::Access::ReadOnly), nullptr);
+  EXPECT_EQ(os::RegistryPort().Open(os::RootKey::CurrentUser, "Software\\VrexTest\\Missing", os::Access::ReadOnly),
+            nullptr);
 }
 
 // The pages only read, and their keys are opened asking for reading alone: a
@@ -76,20 +77,20 @@ TEST_F(Win32Ports, ReadOnlyOpenAsksForNoWriteAccess) {
 
   HKEY probe;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &probe), ERROR_ACCESS_DENIED);
-  EXPECT_EQ(os::Reg().Open(os::RootKey::CurrentUser, path, os::Access::Full), nullptr);
-  auto opened = os::Reg().Open(os::RootKey::CurrentUser, path, os::Access::ReadOnly);
+  EXPECT_EQ(os::RegistryPort().Open(os::RootKey::CurrentUser, path, os::Access::Full), nullptr);
+  auto opened = os::RegistryPort().Open(os::RootKey::CurrentUser, path, os::Access::ReadOnly);
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->ReadText("Text"), "readable");
 }
 
 // The harness wrote tests/fixtures/harness_dyn_data.reg before this run.
 TEST_F(Win32Ports, FixturesWrittenByTheHarnessReadBackThroughTheAdapter) {
-  auto dyn = os::Reg().Open(os::RootKey::DynData, "Config Manager\\Enum\\VrexHarness", os::Access::ReadOnly);
+  auto dyn = os::RegistryPort().Open(os::RootKey::DynData, "Config Manager\\Enum\\VrexHarness", os::Access::ReadOnly);
   if (dyn == nullptr && std::getenv("VREX_HARNESS") == nullptr) GTEST_SKIP() << "not run by the harness";
   ASSERT_NE(dyn, nullptr);
   EXPECT_EQ(dyn->ReadText("HardWareKey"), "PCI\\VEN_10EC&DEV_8139");
   EXPECT_EQ(dyn->ReadRaw("Problem")->size(), 4u);
-  auto machine = os::Reg().Open(os::RootKey::LocalMachine, "Software\\VrexHarness", os::Access::ReadOnly);
+  auto machine = os::RegistryPort().Open(os::RootKey::LocalMachine, "Software\\VrexHarness", os::Access::ReadOnly);
   ASSERT_NE(machine, nullptr);
   EXPECT_EQ(machine->ReadRaw("Multi"), (std::vector<std::uint8_t>{'A', 0, 'B', 0, 0}));
   EXPECT_EQ(machine->ReadInteger("Count"), 42u);
@@ -100,10 +101,10 @@ TEST_F(Win32Ports, IniRoundTripThroughTheProfileFunctions) {
   GetTempPathA(MAX_PATH, folder);
   std::string file = std::string(folder) + "vrex_ini_test.ini";
   DeleteFileA(file.c_str());
-  EXPECT_EQ(os::Ini().ReadString(file, "Options", "Language", "<Error>"), "<Error>");
-  EXPECT_TRUE(os::Ini().WriteString(file, "Options", "Language", "DE"));
-  EXPECT_EQ(os::Ini().ReadString(file, "options", "language", "<Error>"), "DE");
-  EXPECT_TRUE(os::Fs().Exists(file));
+  EXPECT_EQ(os::IniPort().ReadString(file, "Options", "Language", "<Error>"), "<Error>");
+  EXPECT_TRUE(os::IniPort().WriteString(file, "Options", "Language", "DE"));
+  EXPECT_EQ(os::IniPort().ReadString(file, "options", "language", "<Error>"), "DE");
+  EXPECT_TRUE(os::FilesPort().Exists(file));
   DeleteFileA(file.c_str());
 }
 
@@ -113,9 +114,9 @@ TEST_F(Win32Ports, NoModuleReadsTheExecutablesOwnResourcesWhichHoldNoLanguageIds
 }
 
 TEST_F(Win32Ports, ExePathNamesThisExecutable) {
-  std::string path = os::Sys().ExePath();
+  std::string path = os::SystemPort().ExePath();
   EXPECT_NE(path.find("vrex_win_tests.exe"), std::string::npos) << path;
-  EXPECT_FALSE(os::Sys().SystemDirectory().empty());
+  EXPECT_FALSE(os::SystemPort().SystemDirectory().empty());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class ReportFiles : public ::testing::Test {
   }
 
   std::string Content(const std::string& path) {
-    auto lines = os::Fs().ReadLines(path);
+    auto lines = os::FilesPort().ReadLines(path);
     std::string joined;
     if (lines)
       for (const auto& line : *lines) joined += line + "|";
@@ -53,20 +53,20 @@ class ReportFiles : public ::testing::Test {
 
 TEST_F(ReportFiles, ReplacesOnlyWhatItMayAndLeavesNoSpareFile) {
   const std::string target = folder + "\\report.txt";
-  EXPECT_EQ(os::Fs().ReplaceWithLines(target, {"one", "two"}), 0u);
+  EXPECT_EQ(os::FilesPort().ReplaceWithLines(target, {"one", "two"}), 0u);
   EXPECT_EQ(Content(target), "one|two|");
-  EXPECT_EQ(os::Fs().ReplaceWithLines(target, {"three"}), 0u);  // an existing file is replaced
+  EXPECT_EQ(os::FilesPort().ReplaceWithLines(target, {"three"}), 0u);  // an existing file is replaced
   EXPECT_EQ(Content(target), "three|");
   EXPECT_EQ(Listing(), std::vector<std::string>{"report.txt"});
 
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(os::Fs().ReplaceWithLines(target, {"four"}), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(os::FilesPort().ReplaceWithLines(target, {"four"}), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
   EXPECT_EQ(Content(target), "three|");
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   // The system's error for a missing folder (Wine: the folder name is not valid).
-  EXPECT_NE(os::Fs().ReplaceWithLines(folder + "\\missing\\report.txt", {"x"}), 0u);
-  EXPECT_EQ(os::Fs().ReplaceWithLines(folder, {"x"}), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+  EXPECT_NE(os::FilesPort().ReplaceWithLines(folder + "\\missing\\report.txt", {"x"}), 0u);
+  EXPECT_EQ(os::FilesPort().ReplaceWithLines(folder, {"x"}), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
   EXPECT_EQ(Listing(), std::vector<std::string>{"report.txt"});
 }
 

@@ -20,20 +20,20 @@ Port& Require(Port* port, const char* name) {
 }  // namespace
 
 const Ports& Os() { return installed; }
-Registry& Reg() { return Require(installed.registry, "registry"); }
-System& Sys() { return Require(installed.system, "system"); }
-Modules& Mods() { return Require(installed.modules, "modules"); }
-Files& Fs() { return Require(installed.files, "files"); }
-IniFiles& Ini() { return Require(installed.ini, "INI"); }
-MessageBoxes& Msg() { return Require(installed.messages, "message box"); }
-Sockets& Sock() { return Require(installed.sockets, "sockets"); }
-IpHelper& IpHlp() { return Require(installed.ipHelper, "IP Helper"); }
-NetBiosApi& Nb() { return Require(installed.netbios, "NetBIOS"); }
-SnmpExtension& Snmp() { return Require(installed.snmp, "SNMP agent"); }
-UserInterface& Ui() { return Require(installed.ui, "user interface"); }
-VersionResources& Ver() { return Require(installed.versions, "version resource"); }
-Shell& Sh() { return Require(installed.shell, "shell"); }
-NetManagement& NetMgmt() { return Require(installed.netManagement, "network-management"); }
+Registry& RegistryPort() { return Require(installed.registry, "registry"); }
+System& SystemPort() { return Require(installed.system, "system"); }
+Modules& ModulesPort() { return Require(installed.modules, "modules"); }
+Files& FilesPort() { return Require(installed.files, "files"); }
+IniFiles& IniPort() { return Require(installed.ini, "INI"); }
+MessageBoxes& MessagesPort() { return Require(installed.messages, "message box"); }
+Sockets& SocketsPort() { return Require(installed.sockets, "sockets"); }
+IpHelper& IpHelperPort() { return Require(installed.ipHelper, "IP Helper"); }
+NetBiosApi& NetBiosPort() { return Require(installed.netbios, "NetBIOS"); }
+SnmpExtension& SnmpPort() { return Require(installed.snmp, "SNMP agent"); }
+UserInterface& UiPort() { return Require(installed.ui, "user interface"); }
+VersionResources& VersionsPort() { return Require(installed.versions, "version resource"); }
+Shell& ShellPort() { return Require(installed.shell, "shell"); }
+NetManagement& NetManagementPort() { return Require(installed.netManagement, "network-management"); }
 
 Ports InstallPorts(const Ports& ports) {
   Ports previous = installed;

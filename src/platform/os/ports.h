@@ -36,20 +36,20 @@ struct Ports {
 
 // The installed ports; a missing port is a programming error and aborts.
 const Ports& Os();
-Registry& Reg();
-System& Sys();
-Modules& Mods();
-Files& Fs();
-IniFiles& Ini();
-MessageBoxes& Msg();
-Sockets& Sock();
-IpHelper& IpHlp();
-NetBiosApi& Nb();
-SnmpExtension& Snmp();
-UserInterface& Ui();
-VersionResources& Ver();
-Shell& Sh();
-NetManagement& NetMgmt();
+Registry& RegistryPort();
+System& SystemPort();
+Modules& ModulesPort();
+Files& FilesPort();
+IniFiles& IniPort();
+MessageBoxes& MessagesPort();
+Sockets& SocketsPort();
+IpHelper& IpHelperPort();
+NetBiosApi& NetBiosPort();
+SnmpExtension& SnmpPort();
+UserInterface& UiPort();
+VersionResources& VersionsPort();
+Shell& ShellPort();
+NetManagement& NetManagementPort();
 
 // Installs ports and gives back the previous set (tests restore it).
 Ports InstallPorts(const Ports& ports);

@@ -15,14 +15,14 @@ std::string DottedQuad(const Ipv4& address) {
 std::optional<std::vector<Ipv4>> OwnHostAddresses() {
   constexpr std::size_t kHostNameBufferLength = 64;
   WinsockSession winsock(0x0101);
-  auto name = Sock().HostName(kHostNameBufferLength);
+  auto name = SocketsPort().HostName(kHostNameBufferLength);
   if (!name) return std::nullopt;
-  return Sock().AddressesOf(*name);
+  return SocketsPort().AddressesOf(*name);
 }
 
 WinsockSession::WinsockSession(std::uint16_t versionRequested) {
   WinsockData data;
-  error_ = Sock().Startup(versionRequested, data);
+  error_ = SocketsPort().Startup(versionRequested, data);
   if (error_ == 0) data_ = data;
 }
 
@@ -30,7 +30,7 @@ WinsockSession::~WinsockSession() { Close(); }
 
 void WinsockSession::Close() {
   if (error_ != 0) return;
-  Sock().Cleanup();
+  SocketsPort().Cleanup();
   error_ = -1;
 }
 

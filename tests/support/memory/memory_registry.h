@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/regfile.h"
+#include "support/fixtures/regfile.h"
 #include "platform/os/registry.h"
 
 namespace vrex::os::memory {

@@ -7,7 +7,7 @@ namespace vrex::win {
 
 void ShowException(const char* text) {
   // Through the message port, so that tests can record the box instead of waiting on it.
-  os::Msg().Show(text, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+  os::MessagesPort().Show(text, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
 }
 
 }  // namespace vrex::win

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/os/regfile.h"
+#include "support/fixtures/regfile.h"
 #include "platform/os/win/handles_win.h"
 
 namespace {
