@@ -78,9 +78,38 @@ void NT5Walk(bool needsDeviceReference, std::vector<DeviceListRecord>& list) {
   }
 }
 
+// How the 9x family files a device under its class: by the class GUID of
+// the device's key, whose class key links to the class by name (98 and Me);
+// or by the class name itself (the first releases of Windows 95 keep many
+// drivers' class that way only).
 enum class ClassBy { Guid, Name };
 
-void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
+// Fills the record's class from the device's key; false when that way finds
+// no class key, and the record is then left for another way.
+bool FileUnderClass(ClassBy classBy, const os::RegistryKey& key, DeviceListRecord& record) {
+  const std::string value = Text(key, classBy == ClassBy::Guid ? "Classguid" : "Class");
+  if (value.empty()) return false;
+  auto classKey = OpenMachineKey(kWin9xClassRoot + value);
+  if (!classKey) return false;
+  if (classBy == ClassBy::Name) {
+    record.ClassName = value;
+    record.ClassDescription = Text(*classKey, "");
+    return true;
+  }
+  // The GUID's key links to the class key by name.
+  record.ClassName = Text(*classKey, "Class");
+  record.ClassDescription = Text(*classKey, "link");
+  classKey.reset();
+  if (record.ClassDescription.empty()) return true;
+  if (auto linked = OpenMachineKey(kWin9xClassRoot + record.ClassDescription))
+    record.ClassDescription = Text(*linked, "");
+  return true;
+}
+
+// Every present device of the configuration manager, filed under its class
+// by GUID, and where that finds no class and byNameToo, by name.  Windows 95
+// needs both: one walk of each way would list every device twice.
+void ConfigManagerWalk(bool byNameToo, std::vector<DeviceListRecord>& list) {
   for (const auto& node : SubKeyNamesOf(os::RootKey::DynData, kConfigManagerEnum)) {
     std::string hardwareKey;
     {
@@ -96,28 +125,12 @@ void ConfigManagerWalk(ClassBy classBy, std::vector<DeviceListRecord>& list) {
     if (key->ValueExists("HardwareID")) record.HardwareIds = text::ToUpper(hardwareKey);
     if (!key->ValueExists("DeviceDesc")) continue;
     record.Name = DisplayName(*key);
-    record.ClassDescription = Text(*key, classBy == ClassBy::Guid ? "Classguid" : "Class");
     record.InstanceKey = instancePath;
     const std::string upperPath = text::ToUpper(instancePath);
     record.HardwareFlag =
         upperPath.find("NETWORK") == std::string::npos && upperPath.find("SW") == std::string::npos ? 1 : 0;
     record.DriverKey = kWin9xClassRoot + Text(*key, "Driver");
-    if (record.ClassDescription.empty()) continue;
-
-    auto classKey = OpenMachineKey(kWin9xClassRoot + record.ClassDescription);
-    if (!classKey) continue;
-    if (classBy == ClassBy::Guid) {
-      // The GUID's key links to the class key by name.
-      record.ClassDescription = Text(*classKey, "link");
-      record.ClassName = Text(*classKey, "Class");
-      classKey.reset();
-      if (record.ClassDescription.empty()) continue;
-      if (auto linked = OpenMachineKey(kWin9xClassRoot + record.ClassDescription))
-        record.ClassDescription = Text(*linked, "");
-    } else {
-      record.ClassName = record.ClassDescription;
-      record.ClassDescription = Text(*classKey, "");
-    }
+    if (!FileUnderClass(ClassBy::Guid, *key, record) && byNameToo) FileUnderClass(ClassBy::Name, *key, record);
   }
 }
 
@@ -183,8 +196,7 @@ void BuildDeviceList() {
   list.clear();
   if (IsWin2000()) NT5Walk(true, list);
   if (IsWinXPOrLater()) NT5Walk(false, list);
-  if (IsWin9xFamily()) ConfigManagerWalk(ClassBy::Guid, list);
-  if (IsWin95()) ConfigManagerWalk(ClassBy::Name, list);
+  if (IsWin9xFamily()) ConfigManagerWalk(IsWin95(), list);
   if (GetOSVersionCode() == oscode::kWinNT4) NT4Walk(list);
 }
 
