@@ -63,14 +63,11 @@ TNETFrm::~TNETFrm() = default;
 
 bool TNETFrm::Create() {
   ui::RegisterWidgetClasses(instance_);
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VREXNET));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  win::RegisterClassOnce(windowClass);
+  win::RegisterClassOnce({.name = kClassName,
+                          .procedure = WindowProc,
+                          .icon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VREXNET)),
+                          .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                          .instance = instance_});
   int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2;
   CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
@@ -187,29 +184,30 @@ void TNETFrm::ConnectGatherers() {
 }
 
 void TNETFrm::FormCreate() {
-  // 1. The language module; every lookup from here on reads it.
+  // The language module first: every text from here on is looked up in it.
   LoadLanguageModule();
-  // 2.
+  // The device walks and the phonebook look for their files there.
   ReadSystemFolder();
-  // 3. The wait note stays up, with the hourglass, until everything is gathered.
+  // The gathering below takes a moment: the wait note, with the hourglass,
+  // tells the user that the program is at work until it is all done.
   ShowWaitDlg(window_);
   SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
   SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
-  // 4.
+  // The connections are a snapshot of this moment: the Winsock page lists them.
   GatherActiveConnections();
-  // 5. Captions of the buttons and of the label over the gauge bar.
+  // The buttons and the label over the gauge bar read the module's captions.
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
   ui::SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
-  // 6. The left pane's catalogue.
   BuildLeftPane(sectionListBox1_.Model());
-  // 7. to 9.  A database that cannot be read is reported, and start-up goes
-  // on: the wait note must not stay up with nothing gathered.
+  // The devices with their database names, then the network information that
+  // reads its adapters from them.  A database that cannot be read is
+  // reported, and start-up goes on: the wait note must not stay up with
+  // nothing gathered.
   GatherDevicesAndNetwork(refreshDevices, [](const std::string& message) {
     HideWaitDlg();
     os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
   });
-  // 10.
   HideWaitDlg();
 }
 

@@ -47,12 +47,7 @@ std::unique_ptr<WaitDialog> waitDialog;
 HCURSOR waitCursor = nullptr;
 
 void RegisterWaitClass(WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_WAIT);
-  windowClass.lpszClassName = kWaitDialogClass;
-  win::RegisterClassOnce(windowClass);
+  win::RegisterClassOnce({.name = kWaitDialogClass, .procedure = procedure, .cursor = IDC_WAIT});
 }
 
 WaitDialog::WaitDialog(HWND mainWindow) {

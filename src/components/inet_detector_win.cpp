@@ -16,11 +16,7 @@ class HiddenWindowTimer : public TickTimer {
  public:
   explicit HiddenWindowTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &HiddenWindowTimer::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClass;
-    win::RegisterClassOnce(windowClass);
+    win::RegisterClassOnce({.name = kWindowClass, .procedure = &HiddenWindowTimer::WindowProc, .cursor = nullptr});
     window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
   }
 

@@ -7,6 +7,7 @@
 #include "lang/language.h"
 #include "lang/multistring.h"
 #include "lang/string_ids.h"
+#include "platform/os/loaded_module.h"
 #include "platform/os/ports.h"
 
 namespace vrex::gather {
@@ -92,21 +93,6 @@ std::string JoinedText(const char* text) {
   return JoinMultiString(reinterpret_cast<const std::uint8_t*>(text), length + 2);
 }
 
-// Frees the phonebook library on every way out of the rendering.
-class LoadedLibrary {
- public:
-  explicit LoadedLibrary(os::ModuleHandle module) : module_(module) {}
-  ~LoadedLibrary() {
-    if (module_ != 0) os::ModulesPort().Free(module_);
-  }
-  LoadedLibrary(const LoadedLibrary&) = delete;
-  LoadedLibrary& operator=(const LoadedLibrary&) = delete;
-  os::ModuleHandle get() const { return module_; }
-
- private:
-  os::ModuleHandle module_;
-};
-
 }  // namespace
 
 void ReplaceFirst(const std::string& text, const std::string& tag, const std::string& replacement,
@@ -190,8 +176,8 @@ std::vector<std::string> gettel(const std::string& systemDirectory) {
   } catch (const std::exception&) {
     // As if the library were missing.
   }
-  LoadedLibrary library(module);
-  if (library.get() == 0) return {};
+  os::LoadedModule library(module);  // freed on every way out of the rendering
+  if (!library.loaded()) return {};
   os::Modules::TextExport getdialsnap;
   try {
     getdialsnap = os::ModulesPort().FindTextExport(library.get(), "getdialsnap");

@@ -1,8 +1,10 @@
 #include "lang/language.h"
 
 #include <array>
+#include <utility>
 
 #include "lang/ini.h"
+#include "platform/os/loaded_module.h"
 #include "platform/os/ports.h"
 #include "platform/program.h"
 #include "platform/text.h"
@@ -11,6 +13,8 @@ namespace vrex {
 namespace {
 
 // The one language module of the run; zero until loaded or when loading failed.
+// Kept bare, not in an owner: a static owner would free it after the ports
+// are gone.  LanguageModuleOwner releases it while they exist.
 os::ModuleHandle languageModule = 0;
 
 constexpr int kStringBufferLength = 1024;
@@ -92,17 +96,13 @@ std::string GetLanguageModulePath() {
 }
 
 void LoadLanguageModule() {
-  if (languageModule > 32) os::ModulesPort().Free(languageModule);
-  languageModule = 0;
+  UnloadLanguageModule();
   // A language module holds strings only: it is mapped as data, so no code of it ever runs.
   languageModule = os::ModulesPort().LoadData(GetLanguageModulePath());
 }
 
 os::ModuleHandle LanguageModuleHandle() { return languageModule; }
 
-void UnloadLanguageModule() {
-  if (languageModule > 32) os::ModulesPort().Free(languageModule);
-  languageModule = 0;
-}
+void UnloadLanguageModule() { os::LoadedModule released(std::exchange(languageModule, 0)); }
 
 }  // namespace vrex

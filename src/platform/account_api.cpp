@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/os/loaded_module.h"
 #include "platform/os/ports.h"
 
 namespace vrex {
@@ -71,9 +72,6 @@ const FamilyDefinition kFamilies[kFamilyCount] = {
     {"netapi32.dll", kRadmin, PlatformTest::kNt, kNetManagementNames, true},
 };
 
-// Handles up to this value are the error codes of a failed load.
-constexpr os::ModuleHandle kHighestFailedHandle = 32;
-
 std::array<BoundFamily, kFamilyCount> bound;
 
 int IndexIn(const FamilyDefinition& definition, std::string_view name) {
@@ -98,7 +96,7 @@ void Bind(const FamilyDefinition& definition, BoundFamily& family) {
   family.fileName = platform ? definition.ntLibrary : definition.otherLibrary;
   family.pointers.assign(definition.names.size(), nullptr);
   family.handle = os::ModulesPort().Load(family.fileName);
-  if (family.handle <= kHighestFailedHandle) return;
+  if (!os::IsLoaded(family.handle)) return;
   // The 9x family's library exports the network-management functions in
   // their ANSI form only; the buffer release is the same on both.
   const bool ansi = definition.ansiOffNt && !IsNTPlatform();
@@ -135,7 +133,7 @@ void BindAccountLibraries() {
 
 void ReleaseAccountLibraries() {
   for (BoundFamily& family : bound) {
-    if (family.handle > kHighestFailedHandle) os::ModulesPort().Free(family.handle);
+    os::LoadedModule library(family.handle);  // freed here
     // No pointer may outlive its library.
     family = BoundFamily{};
   }

@@ -216,7 +216,7 @@ namespace {
 // A printer DC with a document begun; the canvas draws on its pages.
 class PrinterPages final : public PrintPages {
  public:
-  explicit PrinterPages(HDC dc) : dc_(dc), canvas_(dc, nullptr) {}
+  explicit PrinterPages(win::UniqueDc dc) : dc_(std::move(dc)), canvas_(dc_.get(), nullptr) {}
   ~PrinterPages() override {
     if (!ended_) AbortDoc(dc_.get());
   }
@@ -242,16 +242,14 @@ class PrinterPages final : public PrintPages {
 
 }  // namespace
 
-std::unique_ptr<PrintPages> BeginPrintJob(HDC printer, const std::string& documentName) {
+std::unique_ptr<PrintPages> BeginPrintJob(win::UniqueDc printer, const std::string& documentName) {
   DOCINFOA document{};
   document.cbSize = sizeof document;
   document.lpszDocName = documentName.c_str();
-  if (StartDocA(printer, &document) <= 0) {
-    DeleteDC(printer);
-    return nullptr;
-  }
-  auto pages = std::make_unique<PrinterPages>(printer);
-  if (StartPage(printer) <= 0) return nullptr;  // the job is aborted with the pages
+  if (StartDocA(printer.get(), &document) <= 0) return nullptr;
+  HDC dc = printer.get();
+  auto pages = std::make_unique<PrinterPages>(std::move(printer));
+  if (StartPage(dc) <= 0) return nullptr;  // the job is aborted with the pages
   return pages;
 }
 
@@ -261,10 +259,10 @@ std::unique_ptr<PrintPages> WindowReportDialogs::AskPrinter() {
   dialog.hwndOwner = owner_;
   dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
   BOOL chosen = win::lazy::PrintDlgA(&dialog);
-  if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
-  if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
-  if (!chosen || dialog.hDC == nullptr) return nullptr;
-  return BeginPrintJob(dialog.hDC, "Vrex Info Report");
+  win::UniqueGlobalMemory devMode(dialog.hDevMode), devNames(dialog.hDevNames);
+  win::UniqueDc printer(dialog.hDC);
+  if (!chosen || !printer) return nullptr;
+  return BeginPrintJob(std::move(printer), "Vrex Info Report");
 }
 
 }  // namespace vrex::report

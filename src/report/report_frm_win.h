@@ -94,6 +94,6 @@ class WindowReportDialogs : public ReportDialogs {
 };
 
 // A printer DC as report pages: the job begins with its first page.
-std::unique_ptr<PrintPages> BeginPrintJob(HDC printer, const std::string& documentName);
+std::unique_ptr<PrintPages> BeginPrintJob(win::UniqueDc printer, const std::string& documentName);
 
 }  // namespace vrex::report

@@ -200,7 +200,7 @@ void TSectionListBox::MouseDown(int row, int x) {
   }
   const TListSection& section = *sections_[at.section];
   if (section.controlType == TSectionControlType::scCheckbox && !section.readOnly && x > subItemIndent &&
-      x < subItemIndent + 15) {
+      x < subItemIndent + kCheckBoxSide + 1) {
     ToggleCheck(at.section, at.line);
   }
   if (OnSubItemClick) OnSubItemClick(*this, at.section, at.line);

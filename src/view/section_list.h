@@ -212,4 +212,10 @@ class ScopedUpdate {
 inline constexpr const char* kSubItemAccessError = "Access of imageindex of non-existing subitem";
 inline constexpr std::uint32_t kCheckBit = 1u << 16;
 
+// A sub-item's check box: its side in pixels, and the width it takes before
+// the line's icon or text.  A click counts on it from just right of the
+// sub-item indent up to its right edge.
+inline constexpr int kCheckBoxSide = 14;
+inline constexpr int kCheckBoxAdvance = 16;
+
 }  // namespace vrex::view

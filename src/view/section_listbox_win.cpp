@@ -33,13 +33,7 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
 }  // namespace
 
 void SectionListBoxWin::RegisterListClass() {
-  WNDCLASSA windowClass{};
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = &SectionListBoxWin::WindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.lpszClassName = kClassName;
-  win::RegisterClassOnce(windowClass);
+  win::RegisterClassOnce({.name = kClassName, .procedure = &SectionListBoxWin::WindowProc, .style = CS_DBLCLKS});
 }
 
 SectionListBoxWin::SectionListBoxWin() : model_(*this) {}
@@ -112,7 +106,7 @@ int SectionListBoxWin::TextRight() const { return clientWidth_ - scrollWidth_; }
 // wrapped line.
 SectionListBoxWin::TextArea SectionListBoxWin::LineTextArea(const TListSection& section, int line) const {
   int x = model_.subItemIndent;
-  if (section.controlType == TSectionControlType::scCheckbox) x += 16;
+  if (section.controlType == TSectionControlType::scCheckbox) x += kCheckBoxAdvance;
   if (section.GetSubItemImage(line) >= 0 && art_.subItemImages != nullptr) x += 16 + model_.imageSpacing;
   return TextArea{x, TextRight()};
 }
@@ -381,14 +375,14 @@ void SectionListBoxWin::DrawLine(HDC dc, const RECT& rect, const TListSection& s
   int x = rect.left + model_.subItemIndent;
   if (section.controlType == TSectionControlType::scCheckbox) {
     int top = section.vAlignment == TVAlignment::vtaTop      ? rect.top + 1
-              : section.vAlignment == TVAlignment::vtaBottom ? rect.bottom - 14
+              : section.vAlignment == TVAlignment::vtaBottom ? rect.bottom - kCheckBoxSide
                                                              : rect.top + (height - 12) / 2;
-    RECT box{x, top, x + 14, top + 14};
+    RECT box{x, top, x + kCheckBoxSide, top + kCheckBoxSide};
     UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
     if (section.GetSubItemCheck(line)) state |= DFCS_CHECKED;
     if (section.readOnly) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
-    x += 16;
+    x += kCheckBoxAdvance;
   }
   int icon = section.GetSubItemImage(line);
   if (icon >= 0 && art_.subItemImages != nullptr) {

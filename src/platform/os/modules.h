@@ -10,15 +10,21 @@ namespace vrex::os {
 
 // Zero is no module; LoadString with zero reads the program's own file.
 using ModuleHandle = std::uintptr_t;
+
+// Whether a handle that Load or LoadData gave names a loaded module: Win32
+// gives zero for a failed load, and the values up to 32, the error codes of
+// 16-bit Windows, count as failures too.
+constexpr bool IsLoaded(ModuleHandle module) { return module > 32; }
 // A function's address in a library; the caller knows its real type.
 using ProcAddress = void (*)();
 
 class Modules {
  public:
   virtual ~Modules() = default;
+  // The library loaded with its code, or a handle IsLoaded refuses.
   virtual ModuleHandle Load(const std::string& path) = 0;
   // Maps the file for its resources alone: none of its code runs and nothing
-  // it imports is loaded.  Zero when it is no module.
+  // it imports is loaded.  A handle IsLoaded refuses when it is no module.
   virtual ModuleHandle LoadData(const std::string& path) = 0;
   virtual bool Free(ModuleHandle module) = 0;
   // The exported function of that name; nullptr when the library lacks it.

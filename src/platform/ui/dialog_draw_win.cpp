@@ -107,7 +107,7 @@ bool DrawnControls::Draw(const DRAWITEMSTRUCT& item) {
     char text[512] = {};
     GetWindowTextA(control->window, text, sizeof text);
     const LabelStyle& style = control->style;
-    HGDIOBJ oldFont = SelectObject(dc, style.font != nullptr ? style.font : GetStockObject(DEFAULT_GUI_FONT));
+    win::ScopedSelect font(dc, style.font != nullptr ? style.font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     RECT textArea = area;
     if (style.shadow) {
@@ -121,7 +121,6 @@ bool DrawnControls::Draw(const DRAWITEMSTRUCT& item) {
     }
     SetTextColor(dc, style.colour);
     DrawTextA(dc, text, -1, &textArea, style.format);
-    SelectObject(dc, oldFont);
   }
   BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc, 0, 0, SRCCOPY);
   return true;
@@ -146,12 +145,13 @@ void DrawnControls::FitToText(Control& control) {
   char text[512] = {};
   GetWindowTextA(control.window, text, sizeof text);
   win::WindowDc screen(control.window);
-  HGDIOBJ oldFont =
-      SelectObject(screen.get(), control.style.font != nullptr ? control.style.font : GetStockObject(DEFAULT_GUI_FONT));
   RECT needed{0, 0, 0, 0};
-  // An empty text keeps the height of one line.
-  DrawTextA(screen.get(), text[0] != '\0' ? text : " ", -1, &needed, control.style.format | DT_CALCRECT);
-  SelectObject(screen.get(), oldFont);
+  {
+    win::ScopedSelect font(screen.get(),
+                           control.style.font != nullptr ? control.style.font : GetStockObject(DEFAULT_GUI_FONT));
+    // An empty text keeps the height of one line.
+    DrawTextA(screen.get(), text[0] != '\0' ? text : " ", -1, &needed, control.style.format | DT_CALCRECT);
+  }
   int extra = control.style.shadow ? control.style.shadowOffset : 0;
   // Glyphs may reach past their advance (italic-like overhangs, wide "w"s):
   // a few pixels more, or the last letter is clipped.

@@ -15,12 +15,8 @@ ModalWindow::~ModalWindow() {
 }
 
 void ModalWindow::CreateModal(const ModalFrame& frame, const char* what) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = frame.className;
-  if (!win::RegisterClassOnce(windowClass)) throw std::runtime_error(std::string("cannot register the ") + what);
+  if (!win::RegisterClassOnce({.name = frame.className, .procedure = WindowProc}))
+    throw std::runtime_error(std::string("cannot register the ") + what);
   RECT outer = WindowRectForClient(frame.clientWidth, frame.clientHeight, frame.style, frame.exStyle);
   RECT place = CentreOnDesktop(owner_, outer.right - outer.left, outer.bottom - outer.top);
   CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, place.left, place.top,

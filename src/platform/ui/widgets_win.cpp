@@ -229,18 +229,9 @@ HWND CreateChild(const char* className, HWND parent, int id, const RECT& bounds,
 }  // namespace
 
 void RegisterWidgetClasses(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpfnWndProc = PanelProc;
-  windowClass.lpszClassName = kPanelClass;
-  win::RegisterClassOnce(windowClass);
-  windowClass.lpfnWndProc = ExplorerButtonProc;
-  windowClass.lpszClassName = kExplorerButtonClass;
-  win::RegisterClassOnce(windowClass);
-  windowClass.lpfnWndProc = GaugeProc;
-  windowClass.lpszClassName = kGaugeLabelClass;
-  win::RegisterClassOnce(windowClass);
+  win::RegisterClassOnce({.name = kPanelClass, .procedure = PanelProc, .instance = instance});
+  win::RegisterClassOnce({.name = kExplorerButtonClass, .procedure = ExplorerButtonProc, .instance = instance});
+  win::RegisterClassOnce({.name = kGaugeLabelClass, .procedure = GaugeProc, .instance = instance});
 }
 
 HWND CreatePanel(HWND parent, int id, const RECT& bounds, const PanelStyle& style) {

@@ -49,6 +49,7 @@ inline void DeleteDcHandle(HDC dc) { DeleteDC(dc); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DestroyImageListHandle(HIMAGELIST list) { lazy::ImageList_Destroy(list); }
 inline void LocalFreeMemory(HLOCAL memory) { LocalFree(memory); }
+inline void GlobalFreeMemory(HGLOBAL memory) { GlobalFree(memory); }
 inline void UnhookHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void CloseFindHandle(HANDLE search) { FindClose(search); }
@@ -66,6 +67,7 @@ using UniqueDc = UniqueHandle<HDC, DeleteDcHandle>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalFreeMemory>;
+using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalFreeMemory>;
 using UniqueHook = UniqueHandle<HHOOK, UnhookHook>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 // A FindFirstFileA search, through FileHandle.

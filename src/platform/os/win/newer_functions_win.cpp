@@ -41,9 +41,7 @@ FARPROC Address(NewerFunction function) {
   Binding& binding = BindingOf(function);
   if (!binding.looked) {
     binding.looked = true;
-    HMODULE module = GetModuleHandleA(binding.library);
-    if (module == nullptr) module = LoadLibraryA(binding.library);
-    if (module != nullptr) binding.address = GetProcAddress(module, binding.name);
+    binding.address = KeptLibraryFunction(binding.library, binding.name);
   }
   return binding.pretendMissing ? nullptr : binding.address;
 }
@@ -70,6 +68,12 @@ bool CursorOver(HWND window) {
 }
 
 }  // namespace
+
+FARPROC KeptLibraryFunction(const char* library, const char* name) {
+  HMODULE module = GetModuleHandleA(library);
+  if (module == nullptr) module = LoadLibraryA(library);
+  return module != nullptr ? GetProcAddress(module, name) : nullptr;
+}
 
 RECT MonitorArea(HWND window, bool workArea) {
   auto fromWindow = Bound<MonitorFromWindowFn>(NewerFunction::MonitorFromWindow);

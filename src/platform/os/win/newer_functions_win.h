@@ -10,6 +10,10 @@
 
 namespace vrex::win {
 
+// The function of that name in the library, which is loaded on first use and
+// kept until the program ends; null when either is missing.
+FARPROC KeptLibraryFunction(const char* library, const char* name);
+
 // The work area (workArea) or the whole area of the monitor nearest the
 // window, or of the primary monitor for a null window.  Through the
 // multi-monitor functions of user32 (98, 2000 on); without them the primary

@@ -98,14 +98,11 @@ struct Win32Sockets::NameLookups {
 
   bool HasWindow() {
     if (window) return true;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kAnswerWindowClass;
-    if (!vrex::win::RegisterClassOnce(windowClass)) return false;
+    if (!vrex::win::RegisterClassOnce({.name = kAnswerWindowClass, .procedure = WindowProcedure, .cursor = nullptr}))
+      return false;
     // Never shown: a plain hidden window, as Windows 95 has no message-only ones.
     window.reset(CreateWindowExA(0, kAnswerWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                 windowClass.hInstance, nullptr));
+                                 GetModuleHandleA(nullptr), nullptr));
     if (!window) return false;
     SetWindowLongPtrA(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return true;

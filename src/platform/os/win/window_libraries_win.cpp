@@ -1,5 +1,7 @@
 #include "platform/os/win/window_libraries_win.h"
 
+#include "platform/os/win/newer_functions_win.h"
+
 namespace vrex::win::lazy {
 namespace {
 
@@ -11,10 +13,7 @@ constexpr const char* kCommonDialogs = "comdlg32.dll";
 // system headers, so that a wrapper cannot call with the wrong arguments.
 template <typename Function>
 Function Bind(const char* library, const char* name) {
-  HMODULE module = GetModuleHandleA(library);
-  if (module == nullptr) module = LoadLibraryA(library);
-  FARPROC address = module != nullptr ? GetProcAddress(module, name) : nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(KeptLibraryFunction(library, name)));
 }
 
 }  // namespace

@@ -12,8 +12,29 @@
 
 namespace vrex::win {
 
+// What a window class of the program is made of; what is not named here is
+// zero.  The cursor is a system one (IDC_ARROW, IDC_WAIT), or none for a
+// window never shown.
+struct WindowClass {
+  const char* name = nullptr;
+  WNDPROC procedure = nullptr;
+  LPCSTR cursor = IDC_ARROW;
+  UINT style = 0;
+  HICON icon = nullptr;
+  HBRUSH background = nullptr;
+  HINSTANCE instance = nullptr;  // the program's own when none
+};
+
 // Registers the class unless the instance has it already; true when it is there.
-inline bool RegisterClassOnce(const WNDCLASSA& windowClass) {
+inline bool RegisterClassOnce(const WindowClass& definition) {
+  WNDCLASSA windowClass{};
+  windowClass.style = definition.style;
+  windowClass.lpfnWndProc = definition.procedure;
+  windowClass.hInstance = definition.instance != nullptr ? definition.instance : GetModuleHandleA(nullptr);
+  windowClass.hCursor = definition.cursor != nullptr ? LoadCursorA(nullptr, definition.cursor) : nullptr;
+  windowClass.hIcon = definition.icon;
+  windowClass.hbrBackground = definition.background;
+  windowClass.lpszClassName = definition.name;
   WNDCLASSA existing{};
   if (GetClassInfoA(windowClass.hInstance, windowClass.lpszClassName, &existing)) return true;
   return RegisterClassA(&windowClass) != 0;
