@@ -6,6 +6,7 @@
 #include "lang/language.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::app {
 namespace {
@@ -17,21 +18,21 @@ using enum CatalogueRule;
 // Unlike the page, the report holds the dial-up lines under Windows NT 4.0 too.
 // clang-format off
 constexpr CatalogueRow kCatalogue[] = {
-    // caption                   section     place       icon        gatherer                             page         report
-    {IDS_SUBITEM_DIALUP,         1,          3,          10,         &Gatherers::gettel,                  kDialUp,     kSwallow},
-    {IDS_SUBITEM_ADAPTERS,       0,          1,          1,          &Gatherers::netadapterstostringlst,  kEverywhere, kEverywhere},
-    {IDS_SUBITEM_PROTOCOLS,      0,          2,          2,          &Gatherers::protocolstostringlst,    kEverywhere, kEverywhere},
-    {IDS_SUBITEM_SERVICES,       0,          3,          3,          &Gatherers::servicestostringlst,     kEverywhere, kEverywhere},
-    {IDS_SUBITEM_CLIENTS,        0,          4,          4,          &Gatherers::clientstostringlst,      kEverywhere, kEverywhere},
-    {IDS_SUBITEM_TCPIP,          0,          6,          6,          &Gatherers::tcpipdetailstostringlst, kEverywhere, kEverywhere},
-    {IDS_SUBITEM_WINSOCK,        0,          5,          5,          &Gatherers::winsocktostringlst,      kWinsock,    kWinsock},
-    {IDS_SUBITEM_MAIL,           1,          0,          7,          &Gatherers::postatostringlst,        kEverywhere, kEverywhere},
-    {IDS_SUBITEM_PROXY,          1,          1,          8,          &Gatherers::proxytostringlst,        kEverywhere, kEverywhere},
-    {IDS_SUBITEM_BROWSERS,       1,          2,          9,          &Gatherers::explorerstostringlst,    kEverywhere, kEverywhere},
-    {IDS_SUBITEM_BASIC_INFO,     0,          0,          0,          &Gatherers::zakladniinfotostringlst, kEverywhere, kEverywhere},
-    {IDS_SUBITEM_USERS,          2,          0,          16,         &Gatherers::userstostringlst,        kNtFamily,   kNtFamily},
-    {IDS_SUBITEM_LOCAL_GROUPS,   2,          1,          17,         &Gatherers::localgroupstostringlst,  kNtFamily,   kNtFamily},
-    {IDS_SUBITEM_GLOBAL_GROUPS,  kNotListed, kNotListed, kNotListed, &Gatherers::globalgroupstostringlst, kNtFamily,   kNever},
+    // caption                    section     place       icon                         gatherer                             page         report
+    {IDS_SUBITEM_DIALUP,          1,          3,          ART_ICON_TELEPHONE_GLOBE,    &Gatherers::gettel,                  kDialUp,     kSwallow},
+    {IDS_SUBITEM_ADAPTERS,        0,          1,          ART_ICON_NETWORK_CARD,       &Gatherers::netadapterstostringlst,  kEverywhere, kEverywhere},
+    {IDS_SUBITEM_PROTOCOLS,       0,          2,          ART_ICON_CABLE_PLUG,         &Gatherers::protocolstostringlst,    kEverywhere, kEverywhere},
+    {IDS_SUBITEM_SERVICES,        0,          3,          ART_ICON_COMPUTER,           &Gatherers::servicestostringlst,     kEverywhere, kEverywhere},
+    {IDS_SUBITEM_CLIENTS,         0,          4,          ART_ICON_MONITOR,            &Gatherers::clientstostringlst,      kEverywhere, kEverywhere},
+    {IDS_SUBITEM_TCPIP,           0,          6,          ART_ICON_NETWORK_PLUG,       &Gatherers::tcpipdetailstostringlst, kEverywhere, kEverywhere},
+    {IDS_SUBITEM_WINSOCK,         0,          5,          ART_ICON_NETWORK_CARD_2,     &Gatherers::winsocktostringlst,      kWinsock,    kWinsock},
+    {IDS_SUBITEM_MAIL,            1,          0,          ART_ICON_MAIL,               &Gatherers::postatostringlst,        kEverywhere, kEverywhere},
+    {IDS_SUBITEM_PROXY,           1,          1,          ART_ICON_COMPUTER_TELEPHONE, &Gatherers::proxytostringlst,        kEverywhere, kEverywhere},
+    {IDS_SUBITEM_BROWSERS,        1,          2,          ART_ICON_BROWSER,            &Gatherers::explorerstostringlst,    kEverywhere, kEverywhere},
+    {IDS_SUBITEM_BASIC_INFO,      0,          0,          ART_ICON_INFORMATION,        &Gatherers::zakladniinfotostringlst, kEverywhere, kEverywhere},
+    {IDS_SUBITEM_USERS,           2,          0,          ART_ICON_USER,               &Gatherers::userstostringlst,        kNtFamily,   kNtFamily},
+    {IDS_SUBITEM_LOCAL_GROUPS,    2,          1,          ART_ICON_GROUP,              &Gatherers::localgroupstostringlst,  kNtFamily,   kNtFamily},
+    {IDS_SUBITEM_GLOBAL_GROUPS,   kNotListed, kNotListed, kNotListed,                  &Gatherers::globalgroupstostringlst, kNtFamily,   kNever},
 };
 // clang-format on
 

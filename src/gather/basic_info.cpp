@@ -7,6 +7,7 @@
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -54,7 +55,9 @@ void ReadNTNames(TBasicInfo& info) {
   }
 }
 
-std::string Line(int labelId, const std::string& value) { return LabelValueLine(0, GetLangString(labelId), value); }
+std::string Line(int labelId, const std::string& value) {
+  return LabelValueLine(ART_ICON_INFORMATION, GetLangString(labelId), value);
+}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "gather/label_value_line.h"
 #include "platform/os/ports.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -167,7 +168,7 @@ void ConnectionWalk::RenderTcp() {
     std::string remote = record.RemoteAddr == kNoAddress
                              ? std::string("0.0.0.0: 0")
                              : AddrName(false, record.RemoteAddr) + ": " + PortName(record.RemotePort, "tcp");
-    lines_.push_back("<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">TCP</FONT>");
+    lines_.push_back(IconTag(ART_ICON_NETWORK_PLUG) + " <FONT color=\"clnavy\" SIZE=\"10\">TCP</FONT>");
     lines_.push_back(ValueLine("Local adress: ", local));
     lines_.push_back(ValueLine("Remote adress: ", remote));
     lines_.push_back(ValueLine("State:", TcpStateName(record.State)));
@@ -177,7 +178,7 @@ void ConnectionWalk::RenderTcp() {
 void ConnectionWalk::RenderUdp() {
   for (const auto& record : udp_.Records()) {
     std::string local = AddrName(true, record.LocalAddr) + ": " + PortName(record.LocalPort, "udp");
-    lines_.push_back("<IMG src=\"idx:6\"></IMG> <FONT color=\"clnavy\" SIZE=\"10\">UDP</FONT>");
+    lines_.push_back(IconTag(ART_ICON_NETWORK_PLUG) + " <FONT color=\"clnavy\" SIZE=\"10\">UDP</FONT>");
     lines_.push_back(ValueLine("Local adress:", local));
     lines_.push_back(ValueLine("Remote adress:", "*.*.*.*: *"));
     lines_.push_back(ValueLine("State:", TcpStateName(record.State)));

@@ -9,6 +9,7 @@
 #include "lang/string_ids.h"
 #include "platform/os/loaded_module.h"
 #include "platform/os/ports.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -161,7 +162,8 @@ std::vector<std::string> PhonebookLines(const std::string& text) {
       continue;
     }
     std::string rendered = teltostring(piece);
-    lines.push_back(rendered.empty() || rendered == " " ? std::string(" ") : "<IMG src=\"idx:10\"></IMG>" + rendered);
+    lines.push_back(rendered.empty() || rendered == " " ? std::string(" ")
+                                                        : IconTag(ART_ICON_TELEPHONE_GLOBE) + rendered);
     piece.clear();
   }
   return lines;

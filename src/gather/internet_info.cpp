@@ -9,6 +9,7 @@
 #include "gather/registry_reads.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -41,17 +42,17 @@ bool MatchesAt(const std::string& data, std::size_t at, const std::string& tag) 
 std::string MailLine(int labelId, const std::string& value) {
   std::string label(1, ' ');
   label += GetLangString(labelId);
-  return LabelValueLine(7, label, value);
+  return LabelValueLine(ART_ICON_MAIL, label, value);
 }
 
 std::string ProxyLine(const char* protocol, const std::string& value) {
-  return MarkupLine(std::string("<IMG src=\"idx:8\"></IMG><FONT size=\"10\" color=\"clblue\"> ") + protocol +
+  return MarkupLine(IconTag(ART_ICON_COMPUTER_TELEPHONE) + "<FONT size=\"10\" color=\"clblue\"> " + protocol +
                         ": <IND x=\"200\"><FONT color=\"clmaroon\">",
                     value, " </FONT>");
 }
 
 std::string BrowserLine(int labelId, const std::string& value) {
-  return MarkupLine("<IMG src=\"idx:9\"></IMG><FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
+  return MarkupLine(IconTag(ART_ICON_BROWSER) + "<FONT size=\"10\" color=\"clblue\">" + GetLangString(labelId) +
                         "<IND x=\"200\"><FONT color=\"clmaroon\">",
                     value, " </FONT>");
 }
@@ -147,7 +148,7 @@ std::vector<std::string> postatostringlst(const TInternetInfo& info) {
   Lines lines;
   for (const TMailAccount& account : info.MailAccounts) {
     if (account.AccountName.empty()) continue;
-    lines.push_back(MarkupLine("<IMG src=\"idx:7\"></IMG><FONT size=\"11\" color=\"clred\"> " +
+    lines.push_back(MarkupLine(IconTag(ART_ICON_MAIL) + "<FONT size=\"11\" color=\"clred\"> " +
                                    GetLangString(IDS_MAIL_ACCOUNT) + " <FONT color=\"clBlue\"> ",
                                account.AccountName, " </FONT>"));
     lines.push_back(MailLine(IDS_MAIL_ADDRESS, account.SmtpEmailAddress));

@@ -5,6 +5,7 @@
 #include "lang/language.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -24,7 +25,7 @@ std::vector<std::string> localgroupstostringlst() {
       [&lines](const os::LocalGroupInfo0& group) {
         const std::string name = AnsiText(group.name);
         if (name.empty()) return;
-        lines.push_back(MarkupLine("<FONT color=\"clgreen\"><ind x=\"10\"><IMG src=\"idx:17\"></IMG>", name));
+        lines.push_back(MarkupLine("<FONT color=\"clgreen\"><ind x=\"10\">" + IconTag(ART_ICON_GROUP), name));
         for (std::string& line : groupdetailtostringlst(group.name)) lines.push_back(std::move(line));
         lines.push_back(" ");
       });
@@ -55,7 +56,7 @@ std::vector<std::string> groupdetailtostringlst(const std::u16string& name) {
       [&lines](const os::LocalGroupMembersInfo1& member) {
         const std::string text = AnsiText(member.name);
         if (!text.empty())
-          lines.push_back(MarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"30\"><IMG src=\"idx:16\"></IMG>", text));
+          lines.push_back(MarkupLine("<FONT COLOR=\"clmaroon\"> <IND x=\"30\">" + IconTag(ART_ICON_USER), text));
       });
   return lines;
 }

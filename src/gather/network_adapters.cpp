@@ -10,6 +10,7 @@
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
 #include "platform/text.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -19,10 +20,10 @@ constexpr const char* kNT4NetworkCards = "software\\Microsoft\\Windows NT\\Curre
 constexpr const char* kAdapterTitle = "<FONT color=\"clnavy\" size=\"11\">";
 
 // Label and value touch their tags here, unlike the other pages' lines.
-std::string DriverValueLine(const std::string& icon, const std::string& label, const std::string& value) {
-  return MarkupLine("<IMG src=\"idx:" + icon + "\"></IMG> <FONT color=\"clblue\" size=\"10\">" + label +
-                        "<IND x=\"200\"><FONT color=\"clmaroon\">",
-                    value);
+std::string DriverValueLine(int icon, const std::string& label, const std::string& value) {
+  return MarkupLine(
+      IconTag(icon) + " <FONT color=\"clblue\" size=\"10\">" + label + "<IND x=\"200\"><FONT color=\"clmaroon\">",
+      value);
 }
 
 struct DriverValue {
@@ -47,7 +48,7 @@ void AddNT4NetworkCards(std::vector<std::string>& names) {
 void AddAdapter(const DeviceListRecord& record, std::vector<std::string>& lines) {
   lines.push_back(MarkupLine(kAdapterTitle, record.DatabaseName.empty() ? record.Name : record.DatabaseName));
   lines.push_back("<FONT color=\"clnavy\" size=\"10\">" + GetLangString(IDS_ADAPTER_DRIVER) + "</FONT>");
-  const std::string icon = text::EqualsNoCase(record.ClassName, "MODEM") ? "11" : "1";
+  const int icon = text::EqualsNoCase(record.ClassName, "MODEM") ? ART_ICON_TELEPHONE : ART_ICON_NETWORK_CARD;
   if (auto driver = OpenMachineKey(record.DriverKey)) {
     for (const auto& value : kDriverValues)
       if (driver->ValueExists(value.name))

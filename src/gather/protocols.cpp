@@ -4,6 +4,7 @@
 #include "gather/registry_reads.h"
 #include "gather/network.h"
 #include "gather/network_adapters.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -27,7 +28,7 @@ void AddTypedSoftware() {
   }
 }
 
-std::vector<std::string> Render(const std::vector<std::string>& list, const char* opening) {
+std::vector<std::string> Render(const std::vector<std::string>& list, const std::string& opening) {
   std::vector<std::string> lines;
   lines.reserve(list.size());
   for (const auto& entry : list) lines.push_back(MarkupLine(opening, entry));
@@ -61,15 +62,15 @@ void getprotocolsetc() {
 }
 
 std::vector<std::string> protocolstostringlst() {
-  return Render(ProtocolList(), "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">");
+  return Render(ProtocolList(), IconTag(ART_ICON_COMPUTER) + " <FONT color=\"clblue\" size=\"10\">");
 }
 
 std::vector<std::string> servicestostringlst() {
-  return Render(ServiceList(), "<IMG src=\"idx:4\"></IMG><FONT color=\"clblue\" size=\"10\">");
+  return Render(ServiceList(), IconTag(ART_ICON_MONITOR) + "<FONT color=\"clblue\" size=\"10\">");
 }
 
 std::vector<std::string> clientstostringlst() {
-  return Render(ClientList(), "<IMG src=\"idx:5\"></IMG><FONT color=\"clblue\" size=\"10\">");
+  return Render(ClientList(), IconTag(ART_ICON_NETWORK_CARD_2) + "<FONT color=\"clblue\" size=\"10\">");
 }
 
 }  // namespace vrex::gather

@@ -12,6 +12,7 @@
 #include "lang/multistring.h"
 #include "lang/os_version.h"
 #include "lang/string_ids.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
@@ -26,7 +27,7 @@ constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP"
 constexpr const char* kNt4Adapter = "SYSTEM\\CurrentControlSet\\Services\\TC5081\\Parameters\\Tcpip";
 constexpr const char* kNt4Tcpip = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 
-constexpr const char* kLabelStart = "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\" size=\"10\">";
+const std::string kLabelStart = IconTag(ART_ICON_COMPUTER) + " <FONT color=\"clblue\" size=\"10\">";
 
 std::string ValueLine(int labelId, const std::string& value) {
   return MarkupLine(kLabelStart + GetLangString(labelId) + "<IND x=\"200\"><FONT color=\"clmaroon\">", value);
@@ -35,7 +36,8 @@ std::string ValueLine(int labelId, const std::string& value) {
 // NT 4.0 shows the address after a second icon, blue and not indented.
 std::string Nt4AddressLine(const std::string& value) {
   return MarkupLine(
-      kLabelStart + GetLangString(IDS_TCPIP_IP_ADDRESS) + "<IMG src=\"idx:3\"></IMG> <FONT color=\"clblue\">", value);
+      kLabelStart + GetLangString(IDS_TCPIP_IP_ADDRESS) + IconTag(ART_ICON_COMPUTER) + " <FONT color=\"clblue\">",
+      value);
 }
 
 // A multi-string value read whole, its entries run together: the interface

@@ -10,17 +10,17 @@
 namespace vrex::gather {
 namespace {
 
-constexpr const char* kUser = "<IND x=\"20\"><IMG src=\"idx:16\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kTime = "<IND x=\"20\"><IMG src=\"idx:19\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kStorage = "<IND x=\"20\"><IMG src=\"idx:20\"></IMG><FONT color=\"clblue\">";
-constexpr const char* kFolder = "<IND x=\"20\"><IMG src=\"idx:21\"></IMG><FONT color=\"clblue\">";
 constexpr const char* kBlue = "<FONT color=\"clblue\">";
-const std::string kYes20 = "<IND x=\"20\">" + IconTag(ART_ICON_YES) + kBlue;
-const std::string kNo20 = "<IND x=\"20\">" + IconTag(ART_ICON_NO) + kBlue;
-const std::string kYes30 = "<IND x=\"30\">" + IconTag(ART_ICON_YES) + kBlue;
-const std::string kNo30 = "<IND x=\"30\">" + IconTag(ART_ICON_NO) + kBlue;
-const std::string kSet = "<IND x=\"30\">" + IconTag(ART_ICON_TICKED) + kBlue;
-const std::string kClear = std::string("<IND x=\"30\">") + kBlue + IconTag(ART_ICON_UNTICKED);
+const std::string kUser = "<IND x=\"20\">" + IconTag(ART_ICON_USER) + kBlue;
+const std::string kTime = "<IND x=\"20\">" + IconTag(ART_ICON_LIGHTNING) + kBlue;
+const std::string kStorage = "<IND x=\"20\">" + IconTag(ART_ICON_SERVERS) + kBlue;
+const std::string kFolder = "<IND x=\"20\">" + IconTag(ART_ICON_FOLDERS) + kBlue;
+const std::string kYes20 = "<IND x=\"20\">" + IconTag(ART_ICON_TICK) + kBlue;
+const std::string kNo20 = "<IND x=\"20\">" + IconTag(ART_ICON_CROSS) + kBlue;
+const std::string kYes30 = "<IND x=\"30\">" + IconTag(ART_ICON_TICK) + kBlue;
+const std::string kNo30 = "<IND x=\"30\">" + IconTag(ART_ICON_CROSS) + kBlue;
+const std::string kSet = "<IND x=\"30\">" + IconTag(ART_ICON_OPTION_SET) + kBlue;
+const std::string kClear = std::string("<IND x=\"30\">") + kBlue + IconTag(ART_ICON_OPTION_CLEAR);
 constexpr const char* kHeading = "<IND x=\"20\"><FONT color=\"clnavy\">";
 constexpr const char* kValue = "<FONT color=\"clmaroon\"><IND x=\"170\">";
 constexpr const char* kEnd = "</FONT>";

@@ -3,11 +3,14 @@
 #include "gather/label_value_line.h"
 #include "lang/language.h"
 #include "lang/string_ids.h"
+#include "platform/ui/art_ids.h"
 
 namespace vrex::gather {
 namespace {
 
-std::string Line(int labelId, const std::string& value) { return LabelValueLine(6, GetLangString(labelId), value); }
+std::string Line(int labelId, const std::string& value) {
+  return LabelValueLine(ART_ICON_NETWORK_PLUG, GetLangString(labelId), value);
+}
 
 }  // namespace
 

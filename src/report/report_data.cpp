@@ -13,8 +13,8 @@ namespace vrex::report {
 namespace {
 
 constexpr int kDefaultPoints = 8;
-const std::string kTickedIcon = "idx:" + std::to_string(ART_ICON_TICKED);
-const std::string kUntickedIcon = "idx:" + std::to_string(ART_ICON_UNTICKED);
+const std::string kTickedIcon = "idx:" + std::to_string(ART_ICON_OPTION_SET);
+const std::string kUntickedIcon = "idx:" + std::to_string(ART_ICON_OPTION_CLEAR);
 
 // A text of the ANSI code page in UTF-8.
 std::string Utf8(std::string_view text) { return text::Utf16ToUtf8(os::SystemPort().AnsiToWide(text)); }

@@ -15,12 +15,30 @@
 #define IDB_IMAGELIST1 210
 #define IDB_SECTIONIMAGES 211
 
-// Icons of ImageList1 that show a state (ticked or not, yes or no): the
-// report for programs reads the state back from them.
-#define ART_ICON_TICKED 12
-#define ART_ICON_UNTICKED 13
-#define ART_ICON_YES 14
-#define ART_ICON_NO 15
+// The icons of ImageList1, by what they show (assets/imagelist1.px).  The
+// option buttons show a state, which the report for programs reads back.
+#define ART_ICON_INFORMATION 0
+#define ART_ICON_NETWORK_CARD 1
+#define ART_ICON_CABLE_PLUG 2
+#define ART_ICON_COMPUTER 3
+#define ART_ICON_MONITOR 4
+#define ART_ICON_NETWORK_CARD_2 5
+#define ART_ICON_NETWORK_PLUG 6
+#define ART_ICON_MAIL 7
+#define ART_ICON_COMPUTER_TELEPHONE 8
+#define ART_ICON_BROWSER 9
+#define ART_ICON_TELEPHONE_GLOBE 10
+#define ART_ICON_TELEPHONE 11
+#define ART_ICON_OPTION_SET 12
+#define ART_ICON_OPTION_CLEAR 13
+#define ART_ICON_TICK 14
+#define ART_ICON_CROSS 15
+#define ART_ICON_USER 16
+#define ART_ICON_GROUP 17
+#define ART_ICON_GROUP_2 18
+#define ART_ICON_LIGHTNING 19
+#define ART_ICON_SERVERS 20
+#define ART_ICON_FOLDERS 21
 
 // Button strip images, resting and hover, 16x16; the language button 25x25.
 #define IDB_BTN_REPORT 220
