@@ -95,7 +95,8 @@ std::vector<std::string> CommandLineMessage(const CommandLine& command) {
     case Fault::kUnexpected:
     case Fault::kNone: break;
   }
-  return {text::FillIn(GetMessageText(id), command.wrong), usage};
+  // An empty argument ("") is shown as the user typed it, not as nothing.
+  return {text::FillIn(GetMessageText(id), command.wrong.empty() ? "\"\"" : command.wrong), usage};
 }
 
 std::vector<std::string> SplitArguments(const std::string& commandLine) {

@@ -34,11 +34,17 @@ namespace {
 class ConsoleOut {
  public:
   // Takes nothing from the heap: a fault's report is written this way too.
+  // Every line of the text ends in CR LF, a message of two lines too.
   void Write(DWORD which, std::string_view text) {
     HANDLE handle = Handle(which);
     if (handle == nullptr) return;
-    win::WriteAnsiText(handle, text);
-    win::WriteAnsiText(handle, "\r\n");
+    for (;;) {
+      const std::size_t end = text.find('\n');
+      win::WriteAnsiText(handle, text.substr(0, end));
+      win::WriteAnsiText(handle, "\r\n");
+      if (end == std::string_view::npos) return;
+      text.remove_prefix(end + 1);
+    }
   }
 
   // The standard handles are taken first; then the program joins its

@@ -44,7 +44,7 @@ rm -f "$network/held" && touch "$network/hold"
   >"$work/console.txt" 2>"$stderr") &
 console=$!
 for _ in $(seq 300); do [ -f "$network/held" ] && break; sleep 0.1; done
-program=$(pgrep -f 'VrexNet.exe --report .*kept.txt')
+program=$(pgrep -f '^VrexNet\.exe --report .*kept\.txt')
 vrex_check "Ctrl+C: the run is held in its gathering" test -f "$network/held" -a -n "$program"
 [ -n "$program" ] && kill -INT $program
 for _ in $(seq 100); do kill -0 $console 2>/dev/null || break; sleep 0.1; done

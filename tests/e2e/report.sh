@@ -71,7 +71,9 @@ vrex_check "read-only target: the file stays intact" vrex_said "$stderr" "$messa
 chmod u+w "$work/locked.txt"
 vrex_run_program --report "$(vrex_wine_path "$work/missing/r.txt")" --items 540
 status=$?
-vrex_check "missing folder: the message names the file" grep -q 'missing\\r.txt' "$stderr"
+# Each line of the message ends in CR LF.
+vrex_check "missing folder: the message names the file, its line ends in CR LF" \
+  grep -qxF "The report could not be written to $(vrex_wine_path "$work/missing/r.txt")."$'\r' "$stderr"
 vrex_check "missing folder: the message says the folder does not exist" \
   grep -qxF "The folder $(vrex_wine_path "$work/missing") does not exist." <(tr -d '\r' <"$stderr")
 vrex_check "missing folder: exit status 1" vrex_said "$stderr" "$message" test $status -eq 1

@@ -64,6 +64,7 @@ TEST(CommandLineTest, ArgumentsChooseTheFormAndAWrongOneIsNamed) {
       {{"--report", "r.txt", "extra"}, "Unexpected argument: extra"},
       {{"--report", "a.txt", "--Report", "b.txt"}, "--Report is given twice."},
       {{"--help", "extra"}, "Unexpected argument: extra"},
+      {{""}, "Unexpected argument: \"\""},
       {{"--report", "r.txt", "/?"}, "Unexpected argument: /?"},
   };
   for (const auto& [arguments, message] : wrong) {
