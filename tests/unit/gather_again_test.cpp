@@ -13,24 +13,17 @@ namespace {
 TEST(GatherAgain, ValuesGoneSinceTheLastRunAreGone) {
   os::memory::World world;
   world.system.SetVersion(2, 5, 1);
-  struct Case {
-    os::RootKey root;
-    const char* path;
-    const char* name;
-    const std::string& (*field)();
-  };
-  const Case cases[] = {
-      {os::RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "start page",
-       []() -> const std::string& { return gather::InternetInfo().IEStartPage; }},
-      {os::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "DefaultUserName",
-       []() -> const std::string& { return gather::BasicInfo().UserName; }},
-  };
-  for (const Case& c : cases) world.registry.SetText(c.root, c.path, c.name, "kept");
+  const char* kStartPage = "Software\\Microsoft\\Internet Explorer\\Main";
+  const char* kLogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  world.registry.SetText(os::RootKey::CurrentUser, kStartPage, "start page", "kept");
+  world.registry.SetText(os::RootKey::LocalMachine, kLogon, "DefaultUserName", "kept");
   getnetinfo();
-  for (const Case& c : cases) EXPECT_EQ(c.field(), "kept") << c.name;
-  for (const Case& c : cases) world.registry.DeleteKey(c.root, c.path);
+  world.registry.DeleteKey(os::RootKey::CurrentUser, kStartPage);
+  world.registry.DeleteKey(os::RootKey::LocalMachine, kLogon);
+  ASSERT_EQ(gather::InternetInfo().IEStartPage + gather::BasicInfo().UserName, "keptkept");
   getnetinfo();
-  for (const Case& c : cases) EXPECT_EQ(c.field(), "") << c.name;
+  EXPECT_EQ(gather::InternetInfo().IEStartPage, "");
+  EXPECT_EQ(gather::BasicInfo().UserName, "");
 }
 
 }  // namespace

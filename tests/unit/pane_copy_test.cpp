@@ -26,23 +26,11 @@ TEST(PaneCopy, RowsAndGroupsInTheTextReportsForm) {
   };
   const Case cases[] = {
       {0, CopyScope::kRow, "Proxy servers"},
-      {0, CopyScope::kGroup, "Proxy servers"},
       {2, CopyScope::kRow, "Status:                      Running"},
       {3, CopyScope::kGroup, "Winsock\r\nStatus:                      Running\r\na <b>"},
       {4, CopyScope::kRow, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(CopiedText(pane, c.row, c.scope), c.text) << c.row;
-}
-
-// Windows 95 takes the text alone; the NT family the Unicode form too.
-TEST(PaneCopy, UnicodeFormOnTheNtFamilyOnly) {
-  os::memory::World world;
-  world.system.SetVersion(1, 4, 0);
-  EXPECT_FALSE(ClipboardFormsOf("Copy\xe9").unicode);
-  world.system.SetVersion(2, 5, 1);
-  const ClipboardTexts forms = ClipboardFormsOf("Copy\xe9");
-  EXPECT_EQ(forms.ansi, "Copy\xe9");
-  EXPECT_EQ(forms.unicode, std::u16string(u"Copy\u00e9"));
 }
 
 }  // namespace

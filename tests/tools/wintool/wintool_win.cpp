@@ -279,6 +279,11 @@ int PrintClipboard() {
     }
     std::printf("%s\t%s\n", format == CF_TEXT ? "text" : "unicode", Escaped(text).c_str());
   }
+  // The formats in the clipboard's order: those placed, then those the system derives from them.
+  std::printf("formats\t");
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+    std::printf("%u ", format);
+  std::printf("\n");
   CloseClipboard();
   return 0;
 }
