@@ -22,8 +22,7 @@ TEST(GatherAgain, ValuesGoneSinceTheLastRunAreGone) {
   world.registry.DeleteKey(os::RootKey::LocalMachine, kLogon);
   ASSERT_EQ(gather::InternetInfo().IEStartPage + gather::BasicInfo().UserName, "keptkept");
   getnetinfo();
-  EXPECT_EQ(gather::InternetInfo().IEStartPage, "");
-  EXPECT_EQ(gather::BasicInfo().UserName, "");
+  EXPECT_EQ(gather::InternetInfo().IEStartPage + gather::BasicInfo().UserName, "");
 }
 
 }  // namespace
