@@ -4,8 +4,6 @@
 # fewer lines, kept for the next start.  On the Internet page of the
 # fixtures: heading, Mail, Proxy servers (four lines), Browsers, Dial-up.
 title="Vrex Info Network"
-work="$VREX_DIST/../pane_tools"
-mkdir -p "$work"
 vrex_wine_reg "$root/tests/fixtures/internet_settings.reg"
 vrex_wine_version winxp
 rm -f "$VREX_DIST/Network/VrexNet.ini"
@@ -25,6 +23,7 @@ menu_pick() {
 # ones the program placed first, then those the system derives from them.
 clipboard() { vrex_wine_tool clipboard | tr -d '\r' | grep "^$1	" | cut -f2-; }
 rows_of() { vrex_wine_tool rows "$title" 112 | tr -d '\r'; }
+kinds() { cut -f2 <<<"$1" | tr -d '\n'; }
 
 vrex_start_program
 vrex_check "main window appears" vrex_wine_tool wait "$title" 30000
@@ -48,9 +47,8 @@ vrex_wine_tool click-row "$title" 112 7 && vrex_wine_tool settle 300
 long_page="http://www.example.com/$(printf 'a long start page address %.0s' 1 2 3 4 5 6)end"
 printf 'REGEDIT4\r\n\r\n[%s]\r\n"ProxyServer"="refreshed.example.com:3128"\r\n\r\n[%s]\r\n"Start Page"="%s"\r\n' \
   'HKEY_CURRENT_USER\SOFTWARE\Microsoft\Windows\CurrentVersion\Internet Settings' \
-  'HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main' "$long_page" >"$work/changed.reg"
-vrex_wine_reg "$work/changed.reg"
-kinds() { cut -f2 <<<"$1" | tr -d '\n'; }
+  'HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main' "$long_page" >"$VREX_DIST/../changed.reg"
+vrex_wine_reg "$VREX_DIST/../changed.reg"
 before=$(rows_of)
 vrex_wine_tool key "$title" 112 0x74 && vrex_wine_tool settle 1500
 after=$(rows_of)
@@ -70,8 +68,7 @@ vrex_check "the window maximises over the screen" test "$(vrex_wine_tool info "$
 pane_width=$(vrex_wine_tool children "$title" | tr -d '\r' | awk -F '\t' '$1 == 112 { split($3, r, ","); print r[3] }')
 vrex_check "the right pane follows the window" test "${pane_width:-0}" -gt 700
 vrex_check "the long start page re-wraps to fewer lines" test "$(row_height)" -lt "${narrow:-0}"
-vrex_wine_tool close "$title"
-vrex_check "closes cleanly" vrex_wait_program 20
+vrex_wine_tool close "$title" && vrex_wait_program 20
 vrex_check "the place is kept in the INI file" grep -qE '^[-0-9]+,[-0-9]+,587,486,1$' <<<"$(vrex_ini_value WindowPlace)"
 vrex_start_program
 vrex_check "restart: main window appears" vrex_wine_tool wait "$title" 30000
@@ -88,13 +85,11 @@ vrex_check "RUS: Copy group's Unicode form reads Прокси-серверы" gr
 vrex_wine_tool close "$title" && vrex_wait_program 20
 
 # Windows 95: the text alone.
-vrex_wine_version win95
-rm -f "$VREX_DIST/Network/VrexNet.ini"
+vrex_wine_version win95 && rm -f "$VREX_DIST/Network/VrexNet.ini"
 vrex_start_program
 vrex_check "win95: main window appears" vrex_wine_tool wait "$title" 30000
 open_proxy_page
-vrex_wine_tool click-row "$title" 112 4
-vrex_wine_tool ctrl-key "$title" 112 C && vrex_wine_tool settle 300
+vrex_wine_tool click-row "$title" 112 4 && vrex_wine_tool ctrl-key "$title" 112 C && vrex_wine_tool settle 300
 formats=$(clipboard formats)
 vrex_check "win95: the program places the text alone" \
   vrex_said <(clipboard text) "HTTPS:" bash -c '[[ $1 == "1 "* && $1 != "1 13 "* ]]' _ "$formats"
@@ -102,5 +97,4 @@ vrex_wine_tool close "$title" && vrex_wait_program 20
 
 # The later runs share this prefix and this copy of the program.
 vrex_wine_reg "$root/tests/fixtures/internet_settings.reg"
-rm -f "$VREX_DIST/Network/VrexNet.ini"
-rm -rf "$work"
+rm -f "$VREX_DIST/Network/VrexNet.ini" "$VREX_DIST/../changed.reg"
