@@ -1,8 +1,6 @@
-# The right pane's pop-up menu, Ctrl+C and F5, and the window's size: copied
-# rows read back from the clipboard, the page after F5 with its groups open
-# and the registry's new values, the maximised window with its long value on
-# fewer lines, kept for the next start.  On the Internet page of the
-# fixtures: heading, Mail, Proxy servers (four lines), Browsers, Dial-up.
+# The right pane's pop-up menu, Ctrl+C and F5, and the window's size, on the
+# Internet page of the fixtures: heading, Mail, Proxy servers (four lines),
+# Browsers, Dial-up.
 title="Vrex Info Network"
 vrex_wine_reg "$root/tests/fixtures/internet_settings.reg"
 vrex_wine_version winxp
