@@ -347,6 +347,9 @@ void TNETFrm::ShowPaneMenu(LPARAM screenPoint) {
     ScreenToClient(pane, &inPane);
     LRESULT hit = SendMessageA(pane, LB_ITEMFROMPOINT, 0, MAKELPARAM(inPane.x, inPane.y));
     row = HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+    // The row the menu acts on gets the keyboard's mark, without the events of a click.
+    SetFocus(pane);
+    if (row >= 0) SendMessageA(pane, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
   }
   const UINT copyState = row >= 0 ? MF_ENABLED : MF_GRAYED;
   EnableMenuItem(paneMenu_.get(), kCopyCommand, MF_BYCOMMAND | copyState);

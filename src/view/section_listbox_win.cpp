@@ -486,15 +486,6 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       model_.MouseDown(x < RowsRight() ? rows_.RowAtY(y) : -1, x);
       return 0;
     }
-    // The right button selects the row it is pressed on, without the events
-    // of a click; its release brings the context menu through the default procedure.
-    case WM_RBUTTONDOWN: {
-      SetFocus(window_);
-      int x = static_cast<short>(LOWORD(lParam));
-      int row = x < RowsRight() ? rows_.RowAtY(static_cast<short>(HIWORD(lParam))) : -1;
-      if (row >= 0) SetSelectedRow(row);
-      return 0;
-    }
     case WM_KEYDOWN: KeyDown(wParam); return 0;
     // Ctrl+C, as the keyboard's translation delivers it.
     case WM_CHAR:
