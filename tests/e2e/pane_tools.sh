@@ -1,6 +1,5 @@
-# The right pane's pop-up menu, Ctrl+C and F5, and the window's size, on the
-# Internet page of the fixtures: heading, Mail, Proxy servers (four lines),
-# Browsers, Dial-up.
+# The right pane's menu, Ctrl+C, F5 and the window's size, on the Internet page
+# of the fixtures: heading, Mail, Proxy servers (four lines), Browsers, Dial-up.
 title="Vrex Info Network"
 vrex_wine_reg "$root/tests/fixtures/internet_settings.reg"
 vrex_wine_version winxp
@@ -17,8 +16,7 @@ menu_pick() {
   [ -z "${3:-}" ] || vrex_wine_screenshot "$3"
   vrex_wine_tool menu-pick "$title" "$2" && vrex_wine_tool settle 300
 }
-# The clipboard's text in FORM (text, unicode), or its formats in order: the
-# ones the program placed first, then those the system derives from them.
+# The clipboard's FORM (text, unicode), or its formats: the placed ones first.
 clipboard() { vrex_wine_tool clipboard | tr -d '\r' | grep "^$1	" | cut -f2-; }
 rows_of() { vrex_wine_tool rows "$title" 112 | tr -d '\r'; }
 kinds() { cut -f2 <<<"$1" | tr -d '\n'; }
