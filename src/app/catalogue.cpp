@@ -191,12 +191,22 @@ void MainPanes::Connect() {
 }
 
 void MainPanes::SectionListBox1ExpandSection(view::TSectionListBox&, int sectionIdx) {
+  pageSection_ = sectionIdx;
   ShowSectionPage(left_.Section(sectionIdx));
 }
 
 void MainPanes::SectionListBox1ContractSection(view::TSectionListBox&, int) {
+  pageSection_ = -1;
   view::ScopedUpdate update(right_);
   right_.ClearSections();
+}
+
+void MainPanes::RefreshPage() {
+  if (pageSection_ < 0) return;
+  view::ScopedUpdate update(right_);
+  const view::TSectionListBox::Position position = right_.KeepPosition();
+  ShowSectionPage(left_.Section(pageSection_));
+  right_.RestorePosition(position);
 }
 
 void MainPanes::SectionListBox1SubItemClick(view::TSectionListBox& sender, int sectionIdx, int subitemidx) {

@@ -107,6 +107,10 @@ class MainPanes {
   void SectionListBox1SubItemClick(view::TSectionListBox& sender, int sectionIdx, int subitemidx);
   void SectionListBox2SectionClick(view::TSectionListBox& sender, int sectionIdx);
 
+  // Builds the page shown anew, running its gatherers again, with the same
+  // groups open and the same rows in view where they still exist.
+  void RefreshPage();
+
  private:
   void ShowSectionPage(const view::TListSection& section);
 
@@ -114,6 +118,7 @@ class MainPanes {
   view::TSectionListBox& right_;
   const Gatherers& gatherers_;
   const Lines& connections_;
+  int pageSection_ = -1;  // the left section whose page is shown, or -1
 };
 
 }  // namespace vrex::app

@@ -5,12 +5,16 @@
 #include "app/about_win.h"
 #include "app/report_lines.h"
 #include "app/wait_dialog_win.h"
+#include "app/window_place.h"
 #include "lang/language.h"
 #include "lang/language_dialog_win.h"
+#include "lang/message_texts.h"
 #include "lang/string_ids.h"
 #include "platform/os/ports.h"
+#include "platform/os/win/clipboard_win.h"
 #include "platform/os/win/fonts_win.h"
 #include "platform/os/win/gdi_win.h"
+#include "platform/os/win/newer_functions_win.h"
 #include "platform/os/win/window_libraries_win.h"
 #include "platform/os/win/window_win.h"
 #include "platform/ui/art_ids.h"
@@ -23,6 +27,30 @@ namespace vrex::app {
 namespace {
 
 constexpr const char* kClassName = "TNETFrm";
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW;
+
+RECT ToRect(const view::Rect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+
+void Place(HWND window, const view::Rect& rect) {
+  MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+// The frame around the client area: the smallest window less it is the smallest client area.
+SIZE SmallestClient() {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
+  return SIZE{kMainWidth - (frame.right - frame.left), kMainHeight - (frame.bottom - frame.top)};
+}
+
+// Where the window starts: as the last run left it, within the visible
+// screen; the first time at the smallest size in the middle of the screen.
+WindowPlace StartPlace() {
+  const RECT area = win::MonitorArea(nullptr, true);
+  const view::Rect visible{area.left, area.top, area.right, area.bottom};
+  if (auto kept = ReadWindowPlace()) return ClampToArea(*kept, visible, kMainWidth, kMainHeight);
+  return WindowPlace{(GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2, kMainWidth, kMainHeight, false};
+}
 
 struct ButtonPlace {
   int id;
@@ -68,11 +96,46 @@ bool TNETFrm::Create() {
                           .icon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VREXNET)),
                           .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                           .instance = instance_});
-  int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
-  int top = (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2;
-  CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
-                  kMainWidth, kMainHeight, nullptr, nullptr, instance_, this);
+  smallestClient_ = SmallestClient();
+  startPlace_ = StartPlace();
+  CreateWindowExA(0, kClassName, kApplicationTitle, kMainStyle, startPlace_.left, startPlace_.top, startPlace_.width,
+                  startPlace_.height, nullptr, nullptr, instance_, this);
   return window_ != nullptr;
+}
+
+int TNETFrm::ShowCommand(int showCommand) const {
+  const bool plain = showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW;
+  return startPlace_.maximised && plain ? SW_SHOWMAXIMIZED : showCommand;
+}
+
+// The restored size and place, and whether the window is maximised, for the next start.
+void TNETFrm::SavePlace() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return;
+  const RECT& normal = placement.rcNormalPosition;
+  const bool maximised = placement.showCmd == SW_SHOWMAXIMIZED ||
+                         (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
+  // A place that cannot be kept is not worth a message at the end of the run.
+  WriteWindowPlace(
+      WindowPlace{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, maximised});
+}
+
+// Both panes, the strip and the gauge bar follow the window's size; the lists
+// re-measure their rows to the new width themselves.
+void TNETFrm::LayOut() {
+  if (panel1_ == nullptr) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  if (client.right == 0 && client.bottom == 0) return;  // minimised
+  const MainLayout layout = LayOutMainWindow(client.right, client.bottom, smallestClient_.cx, smallestClient_.cy);
+  Place(panel3_, layout.panel3);
+  Place(panel1_, layout.panel1);
+  Place(sectionListBox1_.Handle(), layout.sectionListBox1);
+  Place(gaugeBar1_, layout.gaugeBar1);
+  Place(sectionListBox2_.Handle(), layout.sectionListBox2);
+  // The bevels, the gauge's gradient and the tiled art are drawn to the edges: all of it anew.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TNETFrm::LoadArt() {
@@ -98,13 +161,14 @@ void TNETFrm::LoadArt() {
 // The components as the form's design lays them out.
 void TNETFrm::CreateComponents() {
   LoadArt();
-  RECT client;
-  GetClientRect(window_, &client);
+  const MainLayout layout =
+      LayOutMainWindow(smallestClient_.cx, smallestClient_.cy, smallestClient_.cx, smallestClient_.cy);
 
   ui::PanelStyle strip;
   strip.tile = stripTile_.get();
   strip.loweredInnerBevel = true;
-  HWND panel3 = ui::CreatePanel(window_, kPanel3, RECT{0, 0, client.right, 25}, strip);
+  panel3_ = ui::CreatePanel(window_, kPanel3, ToRect(layout.panel3), strip);
+  HWND panel3 = panel3_;
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
     const ButtonPlace& place = kButtons[i];
     ui::ExplorerButtonStyle style;
@@ -131,17 +195,18 @@ void TNETFrm::CreateComponents() {
 
   ui::PanelStyle body;
   body.color = RGB(197, 210, 226);
-  HWND panel1 = ui::CreatePanel(window_, kPanel1, RECT{8, 32, 8 + 561, 32 + 417}, body);
+  panel1_ = ui::CreatePanel(window_, kPanel1, ToRect(layout.panel1), body);
+  HWND panel1 = panel1_;
 
   ui::GaugeStyle gauge;
   gauge.labelFont = labelFont_.get();
   gauge.labelBounds = RECT{8, 0, 353, 17};  // Label1 sits at left 208 of the panel, over the bar at 200
-  gaugeBar1_ = ui::CreateGaugeBar(panel1, kGaugeBar1, RECT{200, 16, 200 + 353, 16 + 17}, gauge);
+  gaugeBar1_ = ui::CreateGaugeBar(panel1, kGaugeBar1, ToRect(layout.gaugeBar1), gauge);
 
   view::SectionListArt leftArt{sectionImages_.get(), imageList1_.get(), nodeGlyphs_.get(), wallpaperLeft_.get()};
-  sectionListBox1_.Create(panel1, kSectionListBox1, RECT{1, 1, 1 + 193, 1 + 415}, leftArt, 16);
+  sectionListBox1_.Create(panel1, kSectionListBox1, ToRect(layout.sectionListBox1), leftArt, 16);
   view::SectionListArt rightArt{imageList1_.get(), imageList1_.get(), nodeGlyphs_.get(), wallpaperRight_.get()};
-  sectionListBox2_.Create(panel1, kSectionListBox2, RECT{200, 87, 200 + 345, 87 + 329}, rightArt, 10);
+  sectionListBox2_.Create(panel1, kSectionListBox2, ToRect(layout.sectionListBox2), rightArt, 10);
 
   auto& left = sectionListBox1_.Model();
   left.sectionColor = view::Colour::Rgb(216, 208, 146);
@@ -177,6 +242,15 @@ void TNETFrm::CreateComponents() {
   ConnectGatherers();
   panes_ = std::make_unique<MainPanes>(left, right, gatherers_, ActiveConnections);
   panes_->Connect();
+  right.OnCopy = [this](view::TSectionListBox& pane) { CopyPaneRows(pane.SelectedRow(), CopyScope::kRow); };
+
+  paneMenu_.reset(CreatePopupMenu());
+  AppendMenuA(paneMenu_.get(), MF_STRING, kCopyCommand, "");
+  AppendMenuA(paneMenu_.get(), MF_STRING, kCopyGroupCommand, "");
+  AppendMenuA(paneMenu_.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(paneMenu_.get(), MF_STRING, kRefreshCommand, "");
+  // A window restored larger than the smallest one lays its components out at once.
+  LayOut();
 }
 
 void TNETFrm::ConnectGatherers() {
@@ -199,6 +273,11 @@ void TNETFrm::FormCreate() {
   for (std::size_t i = 0; i < std::size(kButtons); ++i)
     SetWindowTextA(buttons_[i], GetLangString(kButtons[i].caption).c_str());
   ui::SetGaugeLabel(gaugeBar1_, GetLangString(IDS_GAUGE_LABEL));
+  // So do the captions of the right pane's pop-up menu.
+  for (auto [command, caption] :
+       {std::pair{kCopyCommand, IDS_PANE_COPY}, std::pair{kCopyGroupCommand, IDS_PANE_COPY_GROUP},
+        std::pair{kRefreshCommand, IDS_PANE_REFRESH}})
+    ModifyMenuA(paneMenu_.get(), command, MF_BYCOMMAND | MF_STRING, command, GetMessageText(caption).c_str());
   BuildLeftPane(sectionListBox1_.Model());
   // The devices with their database names, then the network information that
   // reads its adapters from them.  A database that cannot be read is
@@ -221,6 +300,66 @@ void TNETFrm::ReportBtnClick() {
   report::WindowReportDialogs dialogs(window_);
   if (auto error = report::ReportOutput(choice.action, std::move(lines), report::NowText(), dialogs))
     os::MessagesPort().Show(*error, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+}
+
+void TNETFrm::Refresh() {
+  // The connection walk lets messages through: no second refresh, and no
+  // click, may run inside this one.
+  if (refreshing_) return;
+  refreshing_ = true;
+  EnableWindow(window_, FALSE);
+  ShowWaitDlg(window_);
+  SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
+  SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
+  GatherAgain(refreshDevices, [this](const std::string& message) {
+    HideWaitDlg();
+    os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+  });
+  HideWaitDlg();
+  EnableWindow(window_, TRUE);
+  refreshing_ = false;
+  panes_->RefreshPage();
+}
+
+void TNETFrm::CopyPaneRows(int row, CopyScope scope) {
+  const std::string text = CopiedText(sectionListBox2_.Model(), row, scope);
+  if (text.empty()) return;
+  const ClipboardTexts forms = ClipboardFormsOf(text);
+  win::PutOnClipboard(window_, forms.ansi, forms.unicode ? &*forms.unicode : nullptr);
+}
+
+// The right pane's menu at the mouse, for the row under it; from the keyboard
+// (no position) at the selected row's corner, for that row.
+void TNETFrm::ShowPaneMenu(LPARAM screenPoint) {
+  HWND pane = sectionListBox2_.Handle();
+  int row = sectionListBox2_.Model().SelectedRow();
+  POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  if (screenPoint == -1) {
+    RECT rect{};
+    if (row < 0 ||
+        SendMessageA(pane, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+      rect = RECT{0, 0, 0, 0};
+    at = POINT{rect.left, rect.bottom};
+    ClientToScreen(pane, &at);
+  } else {
+    POINT inPane = at;
+    ScreenToClient(pane, &inPane);
+    LRESULT hit = SendMessageA(pane, LB_ITEMFROMPOINT, 0, MAKELPARAM(inPane.x, inPane.y));
+    row = HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+    // The row the menu acts on gets the keyboard's mark, without the events of a click.
+    SetFocus(pane);
+    if (row >= 0) SendMessageA(pane, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+  }
+  const UINT copyState = row >= 0 ? MF_ENABLED : MF_GRAYED;
+  EnableMenuItem(paneMenu_.get(), kCopyCommand, MF_BYCOMMAND | copyState);
+  EnableMenuItem(paneMenu_.get(), kCopyGroupCommand, MF_BYCOMMAND | copyState);
+  const UINT command = TrackPopupMenu(paneMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                                      at.x, at.y, 0, window_, nullptr);
+  switch (command) {
+    case kCopyCommand: CopyPaneRows(row, CopyScope::kRow); break;
+    case kCopyGroupCommand: CopyPaneRows(row, CopyScope::kGroup); break;
+    case kRefreshCommand: Refresh(); break;
+  }
 }
 
 void TNETFrm::AboutBtnClick() { AboutBtnExecute(window_); }
@@ -258,12 +397,28 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_GETMINMAXINFO: {
-      // The window keeps its size whatever the border or the system menu ask.
+      // Never smaller than the form's design.
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize = info->ptMaxTrackSize = POINT{kMainWidth, kMainHeight};
-      info->ptMaxSize = POINT{kMainWidth, kMainHeight};
+      info->ptMinTrackSize = POINT{kMainWidth, kMainHeight};
       return 0;
     }
+    case WM_SIZE: LayOut(); return 0;
+    // The right pane's request comes up through the client panel, which names
+    // itself as its window: the pane is told by the point, or by the keyboard.
+    case WM_CONTEXTMENU: {
+      HWND pane = sectionListBox2_.Handle();
+      RECT paneRect{};
+      GetWindowRect(pane, &paneRect);
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (lParam == -1 ? GetFocus() != pane : !PtInRect(&paneRect, at)) break;
+      ShowPaneMenu(lParam);
+      return 0;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case kRefreshCommand: Refresh(); return 0;
+      }
+      break;
     // The keyboard comes back where it was, or to the first tab stop.
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -274,7 +429,10 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SETFOCUS: RestoreFocus(); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+      SavePlace();
+      PostQuitMessage(0);
+      return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -285,7 +443,7 @@ int RunApplication(HINSTANCE instance, int showCommand) {
   if (!form.Create()) return 1;
   // A start-up that could not start Winsock has asked to end without showing the window.
   if (!os::UiPort().Terminated()) {
-    ShowWindow(form.Handle(), showCommand);
+    ShowWindow(form.Handle(), form.ShowCommand(showCommand));
     UpdateWindow(form.Handle());
   }
   MSG message;
@@ -294,6 +452,12 @@ int RunApplication(HINSTANCE instance, int showCommand) {
 }
 
 void DispatchProgramMessage(HWND mainWindow, MSG& message) {
+  // F5 anywhere in the main window refreshes it.
+  if (mainWindow != nullptr && message.message == WM_KEYDOWN && message.wParam == VK_F5 &&
+      (message.hwnd == mainWindow || IsChild(mainWindow, message.hwnd))) {
+    PostMessageA(mainWindow, WM_COMMAND, kRefreshCommand, 0);
+    return;
+  }
   // Tab and the arrow keys between the controls go to the dialog manager.
   if (mainWindow != nullptr && IsDialogMessageA(mainWindow, &message)) return;
   TranslateMessage(&message);

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/main_layout.h"
+#include "app/pane_copy.h"
+#include "app/window_place.h"
 #include "app/startup_gathering.h"
 #include "components/inet_detector.h"
 #include "platform/os/win/handles_win.h"
@@ -18,9 +21,6 @@
 #include "view/section_listbox_win.h"
 
 namespace vrex::app {
-
-inline constexpr int kMainWidth = 587;
-inline constexpr int kMainHeight = 486;
 
 // Child window IDs, so tests can reach the controls.
 enum ControlId {
@@ -36,6 +36,13 @@ enum ControlId {
   kGaugeBar1 = 113,
 };
 
+// The commands of the right pane's pop-up menu; F5 sends kRefreshCommand too.
+enum PaneCommand {
+  kCopyCommand = 201,
+  kCopyGroupCommand = 202,
+  kRefreshCommand = 203,
+};
+
 class TNETFrm {
  public:
   explicit TNETFrm(HINSTANCE instance);
@@ -45,6 +52,8 @@ class TNETFrm {
 
   bool Create();
   HWND Handle() const { return window_; }
+  // How to show the window first: maximised when the last run left it so.
+  int ShowCommand(int showCommand) const;
 
   // Start-up step 7: the device list and its database.  Replaceable so that a
   // test can make it fail; set before Create.
@@ -58,6 +67,11 @@ class TNETFrm {
   void LangBtnClick();
   void MinimizeBtnClick();
   void CloseBtnClick();
+  // F5 and the right pane's Refresh: the start-up gathering again behind the
+  // wait note, then the page shown built anew.
+  void Refresh();
+  // The right pane's Copy and Copy group, and Ctrl+C on its selected row.
+  void CopyPaneRows(int row, CopyScope scope);
 
   view::SectionListBoxWin& SectionListBox1() { return sectionListBox1_; }
   view::SectionListBoxWin& SectionListBox2() { return sectionListBox2_; }
@@ -76,6 +90,9 @@ class TNETFrm {
   void LoadArt();
   void ConnectGatherers();
   void RestoreFocus();
+  void LayOut();
+  void ShowPaneMenu(LPARAM screenPoint);
+  void SavePlace();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
@@ -88,6 +105,12 @@ class TNETFrm {
   std::array<ButtonArt, 5> buttonArt_;
   std::array<HWND, 5> buttons_{};
   HWND gaugeBar1_ = nullptr;
+  HWND panel3_ = nullptr;
+  HWND panel1_ = nullptr;
+  SIZE smallestClient_{};
+  WindowPlace startPlace_;  // the client area of the smallest window
+  win::UniqueMenu paneMenu_;
+  bool refreshing_ = false;
   HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
   // Before the lists that draw from them, so that they go after the lists.
   win::UniqueImageList imageList1_;

@@ -52,7 +52,15 @@ void GatherDevicesAndNetwork(const std::function<void()>& refreshDevices,
   gather::getprotocolsetc();
 }
 
+void GatherAgain(const std::function<void()>& refreshDevices,
+                 const std::function<void(const std::string& message)>& onDatabaseError) {
+  GatherActiveConnections();
+  GatherDevicesAndNetwork(refreshDevices, onDatabaseError);
+}
+
 void getnetinfo() {
+  gather::BasicInfo() = {};
+  gather::InternetInfo() = {};
   gather::ReadBasicAddresses(gather::BasicInfo());
   // The browsers, the proxy and the mail accounts come between the addresses and the names.
   gather::ReadInternetInfo(gather::InternetInfo());

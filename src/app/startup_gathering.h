@@ -31,13 +31,17 @@ void GatherActiveConnections();
 // onDatabaseError and start-up goes on.
 void GatherDevicesAndNetwork(const std::function<void()>& refreshDevices,
                              const std::function<void(const std::string& message)>& onDatabaseError);
+// The gathering of start-up once more, for a refresh: the active connections,
+// then the devices and the network as GatherDevicesAndNetwork.
+void GatherAgain(const std::function<void()>& refreshDevices,
+                 const std::function<void(const std::string& message)>& onDatabaseError);
 // The device list and the network cards' names from the database; false
 // when the database is missing altogether.
 bool RefreshDevices();
 // What the command line says when the database is missing: its folder.
 std::string MissingDatabaseMessage();
 // The identity values, with the Internet settings read between the addresses
-// and the names.
+// and the names; what an earlier run read and this one finds no more goes.
 void getnetinfo();
 // The catalogue's gatherers over what start-up gathered; online tells the
 // basic information whether the computer counts as on line.

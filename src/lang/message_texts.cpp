@@ -13,6 +13,9 @@ struct EnglishText {
 
 // The same texts as the English module: a test compares them.
 constexpr EnglishText kEnglish[] = {
+    {IDS_PANE_COPY, "Copy"},
+    {IDS_PANE_COPY_GROUP, "Copy group"},
+    {IDS_PANE_REFRESH, "Refresh"},
     {IDS_REPORT_WRITE_FAILED, "The report could not be written to %s."},
     {IDS_REPORT_USAGE, "Usage: %s"},
     {IDS_REPORT_UNKNOWN_ITEM, "Unknown sub-item ID: %s (--list-items lists them)"},

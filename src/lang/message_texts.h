@@ -1,6 +1,6 @@
 #pragma once
-// The messages of the command line and of the report files.  A console user
-// must be able to read them even when the language module is missing or
+// The messages of the command line and of the report files, and the right
+// pane's menu.  A console user must be able to read them even when the language module is missing or
 // lacks them (an older module, or none beside the program): each falls back
 // to its English text.
 #include <string>

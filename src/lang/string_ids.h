@@ -15,6 +15,11 @@
 #define IDS_WAIT_MESSAGE 15
 #define IDS_CLOSE_BUTTON 52
 
+/* Main window: the right pane's pop-up menu. */
+#define IDS_PANE_COPY 16
+#define IDS_PANE_COPY_GROUP 17
+#define IDS_PANE_REFRESH 18
+
 /* Left pane: the three section captions. */
 #define IDS_SECTION_NETWORK 538
 #define IDS_SECTION_INTERNET 539

@@ -222,6 +222,35 @@ void TSectionListBox::SpaceKey() {
   if (OnSubItemClick) OnSubItemClick(*this, at.section, at.line);
 }
 
+void TSectionListBox::CopyKey() {
+  if (OnCopy) OnCopy(*this);
+}
+
+TSectionListBox::Position TSectionListBox::KeepPosition() const {
+  Position position;
+  for (int i = 0; i < SectionCount(); ++i)
+    if (sections_[i]->State() == TListSectionState::lssExpanded) position.expanded.push_back(i);
+  auto rowAt = [this](int row) { return row >= 0 && row < RowCount() ? std::optional<Row>(rows_[row]) : std::nullopt; };
+  position.top = rowAt(TopRow());
+  position.selected = rowAt(SelectedRow());
+  return position;
+}
+
+void TSectionListBox::RestorePosition(const Position& position) {
+  for (int index : position.expanded)
+    if (index < SectionCount()) sections_[index]->SetState(TListSectionState::lssExpanded);
+  auto rowOf = [this](const std::optional<Row>& kept) -> std::optional<int> {
+    if (!kept || kept->section >= SectionCount()) return std::nullopt;
+    const TListSection& section = *sections_[kept->section];
+    int header = HeaderRow(kept->section);
+    bool lineShown = section.State() == TListSectionState::lssExpanded && kept->line < section.SubItems().Count();
+    return lineShown ? header + 1 + kept->line : header;
+  };
+  // The selection first: selecting scrolls it into view, the top then stands where it was.
+  if (auto selected = rowOf(position.selected)) host_.SetSelectedRow(*selected);
+  if (auto top = rowOf(position.top)) host_.SetTopRow(*top);
+}
+
 void TSectionListBox::ToggleCheck(int section, int line) {
   TListSection& target = *sections_[section];
   target.SetSubItemCheck(line, !target.GetSubItemCheck(line));

@@ -108,6 +108,7 @@ class SectionListHost {
   virtual void SetRedraw(bool on) = 0;               // off at the first BeginUpdate, on at the last EndUpdate
   virtual void InvalidateAll() = 0;
   virtual void SetTopRow(int row) = 0;
+  virtual int TopRow() const = 0;
   virtual void SetSelectedRow(int row) = 0;  // -1: none
   virtual int SelectedRow() const = 0;
 };
@@ -141,6 +142,9 @@ class TSectionListBox {
   const std::string& RowText(int row) const;
 
   void ShowSectionAtTop(const TListSection& section);
+  // The first visible row and the selected one (-1: none).
+  int TopRow() const { return host_.TopRow(); }
+  int SelectedRow() const { return host_.SelectedRow(); }
   void ContractAll();
   // The section holding the selected row, or none.
   TListSection* SelectedSection();
@@ -148,6 +152,21 @@ class TSectionListBox {
   // User input, as the window delivers it.
   void MouseDown(int row, int x);  // row -1: below the last row
   void SpaceKey();
+  void CopyKey();  // Ctrl+C
+
+  // Where the user stands: the expanded sections, the first visible row and
+  // the selected one, each row by section and line, so that it outlasts a
+  // rebuild of the sections.
+  struct Position {
+    std::vector<int> expanded;
+    std::optional<Row> top;
+    std::optional<Row> selected;
+  };
+  Position KeepPosition() const;
+  // Expands the kept sections that still exist and brings the top and the
+  // selected row back: to the same line, or to its section's header where the
+  // line is gone; where the section is gone, they stay as they are.
+  void RestorePosition(const Position& position);
 
   // Properties of the list.
   int sectionHeight = 20;
@@ -173,6 +192,7 @@ class TSectionListBox {
   std::function<void(TSectionListBox&, int section)> OnContractSection;
   std::function<void(TSectionListBox&, int section, int line)> OnSubItemClick;
   std::function<void(TSectionListBox&, int section, int line)> OnCheckBoxClick;
+  std::function<void(TSectionListBox&)> OnCopy;
 
   // Remeasures every row (after a resize with word wrap on).
   void RemeasureAll();

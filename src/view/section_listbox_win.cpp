@@ -172,6 +172,8 @@ void SectionListBoxWin::InvalidateAll() {
 
 void SectionListBoxWin::SetTopRow(int row) { ScrollTo(row); }
 
+int SectionListBoxWin::TopRow() const { return rows_.Top(); }
+
 void SectionListBoxWin::SetSelectedRow(int row) {
   int before = rows_.Selected();
   int top = rows_.Top();
@@ -479,6 +481,10 @@ LRESULT SectionListBoxWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     }
     case WM_KEYDOWN: KeyDown(wParam); return 0;
+    // Ctrl+C, as the keyboard's translation delivers it.
+    case WM_CHAR:
+      if (wParam == 'C' - '@') model_.CopyKey();
+      return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -44,6 +44,7 @@ class SectionListBoxWin : public SectionListHost {
   void SetRedraw(bool on) override;
   void InvalidateAll() override;
   void SetTopRow(int row) override;
+  int TopRow() const override;
   void SetSelectedRow(int row) override;
   int SelectedRow() const override;
 

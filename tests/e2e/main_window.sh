@@ -1,5 +1,5 @@
 # The program under Wine for a 9x and three NT settings: it loads its language
-# module, shows the fixed-size main window captioned from it, builds a page
+# module, shows the main window at its design size captioned from it, builds a page
 # when a left sub-item is clicked (its rows read through the list's list box
 # queries), and closes cleanly.
 title="Vrex Info Network"

@@ -30,6 +30,7 @@ class RecordingListHost : public view::SectionListHost {
   }
   void InvalidateAll() override { ++invalidations; }
   void SetTopRow(int row) override { rows.SetTop(row); }
+  int TopRow() const override { return rows.Top(); }
   void SetSelectedRow(int row) override { rows.Select(row); }
   int SelectedRow() const override { return rows.Selected(); }
 

@@ -234,6 +234,31 @@ TEST_F(PanesTest, AGathererThatThrowsLeavesThePaneRepaintingAndTheErrorToTheWind
   EXPECT_EQ(rightHost.redrawSwitches.back(), true);
 }
 
+// A refresh builds the shown page anew: the same groups open, the same row at
+// the top, or its group's header where the row is gone.
+TEST_F(PanesTest, RefreshKeepsOpenGroupsAndTheTopRowWhereItStillExists) {
+  struct Case {
+    int proxyLines;  // after the refresh
+    int top;
+  };
+  for (const Case& c : {Case{5, 6}, Case{1, 3}}) {
+    int proxyLines = 3;
+    gatherers.proxytostringlst = [&proxyLines] { return Lines(proxyLines, "proxy"); };
+    left.MouseDown(left.HeaderRow(1), 60);  // heading, Mail, Proxy, Browsers, Dial-up
+    right.MouseDown(1, 40);                 // Mail: rows 1, 2
+    right.MouseDown(3, 40);                 // Proxy: rows 3 to 6
+    rightHost.SetTopRow(6);                 // the third proxy line
+    proxyLines = c.proxyLines;
+    panes.RefreshPage();
+    EXPECT_EQ(right.Section(2).SubItems().Count(), c.proxyLines);
+    EXPECT_EQ(right.Section(1).State(), TListSectionState::lssExpanded);
+    EXPECT_EQ(right.Section(2).State(), TListSectionState::lssExpanded);
+    EXPECT_EQ(right.Section(3).State(), TListSectionState::lssContracted);
+    EXPECT_EQ(rightHost.rows.Top(), c.top) << c.proxyLines;
+    left.MouseDown(left.HeaderRow(1), 60);  // contracted again for the next case
+  }
+}
+
 TEST_F(PanesTest, OpenPaneSectionOutsideThePageKeepsTheUpdateBalanced) {
   OpenPaneSection(left, right, 5);  // right pane is empty
   EXPECT_EQ(right.UpdateCount(), 0);

@@ -94,8 +94,8 @@ TEST(LanguageModules, EachHoldsExactlyTheNamedIdsInAscendingOrderWithText) {
   const std::map<std::string, int> names = StringIdNames();
   std::set<int> named;
   for (const auto& [name, id] : names) named.insert(id);
-  ASSERT_EQ(names.size(), 155u);
-  ASSERT_EQ(named.size(), 155u) << "two names for one ID";
+  ASSERT_EQ(names.size(), 158u);
+  ASSERT_EQ(named.size(), 158u) << "two names for one ID";
   for (const char* code : kCodes) {
     SCOPED_TRACE(code);
     Module module = ParseModule(code);
@@ -138,11 +138,13 @@ TEST(LanguageModules, EveryStringNameTheProgramUsesIsInEveryModuleAndNoLookupTak
   }
 }
 
-// The messages of the command line and of the report files read the same
-// without a language module as with the English one.
+// The messages of the command line and of the report files, and the right
+// pane's menu, read the same without a language module as with the English one.
 TEST(LanguageModules, EveryMessageHasItsEnglishModuleTextAsFallback) {
   const auto texts = ParseModule("EN").texts;
-  for (int id = IDS_REPORT_WRITE_FAILED; id <= IDS_REPORT_IS_FOLDER; ++id) {
+  std::vector<int> ids = {IDS_PANE_COPY, IDS_PANE_COPY_GROUP, IDS_PANE_REFRESH};
+  for (int id = IDS_REPORT_WRITE_FAILED; id <= IDS_REPORT_IS_FOLDER; ++id) ids.push_back(id);
+  for (int id : ids) {
     ASSERT_NE(EnglishMessageText(id), nullptr) << id;
     EXPECT_EQ(EnglishMessageText(id), texts.at(id)) << id;
   }

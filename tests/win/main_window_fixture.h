@@ -51,13 +51,15 @@ inline void PressSpace(HWND list) {
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 // The main window on the Win32 ports, shown, with its message boxes recorded
-// instead of waited on, and without the connections found at start-up.
+// instead of waited on, its INI file in memory (no test starts where another
+// left the window), and without the connections found at start-up.
 class MainWindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     os::win::InstallWin32Ports();
     os::Ports ports = os::Os();
     ports.messages = &messages;
+    ports.ini = &iniFiles;
     os::InstallPorts(ports);
     form = std::make_unique<TNETFrm>(GetModuleHandleA(nullptr));
     ASSERT_TRUE(form->Create());
@@ -78,6 +80,7 @@ class MainWindowFixture : public ::testing::Test {
   view::TSectionListBox& Right() { return form->SectionListBox2().Model(); }
 
   os::memory::RecordingMessageBoxes messages;
+  os::memory::MemoryFiles iniFiles;
   std::unique_ptr<TNETFrm> form;
   HWND left = nullptr;
   HWND right = nullptr;

@@ -38,10 +38,26 @@ TEST_F(MainWindowTest, StartsWithContractedCatalogueAndEmptyRightPane) {
   GetWindowRect(form->Handle(), &outer);
   EXPECT_EQ(outer.right - outer.left, kMainWidth);
   EXPECT_EQ(outer.bottom - outer.top, kMainHeight);
-  // Sizing through the system menu or the border keeps the size.
-  SetWindowPos(form->Handle(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
-  GetWindowRect(form->Handle(), &outer);
-  EXPECT_EQ(outer.right - outer.left, kMainWidth);
+}
+
+// The window sizes down to the form's design and no further; the right pane
+// takes what it gains.
+TEST_F(MainWindowTest, ResizingKeepsTheSmallestSizeAndThePanesFollow) {
+  struct Case {
+    int width, height;            // asked for
+    int outerWidth, outerHeight;  // given
+    int paneWidth, paneHeight;    // the right pane
+  };
+  for (const Case& c : {Case{300, 200, 587, 486, 345, 329}, Case{800, 600, 800, 600, 558, 443}}) {
+    SetWindowPos(form->Handle(), nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER);
+    RECT outer, pane;
+    GetWindowRect(form->Handle(), &outer);
+    GetWindowRect(right, &pane);
+    EXPECT_EQ(outer.right - outer.left, c.outerWidth) << c.width;
+    EXPECT_EQ(outer.bottom - outer.top, c.outerHeight) << c.width;
+    EXPECT_EQ(pane.right - pane.left, c.paneWidth) << c.width;
+    EXPECT_EQ(pane.bottom - pane.top, c.paneHeight) << c.width;
+  }
 }
 
 TEST_F(MainWindowTest, ButtonsShowTheirHoverImageOnlyWhileTheMouseIsOverThem) {

@@ -240,13 +240,76 @@ int RunOnConsole(const char* commandLine) {
   return status == STILL_ACTIVE ? 1 : 0;
 }
 
+// Bytes as one line: CR and LF written as \r and \n.
+std::string Escaped(const std::string& text) {
+  std::string line;
+  for (char c : text) line += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+  return line;
+}
+
+std::string Utf8Of(const wchar_t* wide) {
+  int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(length > 0 ? length - 1 : 0, '\0');
+  if (length > 1) WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+// Prints the clipboard's CF_TEXT (read in the ANSI code page) and
+// CF_UNICODETEXT, each as UTF-8 on a line of its own after its name, or
+// "none" for a form it does not hold.
+int PrintClipboard() {
+  if (!OpenClipboard(nullptr)) {
+    std::fprintf(stderr, "wintool: the clipboard does not open\n");
+    return 1;
+  }
+  for (UINT format : {CF_TEXT, CF_UNICODETEXT}) {
+    std::string text = "none";
+    if (HANDLE data = GetClipboardData(format)) {
+      if (const void* locked = GlobalLock(data)) {
+        if (format == CF_UNICODETEXT) {
+          text = Utf8Of(static_cast<const wchar_t*>(locked));
+        } else {
+          const char* ansi = static_cast<const char*>(locked);
+          std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0), L'\0');
+          MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), static_cast<int>(wide.size()));
+          text = Utf8Of(wide.c_str());
+        }
+        GlobalUnlock(data);
+      }
+    }
+    std::printf("%s\t%s\n", format == CF_TEXT ? "text" : "unicode", Escaped(text).c_str());
+  }
+  // The formats in the clipboard's order: those placed, then those the system derives from them.
+  std::printf("formats\t");
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+    std::printf("%u ", format);
+  std::printf("\n");
+  CloseClipboard();
+  return 0;
+}
+
+// Prints the height of each row of a list control, on one line.
+int PrintRowHeights(HWND target) {
+  LRESULT count = target != nullptr ? SendMessageA(target, LB_GETCOUNT, 0, 0) : LB_ERR;
+  if (count == LB_ERR) {
+    std::fprintf(stderr, "wintool: that control answers no LB_GETCOUNT\n");
+    return 1;
+  }
+  for (int row = 0; row < count; ++row)
+    std::printf("%s%ld", row == 0 ? "" : " ", static_cast<long>(SendMessageA(target, LB_GETITEMHEIGHT, row, 0)));
+  std::printf("\n");
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: wintool wait TITLE [MS] | gone TITLE [MS] | count TITLE | children TITLE | info TITLE |\n"
                "               close TITLE | click TITLE ID X Y | click-row TITLE ID ROW [X] |\n"
                "               right-click-row TITLE ID ROW [X] | menu-pick TITLE ITEM |\n"
                "               rows TITLE ID | raw-gettext TITLE ID ROW | key TITLE ID VK | settle MS |\n"
-               "               command TITLE ID | type-file TITLE TEXT | run-on-console COMMAND_LINE\n");
+               "               command TITLE ID | type-file TITLE TEXT | run-on-console COMMAND_LINE |\n"
+               "               clipboard | ctrl-key TITLE ID LETTER | resize TITLE W H | maximise TITLE |\n"
+               "               heights TITLE ID\n");
   return 2;
 }
 
@@ -259,6 +322,7 @@ int main(int argc, char** argv) {
     Sleep(std::atoi(argv[2]));
     return 0;
   }
+  if (command == "clipboard") return PrintClipboard();
   if (argc < 3) return Usage();
   if (command == "run-on-console") return RunOnConsole(argv[2]);
   const char* title = argv[2];
@@ -288,8 +352,9 @@ int main(int argc, char** argv) {
     RECT outer, client;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    std::printf("outer %ld %ld client %ld %ld style %08lx\n", outer.right - outer.left, outer.bottom - outer.top,
-                client.right, client.bottom, static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
+    std::printf("outer %ld %ld client %ld %ld style %08lx at %ld %ld\n", outer.right - outer.left,
+                outer.bottom - outer.top, client.right, client.bottom,
+                static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)), outer.left, outer.top);
     return 0;
   }
   if (command == "children") {
@@ -321,6 +386,28 @@ int main(int argc, char** argv) {
     PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     return 0;
   }
+  // Ctrl and a letter, as the keyboard and its translation deliver them.
+  if (command == "ctrl-key" && argc >= 5) {
+    HWND target = ChildById(window, std::atoi(argv[3]));
+    const WPARAM letter = static_cast<WPARAM>(argv[4][0] & ~0x20);
+    PostMessageA(target, WM_KEYDOWN, VK_CONTROL, 1);
+    PostMessageA(target, WM_KEYDOWN, letter, 1);
+    PostMessageA(target, WM_CHAR, letter - '@', 1);
+    PostMessageA(target, WM_KEYUP, letter, 0xC0000001);
+    PostMessageA(target, WM_KEYUP, VK_CONTROL, 0xC0000001);
+    return 0;
+  }
+  // Sizing as the border does (the window's smallest size holds), and the maximise box.
+  if (command == "resize" && argc >= 5) {
+    SetWindowPos(window, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+  }
+  if (command == "maximise") {
+    PostMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    return 0;
+  }
+  if (command == "heights" && argc >= 4) return PrintRowHeights(ChildById(window, std::atoi(argv[3])));
   // A menu command, as a chosen menu item sends it.
   if (command == "command" && argc >= 4) {
     PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
