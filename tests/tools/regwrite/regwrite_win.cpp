@@ -8,21 +8,11 @@
 
 #include "support/fixtures/regfile.h"
 #include "platform/os/win/handles_win.h"
+#include "platform/os/win/win_ports_win.h"
 
 namespace {
 
-HKEY RootHandle(vrex::os::RootKey root) {
-  using vrex::os::RootKey;
-  switch (root) {
-    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::Users: return HKEY_USERS;
-    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
-    case RootKey::DynData: return HKEY_DYN_DATA;
-  }
-  return HKEY_LOCAL_MACHINE;
-}
+using vrex::os::win::RootHandle;
 
 // RegDeleteKeyA removes only leaf keys on NT: remove children first.
 LONG DeleteTree(HKEY parent, const std::string& path) {

@@ -10,18 +10,6 @@ namespace {
 
 using vrex::win::UniqueRegKey;
 
-HKEY RootHandle(RootKey root) {
-  switch (root) {
-    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::Users: return HKEY_USERS;
-    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
-    case RootKey::DynData: return HKEY_DYN_DATA;
-  }
-  return HKEY_LOCAL_MACHINE;
-}
-
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(UniqueRegKey key) : key_(std::move(key)) {}
@@ -100,6 +88,18 @@ class Win32Key : public RegistryKey {
 };
 
 }  // namespace
+
+HKEY RootHandle(RootKey root) {
+  switch (root) {
+    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case RootKey::Users: return HKEY_USERS;
+    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    case RootKey::DynData: return HKEY_DYN_DATA;
+  }
+  return HKEY_LOCAL_MACHINE;
+}
 
 std::unique_ptr<RegistryKey> Win32Registry::Open(RootKey root, std::string_view path, Access access) {
   std::string keyPath(path);

@@ -1,8 +1,13 @@
 #pragma once
 // The Win32 adapters of the OS ports: thin calls, no logic.
+#include <windows.h>
+
 #include "platform/os/ports.h"
 
 namespace vrex::os::win {
+
+// The system's handle of a root key.
+HKEY RootHandle(RootKey root);
 
 class Win32Registry : public Registry {
  public:
