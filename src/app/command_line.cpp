@@ -56,14 +56,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (haveItems) return wrong(Fault::kTwice, argument);
       if (!HasValue(arguments, i)) return wrong(Fault::kNoItems, argument);
       const std::string& list = arguments[++i];
-      for (std::size_t start = 0; start <= list.size();) {
-        std::size_t comma = std::min(list.find(',', start), list.size());
-        std::string piece = text::Trim(list.substr(start, comma - start));
+      for (const std::string& piece : text::SplitFields(list, ',')) {
         std::int64_t id = 0;
         if (piece.empty()) return wrong(Fault::kEmptyItem, list);
         if (!text::ParseInteger(piece, id) || id < 0 || id > 65535) return wrong(Fault::kBadItem, piece);
         parsed.items.push_back(static_cast<int>(id));
-        start = comma + 1;
       }
       haveItems = true;
     } else if (IsHelp(argument) || IsListItems(argument)) {

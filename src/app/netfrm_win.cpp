@@ -52,6 +52,20 @@ WindowPlace StartPlace() {
                      (GetSystemMetrics(SM_CYSCREEN) - kMainHeight) / 2, kMainWidth, kMainHeight, false};
 }
 
+// The wait note, with the hourglass, while the program gathers.
+void ShowGatheringNote(HWND owner) {
+  ShowWaitDlg(owner);
+  SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
+  SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
+}
+
+// A database that cannot be read is told, and the gathering goes on: the
+// wait note must not stay up over the message.
+void TellDatabaseFault(const std::string& message) {
+  HideWaitDlg();
+  os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
+}
+
 struct ButtonPlace {
   int id;
   int left;
@@ -262,11 +276,9 @@ void TNETFrm::FormCreate() {
   LoadLanguageModule();
   // The device walks and the phonebook look for their files there.
   ReadSystemFolder();
-  // The gathering below takes a moment: the wait note, with the hourglass,
-  // tells the user that the program is at work until it is all done.
-  ShowWaitDlg(window_);
-  SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
-  SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
+  // The gathering below takes a moment: the wait note tells the user that
+  // the program is at work until it is all done.
+  ShowGatheringNote(window_);
   // The connections are a snapshot of this moment: the Winsock page lists them.
   GatherActiveConnections();
   // The buttons and the label over the gauge bar read the module's captions.
@@ -280,13 +292,8 @@ void TNETFrm::FormCreate() {
     ModifyMenuA(paneMenu_.get(), command, MF_BYCOMMAND | MF_STRING, command, GetMessageText(caption).c_str());
   BuildLeftPane(sectionListBox1_.Model());
   // The devices with their database names, then the network information that
-  // reads its adapters from them.  A database that cannot be read is
-  // reported, and start-up goes on: the wait note must not stay up with
-  // nothing gathered.
-  GatherDevicesAndNetwork(refreshDevices, [](const std::string& message) {
-    HideWaitDlg();
-    os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
-  });
+  // reads its adapters from them.
+  GatherDevicesAndNetwork(refreshDevices, TellDatabaseFault);
   HideWaitDlg();
 }
 
@@ -308,13 +315,8 @@ void TNETFrm::Refresh() {
   if (refreshing_) return;
   refreshing_ = true;
   EnableWindow(window_, FALSE);
-  ShowWaitDlg(window_);
-  SetWaitLabel(GetLangString(IDS_WAIT_MESSAGE));
-  SetWaitCaption(GetLangString(IDS_WAIT_CAPTION));
-  GatherAgain(refreshDevices, [this](const std::string& message) {
-    HideWaitDlg();
-    os::MessagesPort().Show(message, kApplicationTitle, os::mb::kOk | os::mb::kIconError);
-  });
+  ShowGatheringNote(window_);
+  GatherAgain(refreshDevices, TellDatabaseFault);
   HideWaitDlg();
   EnableWindow(window_, TRUE);
   refreshing_ = false;
@@ -415,10 +417,9 @@ LRESULT TNETFrm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kRefreshCommand: Refresh(); return 0;
-      }
-      break;
+      if (LOWORD(wParam) != kRefreshCommand) break;
+      Refresh();
+      return 0;
     // The keyboard comes back where it was, or to the first tab stop.
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

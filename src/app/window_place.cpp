@@ -11,14 +11,10 @@ namespace vrex::app {
 
 std::optional<WindowPlace> ParseWindowPlace(std::string_view text) {
   std::vector<std::int64_t> numbers;
-  for (std::size_t start = 0; start <= text.size();) {
-    std::size_t comma = std::min(text.find(',', start), text.size());
+  for (const std::string& field : text::SplitFields(text, ',')) {
     std::int64_t number = 0;
-    if (!text::ParseInteger(text::Trim(text.substr(start, comma - start)), number) || number < -1'000'000 ||
-        number > 1'000'000)
-      return std::nullopt;
+    if (!text::ParseInteger(field, number) || number < -1'000'000 || number > 1'000'000) return std::nullopt;
     numbers.push_back(number);
-    start = comma + 1;
   }
   if (numbers.size() != 5 || numbers[2] <= 0 || numbers[3] <= 0 || (numbers[4] != 0 && numbers[4] != 1))
     return std::nullopt;

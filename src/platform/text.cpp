@@ -107,6 +107,16 @@ bool ParseInteger(std::string_view text, std::int64_t& value) {
   return LeadingInteger(text, value);
 }
 
+std::vector<std::string> SplitFields(std::string_view text, char separator) {
+  std::vector<std::string> fields;
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t end = std::min(text.find(separator, start), text.size());
+    fields.push_back(Trim(text.substr(start, end - start)));
+    start = end + 1;
+  }
+  return fields;
+}
+
 std::u16string Utf8ToUtf16(std::string_view text) {
   constexpr char16_t kReplacement = 0xFFFD;
   std::u16string out;

@@ -23,6 +23,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string FillIn(std::string_view pattern, std::string_view value);
 // The text up to its first NUL.
 std::string UpToNul(std::string_view text);
+// The fields of a list, split at each separator, each with its blanks
+// trimmed; an empty text is one empty field, and "a,,b" and "a," hold empty ones.
+std::vector<std::string> SplitFields(std::string_view text, char separator);
 // Path with its extension (from the last '.' of the file name) replaced; appended when there is none.
 std::string ChangeFileExt(std::string_view path, std::string_view extension);
 // Whole number at the start of text (optional sign); false when there is none

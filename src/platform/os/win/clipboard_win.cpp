@@ -2,23 +2,22 @@
 
 #include <cstring>
 
+#include "platform/os/win/handles_win.h"
+
 namespace vrex::win {
 namespace {
 
 // Hands a copy of the bytes, NUL included, to the clipboard, which then owns them.
 bool PlaceCopy(UINT format, const void* data, std::size_t length) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, length);
-  if (memory == nullptr) return false;
-  void* target = GlobalLock(memory);
-  if (target == nullptr) {
-    GlobalFree(memory);
-    return false;
-  }
+  UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, length));
+  if (!memory) return false;
+  void* target = GlobalLock(memory.get());
+  if (target == nullptr) return false;
   std::memcpy(target, data, length);
-  GlobalUnlock(memory);
-  if (SetClipboardData(format, memory) != nullptr) return true;
-  GlobalFree(memory);
-  return false;
+  GlobalUnlock(memory.get());
+  if (SetClipboardData(format, memory.get()) == nullptr) return false;
+  memory.release();  // the clipboard's now
+  return true;
 }
 
 }  // namespace
